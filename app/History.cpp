@@ -1,0 +1,33 @@
+#include "app/History.h"
+
+#include "search/TextHelpers.h"
+#include "wordlist/LineText.h"
+
+#include <algorithm>
+
+namespace verbalia {
+
+History parseHistory(std::string_view bytes) { return splitLines(bytes); }
+
+std::string serializeHistory(const History& history) { return joinLinesCrLf(history); }
+
+int Find_History_Entry(const History& history, std::string_view text, bool exact)
+{
+    const auto sameLetters = [](char a, char b) { return upperAscii(a) == upperAscii(b); };
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        const std::string& entry = history[i];
+        if (exact ? entry == text : std::equal(entry.begin(), entry.end(), text.begin(), text.end(), sameLetters))
+            return int(i);
+    }
+    return -1;
+}
+
+void Add_To_History(History& history, std::string_view text, bool exact)
+{
+    const int i = Find_History_Entry(history, text, exact);
+    if (i == 0) return; // already on top, in its own letter case
+    if (i > 0) history.erase(history.begin() + i);
+    history.insert(history.begin(), std::string(text));
+}
+
+} // namespace verbalia

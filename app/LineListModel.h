@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+#include <functional>
+#include <string>
+
+namespace verbalia {
+
+// A read-only list model over lines held elsewhere (the known word list, a
+// results list): nothing is copied, a row is converted when it is painted.
+class LineListModel final : public QAbstractListModel {
+public:
+    template <class Lines>
+    LineListModel(const Lines& lines, QObject* parent)
+        : QAbstractListModel(parent)
+        , m_count([&lines] { return lines.size(); })
+        , m_line([&lines](std::size_t row) -> const std::string& { return lines.at(row); })
+    {
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // The lines joined by CR LF, as they go to the clipboard.
+    std::string text() const;
+
+    // Brackets a change of the lines: views read nothing in between and show
+    // the new lines once at the end.
+    void beginBulkUpdate() { beginResetModel(); }
+    void endBulkUpdate() { endResetModel(); }
+
+private:
+    std::function<std::size_t()> m_count;
+    std::function<const std::string&(std::size_t)> m_line;
+};
+
+} // namespace verbalia

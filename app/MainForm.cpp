@@ -1,0 +1,283 @@
+#include "MainForm.h"
+
+#include "LineListModel.h"
+#include "about/AboutBox.h"
+#include "platform/CodePage.h"
+#include "platform/qt/QtText.h"
+#include "wordlist/BuiltinWordList.h"
+#include "wordlist/LineText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace verbalia {
+namespace {
+
+constexpr int letterPage = 1;
+constexpr int maintenancePage = 3;
+
+const char* const wordListFileName = "wordlist.dat";
+const char* const closeQuestion =
+    "The Known Word List has been changed, but not saved.  Would you like to save the list before exiting ?";
+const char* const reloadQuestion =
+    "The Known Word List has been changed.  Are you sure re-load the list and lose the changes made ?";
+const char* const resetQuestion = "Reset the Known Word List ?  Are you sure ?";
+
+void processPendingEvents() { QCoreApplication::processEvents(); }
+
+} // namespace
+
+TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("MainForm1"));
+    createControls();
+    createMenu();
+
+    WildCard_Search_Results_MemoEx->setModel(new LineListModel(m_wildcardResults, this));
+    Words_With_These_Letters_Search_MemoEx->setModel(new LineListModel(m_letterResults, this));
+    Phonetic_Search_MemoEx->setModel(new LineListModel(m_phoneticResults, this));
+    m_knownWords.assign(builtinWordList());
+    Known_Words_MemoEx->setModel(new LineListModel(m_knownWords, this));
+
+    connectHandlers();
+}
+
+TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::connectHandlers()
+{
+    connect(ExitOption, &QAction::triggered, this, &TMainForm1::ExitOptionClick);
+    connect(Exit_BitBtn, &QPushButton::clicked, this, &TMainForm1::Exit_BitBtnClick);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm1::PageControl1Change);
+    connect(PageControl1, &QTabWidget::tabBarClicked, this, [this](int page) {
+        if (m_noPageSelected && page == PageControl1->currentIndex()) {
+            selectPage(page);
+            PageControl1Change();
+        }
+    });
+    for (QRadioButton* mode : {Search_for_Words_with_these_and_other_letters_RadioButton,
+                               Search_for_Words_with_only_these_Any_Number_RadioButton,
+                               Search_for_Words_with_only_these_Specified_Number_RadioButton})
+        connect(mode, &QRadioButton::clicked, this,
+                &TMainForm1::Search_for_Words_with_these_and_other_letters_RadioButtonClick);
+    connect(Lower_Length_SpinEdit, &QSpinBox::valueChanged, this, &TMainForm1::Lower_Length_SpinEditChange);
+    connect(Upper_Length_SpinEdit, &QSpinBox::valueChanged, this, &TMainForm1::Upper_Length_SpinEditChange);
+    connect(Copy_Word_List_To_Clipboard_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick);
+    connect(Reset_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Reset_Word_List_BitBtnClick);
+    connect(Save_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Save_Word_List_BitBtnClick);
+    connect(Load_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Load_Word_List_BitBtnClick);
+
+    // Commands whose services this build does not provide stay visible but unavailable.
+    for (QAction* entry : {Always_On_Top_Option, Auto_Run_at_Windows_Startup_Option, Restore_Factory_Defaults_Option,
+                           View_Readme_file_Option, View_Shareware_Catalog_Option, AboutOption})
+        entry->setEnabled(false);
+}
+
+void TMainForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMainForm1::closeEvent(QCloseEvent* event)
+{
+    FormCloseQuery();
+    event->accept();
+}
+
+// The start-up sequence.
+void TMainForm1::FormShow()
+{
+    // The client area takes the design size: the page control with its margin
+    // all round, and the Exit button below it.
+    const int clientWidth = PageControl1->width() + 2 * PageControl1->x();
+    const int clientHeight = Exit_BitBtn->y() + Exit_BitBtn->height() + PageControl1->y();
+    resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+
+    readSettings();
+    Set_Titles();
+    Apply_Launch_Show_State();
+    if (m_openMaximized) showMaximized();
+    PageControl1Change();
+    setKnownWordListChanged(false);
+
+    modelOf(WildCard_Search_Results_MemoEx)->beginBulkUpdate();
+    m_wildcardResults.clear();
+    modelOf(WildCard_Search_Results_MemoEx)->endBulkUpdate();
+    modelOf(Words_With_These_Letters_Search_MemoEx)->beginBulkUpdate();
+    m_letterResults.clear();
+    modelOf(Words_With_These_Letters_Search_MemoEx)->endBulkUpdate();
+    Wildcard_Search_Label->clear();
+    Search_for_Words_with_these_Letters_Label->clear();
+    Phonetic_Search_Label->clear();
+
+    Load_Word_List_BitBtnClick();
+}
+
+void TMainForm1::Set_Titles()
+{
+    QApplication::setApplicationName(QString::fromLatin1(programTitle));
+    setWindowTitle(QString::fromLatin1(programTitle));
+    setToolTip(QString());
+    if (m_aboutBox) m_aboutBox->setTexts();
+}
+
+void TMainForm1::Apply_Launch_Show_State()
+{
+    switch (m_services.launch.requested()) {
+    case ShowState::Normal: showNormal(); break;
+    case ShowState::Minimized: showMinimized(); break;
+    case ShowState::Maximized: showMaximized(); break;
+    }
+}
+
+void TMainForm1::PageControl1Change()
+{
+    if (m_noPageSelected && sender() == PageControl1) selectPage(PageControl1->currentIndex());
+    Excluded_Letters_Label->setEnabled(true);
+    Excluded_Letters_Edit->setEnabled(true);
+    Excluded_Letters_Edit->setPalette(QPalette());
+    const int page = activePageIndex();
+    if (page == letterPage) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
+    Limit_Word_Length_GroupBox->setVisible(page != maintenancePage);
+    Excluded_Letters_GroupBox->setVisible(page != maintenancePage);
+}
+
+// The exclusion list is out of use while anagrams are sought.
+void TMainForm1::Search_for_Words_with_these_and_other_letters_RadioButtonClick()
+{
+    if (Search_for_Words_with_these_and_other_letters_RadioButton->isChecked() ||
+        Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked()) {
+        Excluded_Letters_Label->setEnabled(true);
+        Excluded_Letters_Edit->setEnabled(true);
+        Excluded_Letters_Edit->setPalette(QPalette());
+    } else if (Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked()) {
+        Excluded_Letters_Label->setEnabled(false);
+        Excluded_Letters_Edit->setEnabled(false);
+        QPalette inactive = Excluded_Letters_Edit->palette();
+        inactive.setColor(QPalette::Base, inactive.color(QPalette::Inactive, QPalette::Mid));
+        Excluded_Letters_Edit->setPalette(inactive);
+    }
+}
+
+void TMainForm1::Lower_Length_SpinEditChange()
+{
+    if (Upper_Length_SpinEdit->value() < Lower_Length_SpinEdit->value())
+        Upper_Length_SpinEdit->setValue(Lower_Length_SpinEdit->value());
+}
+
+void TMainForm1::Upper_Length_SpinEditChange()
+{
+    if (Upper_Length_SpinEdit->value() < Lower_Length_SpinEdit->value())
+        Lower_Length_SpinEdit->setValue(Upper_Length_SpinEdit->value());
+}
+
+// The close query: it never refuses.
+void TMainForm1::FormCloseQuery()
+{
+    Save_Settings();
+    if (knownWordListChanged() && m_services.messages.ask(MessageKind::Confirm, closeQuestion) == Answer::Yes)
+        Save_Word_List_BitBtnClick();
+}
+
+void TMainForm1::ExitOptionClick() { close(); }
+
+void TMainForm1::Exit_BitBtnClick() { close(); }
+
+// The known word list.
+
+std::string TMainForm1::wordListPath() const { return m_services.pathOf(wordListFileName); }
+
+bool TMainForm1::knownWordListChanged() const { return Known_Word_List_Changed_CheckBox->isChecked(); }
+
+void TMainForm1::setKnownWordListChanged(bool changed) { Known_Word_List_Changed_CheckBox->setChecked(changed); }
+
+LineListModel* TMainForm1::modelOf(QListView* view) const { return static_cast<LineListModel*>(view->model()); }
+
+void TMainForm1::Show_Known_Word_Count()
+{
+    Known_Words_Label->setText(toQString(m_services.numbers.formatCount(std::int64_t(m_knownWords.size())) + " words."));
+    setWindowTitle(QString::fromLatin1(programTitle) + QStringLiteral(" - ") + Known_Words_Label->text());
+}
+
+void TMainForm1::Copy_View_To_Clipboard(QListView* view)
+{
+    const LineListModel* model = modelOf(view);
+    if (model->rowCount() == 0) return;
+    m_services.clipboard.setText(model->text());
+    view->clearSelection();
+}
+
+void TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick() { Copy_View_To_Clipboard(Known_Words_MemoEx); }
+
+void TMainForm1::Reset_Word_List_BitBtnClick()
+{
+    if (m_services.messages.ask(MessageKind::Confirm, resetQuestion) != Answer::Yes) return;
+    modelOf(Known_Words_MemoEx)->beginBulkUpdate();
+    m_knownWords.clear();
+    modelOf(Known_Words_MemoEx)->endBulkUpdate();
+    setKnownWordListChanged(true);
+    Show_Known_Word_Count();
+    processPendingEvents();
+}
+
+void TMainForm1::Save_Word_List_BitBtnClick()
+{
+    const std::string path = wordListPath();
+    std::string bytes;
+    m_knownWords.forEach(0, m_knownWords.size(), [&bytes](const std::string& word) {
+        bytes += word;
+        bytes += "\r\n";
+    });
+    if (!m_services.files.writeAll(path, bytes)) {
+        m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
+        return;
+    }
+    setKnownWordListChanged(false);
+}
+
+void TMainForm1::Load_Word_List_BitBtnClick()
+{
+    processPendingEvents();
+    if (knownWordListChanged() && m_services.messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes)
+        return;
+    Known_Words_Label->clear();
+    const std::string path = wordListPath();
+    if (m_services.files.exists(path)) {
+        // The file is read whole before the list is touched, so a file that
+        // cannot be read leaves the list as it was.
+        const std::optional<std::string> bytes = m_services.files.readAll(path);
+        if (!bytes) {
+            Show_Known_Word_Count();
+            m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(path));
+            return;
+        }
+        modelOf(Known_Words_MemoEx)->beginBulkUpdate();
+        m_knownWords.assign(parseWordList(*bytes));
+        modelOf(Known_Words_MemoEx)->endBulkUpdate();
+    }
+    setKnownWordListChanged(false);
+    Show_Known_Word_Count();
+    processPendingEvents();
+}
+
+} // namespace verbalia

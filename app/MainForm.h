@@ -1,0 +1,212 @@
+#pragma once
+
+#include "platform/PlatformServices.h"
+#include "wordlist/WordStore.h"
+
+#include <QMainWindow>
+#include <QRect>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace verbalia {
+
+class LineListModel;
+class TAboutBox;
+
+// The program title: the application's title and the caption of its window.
+inline constexpr const char* programTitle = "Verbalia - v1.4f";
+
+// The main window: four pages (wildcard, letter and phonetic search, word
+// list maintenance), the controls they share and the menu. Controls keep the
+// names and design bounds of the window's layout; handlers are named after
+// their control and event.
+class TMainForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm1(PlatformServices services, QWidget* parent = nullptr);
+    ~TMainForm1() override;
+
+    const WordStore& knownWords() const { return m_knownWords; }
+    void setAboutBox(TAboutBox* aboutBox) { m_aboutBox = aboutBox; }
+
+public slots:
+    void FormShow();
+    void FormCloseQuery();
+    void ExitOptionClick();
+    void Exit_BitBtnClick();
+    void PageControl1Change();
+    void Lower_Length_SpinEditChange();
+    void Upper_Length_SpinEditChange();
+
+    void Copy_Word_List_To_Clipboard_BitBtnClick();
+    void Reset_Word_List_BitBtnClick();
+    void Save_Word_List_BitBtnClick();
+    void Load_Word_List_BitBtnClick();
+    void Show_Known_Word_Count();
+    void Search_for_Words_with_these_and_other_letters_RadioButtonClick();
+
+public:
+    // The search histories: the drop-down lists of the criteria boxes.
+    void Load_History(QComboBox* box, const std::string& path);
+    bool Save_History(QComboBox* box, const std::string& path);
+    int Find_History_Entry(QComboBox* box, std::string_view text, bool exact) const;
+    void Add_To_History(QComboBox* box, std::string_view text, bool exact);
+
+    // Writes every setting and the three histories; stops at the first file
+    // that cannot be written, after saying so.
+    void Save_Settings();
+
+    // The active page, or -1 when none is.
+    int activePageIndex() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void readSettings();
+    void setLengthLimit(QSpinBox* spin, int value);
+    void setLetterMode(QRadioButton* button, bool checked);
+    void selectPage(int index);
+    void applyOuterBounds();
+    QMargins frameMargins() const;
+    void createControls();
+    void createMenu();
+    void connectHandlers();
+    void Set_Titles();
+    void Apply_Launch_Show_State();
+    void Copy_View_To_Clipboard(QListView* view);
+    LineListModel* modelOf(QListView* view) const;
+    bool knownWordListChanged() const;
+    void setKnownWordListChanged(bool changed);
+    std::string wordListPath() const;
+
+    PlatformServices m_services;
+    TAboutBox* m_aboutBox = nullptr;
+    bool m_shown = false;
+    bool m_noPageSelected = false;
+    bool m_openMaximized = false;
+    QRect m_outerBounds;      // as read from the settings
+    bool m_outerBoundsPending = false; // until the window frame is known
+
+    // The known word list and the lines of the three results views.
+    WordStore m_knownWords;
+    std::vector<std::string> m_wildcardResults;
+    std::vector<std::string> m_letterResults;
+    std::vector<std::string> m_phoneticResults;
+
+public:
+    // Controls of the window, by their names.
+    QTabWidget* PageControl1 = nullptr;
+    QGroupBox* Limit_Word_Length_GroupBox = nullptr;
+    QLabel* Label1 = nullptr;
+    QSpinBox* Lower_Length_SpinEdit = nullptr;
+    QLabel* Label8 = nullptr;
+    QSpinBox* Upper_Length_SpinEdit = nullptr;
+    QGroupBox* Excluded_Letters_GroupBox = nullptr;
+    QLineEdit* Excluded_Letters_Edit = nullptr;
+    QPushButton* Reset_Excluded_Letters_Edit_BitBtn = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* Halt_Processing_BitBtn = nullptr;
+    QPushButton* Exit_BitBtn = nullptr;
+    QCheckBox* Halt_Search_CheckBox = nullptr;
+    QListWidget* Scaling_ListBox = nullptr;
+
+    // Page 1: wildcard search.
+    QWidget* TabSheet1 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* Wildcard_Search_ComboBox = nullptr;
+    QPushButton* Reset_Wildcard_Search_Edit_BitBtn = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label7 = nullptr;
+    QListView* WildCard_Search_Results_MemoEx = nullptr;
+    QPushButton* Wildcard_Search_BitBtn = nullptr;
+    QPushButton* Clipboard_Copy_WildCard_Search_Results_BitBtn = nullptr;
+    QLabel* Wildcard_Search_Label = nullptr;
+
+    // Page 2: letter search.
+    QWidget* TabSheet2 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* Words_With_These_Letters_Search_ComboBox = nullptr;
+    QPushButton* Reset_Words_With_These_Letters_Search_Edit_BitBtn = nullptr;
+    QLabel* Excluded_Letters_Label = nullptr;
+    QLabel* Label9 = nullptr;
+    QRadioButton* Search_for_Words_with_these_and_other_letters_RadioButton = nullptr;
+    QRadioButton* Search_for_Words_with_only_these_Any_Number_RadioButton = nullptr;
+    QRadioButton* Search_for_Words_with_only_these_Specified_Number_RadioButton = nullptr;
+    QListView* Words_With_These_Letters_Search_MemoEx = nullptr;
+    QPushButton* Search_for_Words_with_these_Letters_BitBtn = nullptr;
+    QPushButton* Clipboard_Copy_Words_With_These_Letters_Search_BitBtn = nullptr;
+    QLabel* Search_for_Words_with_these_Letters_Label = nullptr;
+
+    // Page 3: phonetic search.
+    QWidget* TabSheet3 = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    QLabel* Label11 = nullptr;
+    QComboBox* Phonetic_Search_ComboBox = nullptr;
+    QPushButton* Reset_Phonetic_Search_Edit_BitBtn = nullptr;
+    QLabel* Label15 = nullptr;
+    QListView* Phonetic_Search_MemoEx = nullptr;
+    QPushButton* Phonetic_Word_Search_BitBtn = nullptr;
+    QPushButton* Clipboard_Copy_Phonetic_Search_BitBtn = nullptr;
+    QLabel* Phonetic_Search_Label = nullptr;
+
+    // Page 4: word list maintenance.
+    QWidget* TabSheet4 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Known_Words_Label = nullptr;
+    QListView* Known_Words_MemoEx = nullptr;
+    QCheckBox* Known_Word_List_Changed_CheckBox = nullptr;
+    QPushButton* Copy_Word_List_To_Clipboard_BitBtn = nullptr;
+    QPushButton* Reset_Word_List_BitBtn = nullptr;
+    QPushButton* Save_Word_List_BitBtn = nullptr;
+    QPushButton* Load_Word_List_BitBtn = nullptr;
+    QProgressBar* ProgressBar2 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QCheckBox* Ignore_Words_With_Numbers_CheckBox = nullptr;
+    QCheckBox* Ignore_All_Non_Alphanumeric_Chars_CheckBox = nullptr;
+    QPlainTextEdit* Temp_Work_Area_Paste_MemoEx = nullptr;
+    QPushButton* Temp_Work_Area_Reset_BitBtn = nullptr;
+    QPushButton* Temp_Work_Area_Paste_BitBtn = nullptr;
+    QPushButton* Temp_Work_Area_Load_From_File_BitBtn = nullptr;
+    QPushButton* Add_Unique_Words_BitBtn = nullptr;
+
+    // The menu.
+    QMenu* FileMenu = nullptr;
+    QAction* Always_On_Top_Option = nullptr;
+    QAction* Auto_Run_at_Windows_Startup_Option = nullptr;
+    QAction* Restore_Factory_Defaults_Option = nullptr;
+    QAction* N2 = nullptr;
+    QAction* ExitOption = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* View_Readme_file_Option = nullptr;
+    QAction* View_Shareware_Catalog_Option = nullptr;
+    QAction* N1 = nullptr;
+    QAction* AboutOption = nullptr;
+};
+
+} // namespace verbalia

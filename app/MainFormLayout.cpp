@@ -1,0 +1,355 @@
+// The window's controls at their design bounds (96 dpi, client 615 x 455).
+
+#include "MainForm.h"
+
+#include "LineListModel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+
+namespace verbalia {
+namespace {
+
+const QString bodyFontFamily = QStringLiteral("Times New Roman");
+const QString fixedFontFamily = QStringLiteral("Courier New");
+
+template <class Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+template <class Widget>
+Widget* make(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    return place(new Widget(parent), name, left, top, width, height);
+}
+
+QLabel* label(QWidget* parent, const char* name, int left, int top, int width, int height, const char* caption)
+{
+    auto* result = make<QLabel>(parent, name, left, top, width, height);
+    result->setText(QString::fromLatin1(caption));
+    return result;
+}
+
+QGroupBox* groupBox(QWidget* parent, const char* name, int left, int top, int width, int height, const char* caption)
+{
+    auto* result = make<QGroupBox>(parent, name, left, top, width, height);
+    result->setTitle(QString::fromLatin1(caption));
+    return result;
+}
+
+// A picture button: a small picture beside its caption, 12 pt unless stated.
+QPushButton* pictureButton(QWidget* parent, const char* name, int left, int top, int width, int height,
+                           const char* caption, QStyle::StandardPixmap picture, int points = 12)
+{
+    auto* button = make<QPushButton>(parent, name, left, top, width, height);
+    button->setText(QString::fromLatin1(caption));
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setFont(QFont(bodyFontFamily, points));
+    return button;
+}
+
+// The small captionless button that empties the box beside it.
+QPushButton* resetButton(QWidget* parent, const char* name, int left, int top, const char* hint)
+{
+    auto* button = make<QPushButton>(parent, name, left, top, 29, 27);
+    button->setIcon(parent->style()->standardIcon(QStyle::SP_LineEditClearButton));
+    button->setToolTip(QString::fromLatin1(hint));
+    button->setAccessibleName(QString::fromLatin1(hint));
+    return button;
+}
+
+// An editable drop-down box whose list is its search history: Enter runs the
+// search and does not add the text to the list by itself.
+QComboBox* criteriaBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* box = make<QComboBox>(parent, name, left, top, width, height);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxCount(INT_MAX);
+    box->setEditText(QString::fromLatin1(name));
+    return box;
+}
+
+// A length limit, changed by its arrows only.
+QSpinBox* lengthSpinBox(QWidget* parent, const char* name, int left, int top, int value)
+{
+    auto* spin = make<QSpinBox>(parent, name, left, top, 45, 27);
+    spin->setRange(1, 50);
+    spin->setValue(value);
+    spin->setFont(QFont(fixedFontFamily, 11));
+    if (auto* edit = spin->findChild<QLineEdit*>()) edit->setReadOnly(true);
+    return spin;
+}
+
+// A line view in the fixed-pitch font: results and the known word list.
+QListView* lineView(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* view = make<QListView>(parent, name, left, top, width, height);
+    view->setFont(QFont(fixedFontFamily, 10));
+    view->setUniformItemSizes(true);
+    view->setWordWrap(false);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    return view;
+}
+
+QRadioButton* radioButton(QWidget* parent, const char* name, int top, const char* caption)
+{
+    auto* button = make<QRadioButton>(parent, name, 10, top, 570, 20);
+    button->setText(QString::fromLatin1(caption));
+    return button;
+}
+
+QCheckBox* hiddenCheckBox(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* box = make<QCheckBox>(parent, name, left, top, width, height);
+    box->hide();
+    return box;
+}
+
+QLabel* hintLine(QWidget* parent, const char* name, int top, int height, const char* text)
+{
+    auto* line = label(parent, name, 7, top, 574, height, text);
+    line->setFont(QFont(bodyFontFamily, 10));
+    line->setWordWrap(true);
+    return line;
+}
+
+QLabel* statusLabel(QWidget* parent, const char* name)
+{
+    return label(parent, name, 388, 350, 200, 20, name);
+}
+
+QProgressBar* progressBar(QWidget* parent, const char* name, int left, int top, int width, int height,
+                          Qt::Orientation orientation)
+{
+    auto* bar = make<QProgressBar>(parent, name, left, top, width, height);
+    bar->setOrientation(orientation);
+    bar->setRange(0, 100);
+    bar->setTextVisible(false);
+    bar->hide();
+    return bar;
+}
+
+} // namespace
+
+void TMainForm1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("MainForm1_Client"));
+    setCentralWidget(client);
+    setFont(QFont(bodyFontFamily, 11));
+
+    PageControl1 = make<QTabWidget>(client, "PageControl1", 5, 4, 605, 409);
+
+    // Page 1.
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Wildcard Word Search"));
+    GroupBox4 = groupBox(TabSheet1, "GroupBox4", 4, 4, 589, 153,
+                         " Search for Words Satisfying these Wildcard Criteria : ");
+    Label2 = label(GroupBox4, "Label2", 28, 24, 96, 17, "Search Criteria :");
+    Wildcard_Search_ComboBox = criteriaBox(GroupBox4, "Wildcard_Search_ComboBox", 132, 21, 361, 25);
+    Reset_Wildcard_Search_Edit_BitBtn =
+        resetButton(GroupBox4, "Reset_Wildcard_Search_Edit_BitBtn", 496, 20, "Reset the Search Criteria");
+    Label3 = hintLine(GroupBox4, "Label3", 52, 21,
+                      "Hint: Use '?' (question mark) to represent a single letter, and '*' (asterisk) to represent one or more letters.");
+    Label6 = hintLine(GroupBox4, "Label6", 72, 41,
+                      "You can use multiple '?' symbols. but only a single '*' symbol, and you cannot mix and match '?' with '*' in a single search in this version of the program..");
+    Label5 = hintLine(GroupBox4, "Label5", 108, 21,
+                      "Example : a??i? will find all 5 letter words starting with 'a' and having a 4th letter of 'i'.  e.g. acrid.");
+    Label7 = hintLine(GroupBox4, "Label7", 128, 21,
+                      "Example : ac*al will find all words starting with 'ac' and ending in 'al'.  e.g. accidental.");
+    WildCard_Search_Results_MemoEx = lineView(TabSheet1, "WildCard_Search_Results_MemoEx", 8, 160, 369, 213);
+    Wildcard_Search_BitBtn = pictureButton(TabSheet1, "Wildcard_Search_BitBtn", 388, 268, 200, 35,
+                                           "Wildcard Search", QStyle::SP_FileDialogContentsView);
+    Clipboard_Copy_WildCard_Search_Results_BitBtn =
+        pictureButton(TabSheet1, "Clipboard_Copy_WildCard_Search_Results_BitBtn", 388, 306, 200, 35,
+                      "Copy to Clipboard", QStyle::SP_DialogSaveButton);
+    Wildcard_Search_Label = statusLabel(TabSheet1, "Wildcard_Search_Label");
+
+    // Page 2.
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Word Letter Search"));
+    GroupBox2 = groupBox(TabSheet2, "GroupBox2", 4, 4, 589, 153,
+                         " Search for Words Containing Specific Letters (in any order) : ");
+    Label4 = label(GroupBox2, "Label4", 28, 24, 96, 17, "Search Criteria :");
+    Words_With_These_Letters_Search_ComboBox =
+        criteriaBox(GroupBox2, "Words_With_These_Letters_Search_ComboBox", 132, 21, 361, 25);
+    Reset_Words_With_These_Letters_Search_Edit_BitBtn =
+        resetButton(GroupBox2, "Reset_Words_With_These_Letters_Search_Edit_BitBtn", 496, 20, "Reset the Search Criteria");
+    Excluded_Letters_Label =
+        label(GroupBox2, "Excluded_Letters_Label", 12, 52, 232, 17, "Exclude words containing these letters :");
+    Label9 = label(GroupBox2, "Label9", 24, 132, 236, 17, "i.e. find Anagrams of the supplied word.");
+    Search_for_Words_with_these_and_other_letters_RadioButton =
+        radioButton(TabSheet2, "Search_for_Words_with_these_and_other_letters_RadioButton", 78,
+                    "Search for words containing at least 1 of each of these letters and any other letters.");
+    Search_for_Words_with_only_these_Any_Number_RadioButton =
+        radioButton(TabSheet2, "Search_for_Words_with_only_these_Any_Number_RadioButton", 98,
+                    "Search for words containing only these letters and at least 1 of each letter specified.");
+    Search_for_Words_with_only_these_Specified_Number_RadioButton =
+        radioButton(TabSheet2, "Search_for_Words_with_only_these_Specified_Number_RadioButton", 118,
+                    "Search for words containing only these letters and only the specified number of each letter.");
+    Search_for_Words_with_these_and_other_letters_RadioButton->setChecked(true);
+    Words_With_These_Letters_Search_MemoEx =
+        lineView(TabSheet2, "Words_With_These_Letters_Search_MemoEx", 8, 160, 369, 213);
+    Search_for_Words_with_these_Letters_BitBtn =
+        pictureButton(TabSheet2, "Search_for_Words_with_these_Letters_BitBtn", 388, 268, 200, 35, "Letter Search",
+                      QStyle::SP_FileDialogContentsView);
+    Clipboard_Copy_Words_With_These_Letters_Search_BitBtn =
+        pictureButton(TabSheet2, "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn", 388, 306, 200, 35,
+                      "Copy to Clipboard", QStyle::SP_DialogSaveButton);
+    Search_for_Words_with_these_Letters_Label = statusLabel(TabSheet2, "Search_for_Words_with_these_Letters_Label");
+
+    // Page 3.
+    TabSheet3 = new QWidget;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Phonetic Search"));
+    GroupBox5 = groupBox(TabSheet3, "GroupBox5", 4, 4, 589, 153,
+                         " Search for Words which Sound Like a Particular Word : ");
+    Label11 = label(GroupBox5, "Label11", 50, 24, 74, 17, "Base Word :");
+    Phonetic_Search_ComboBox = criteriaBox(GroupBox5, "Phonetic_Search_ComboBox", 132, 21, 361, 25);
+    Reset_Phonetic_Search_Edit_BitBtn =
+        resetButton(GroupBox5, "Reset_Phonetic_Search_Edit_BitBtn", 496, 20, "Reset the Search Criteria");
+    Label15 = label(GroupBox5, "Label15", 20, 58, 533, 21,
+                    "Example : Enter \"Mice\" to find all words that sound something like this word.");
+    Phonetic_Search_MemoEx = lineView(TabSheet3, "Phonetic_Search_MemoEx", 8, 160, 369, 213);
+    Phonetic_Word_Search_BitBtn = pictureButton(TabSheet3, "Phonetic_Word_Search_BitBtn", 388, 268, 200, 35,
+                                                "Phonetic Search", QStyle::SP_FileDialogContentsView);
+    Clipboard_Copy_Phonetic_Search_BitBtn =
+        pictureButton(TabSheet3, "Clipboard_Copy_Phonetic_Search_BitBtn", 388, 306, 200, 35, "Copy to Clipboard",
+                      QStyle::SP_DialogSaveButton);
+    Phonetic_Search_Label = statusLabel(TabSheet3, "Phonetic_Search_Label");
+
+    // Page 4.
+    TabSheet4 = new QWidget;
+    TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
+    PageControl1->addTab(TabSheet4, QStringLiteral("Word List Maintenance"));
+    GroupBox3 = groupBox(TabSheet4, "GroupBox3", 0, 7, 241, 366, " Known Words List : ");
+    Known_Words_Label = label(GroupBox3, "Known_Words_Label", 12, 20, 217, 17, "Known_Words_Label");
+    Known_Words_Label->setAlignment(Qt::AlignCenter);
+    Known_Words_MemoEx = lineView(GroupBox3, "Known_Words_MemoEx", 8, 40, 225, 209);
+    Known_Word_List_Changed_CheckBox = hiddenCheckBox(GroupBox3, "Known_Word_List_Changed_CheckBox", 8, 40, 97, 17);
+    Copy_Word_List_To_Clipboard_BitBtn = pictureButton(GroupBox3, "Copy_Word_List_To_Clipboard_BitBtn", 18, 252,
+                                                       200, 27, "Copy to Clipboard", QStyle::SP_DialogSaveButton);
+    Reset_Word_List_BitBtn = pictureButton(GroupBox3, "Reset_Word_List_BitBtn", 18, 280, 200, 27,
+                                           "Reset Known Words", QStyle::SP_DialogResetButton);
+    Save_Word_List_BitBtn = pictureButton(GroupBox3, "Save_Word_List_BitBtn", 18, 308, 200, 27, "Save Word List",
+                                          QStyle::SP_DriveHDIcon);
+    Load_Word_List_BitBtn = pictureButton(GroupBox3, "Load_Word_List_BitBtn", 18, 336, 200, 27, "Load Word List",
+                                          QStyle::SP_DialogOpenButton);
+    ProgressBar2 = progressBar(TabSheet4, "ProgressBar2", 244, 60, 33, 193, Qt::Vertical);
+    GroupBox1 = groupBox(TabSheet4, "GroupBox1", 280, 8, 313, 365, " Temporary Work Area : ");
+    Ignore_Words_With_Numbers_CheckBox = make<QCheckBox>(GroupBox1, "Ignore_Words_With_Numbers_CheckBox", 12, 20, 293, 17);
+    Ignore_Words_With_Numbers_CheckBox->setText(QStringLiteral("Ignore Numbers and Words with Numbers"));
+    Ignore_Words_With_Numbers_CheckBox->setChecked(true);
+    Ignore_All_Non_Alphanumeric_Chars_CheckBox =
+        make<QCheckBox>(GroupBox1, "Ignore_All_Non_Alphanumeric_Chars_CheckBox", 12, 40, 293, 17);
+    Ignore_All_Non_Alphanumeric_Chars_CheckBox->setText(QStringLiteral("Ignore all Quotes, $, %, *, -, +, etc"));
+    Ignore_All_Non_Alphanumeric_Chars_CheckBox->setChecked(true);
+    Temp_Work_Area_Paste_MemoEx = make<QPlainTextEdit>(GroupBox1, "Temp_Work_Area_Paste_MemoEx", 8, 60, 297, 189);
+    Temp_Work_Area_Paste_MemoEx->setFont(QFont(fixedFontFamily, 10));
+    Temp_Work_Area_Paste_MemoEx->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Temp_Work_Area_Paste_MemoEx->setPlainText(QStringLiteral(
+        "- Type words, sentences, and \n  paragraphs in here, or,\n- Paste words, sentences, and \n"
+        "  paragraphs from Clipboard\n  (see button below) , or,\n- Load words, sentences, and \n"
+        "  paragraphs from file \n  (see button below) \nand you can add the words \nto the list of known words."));
+    Temp_Work_Area_Reset_BitBtn = pictureButton(GroupBox1, "Temp_Work_Area_Reset_BitBtn", 24, 252, 200, 27,
+                                                "Reset Work Area", QStyle::SP_DialogResetButton);
+    Temp_Work_Area_Paste_BitBtn = pictureButton(GroupBox1, "Temp_Work_Area_Paste_BitBtn", 24, 280, 200, 27,
+                                                "Paste from Clipboard", QStyle::SP_FileDialogDetailedView);
+    Temp_Work_Area_Load_From_File_BitBtn = pictureButton(GroupBox1, "Temp_Work_Area_Load_From_File_BitBtn", 24, 308,
+                                                         200, 27, "Load from File", QStyle::SP_DialogOpenButton);
+    Add_Unique_Words_BitBtn = pictureButton(GroupBox1, "Add_Unique_Words_BitBtn", 24, 336, 200, 27,
+                                            "Add Words to Known List", QStyle::SP_ArrowLeft);
+
+    // Controls of the window itself, over the pages.
+    Limit_Word_Length_GroupBox =
+        groupBox(client, "Limit_Word_Length_GroupBox", 392, 190, 205, 53, " Limit Length of Words Found : ");
+    Label1 = label(Limit_Word_Length_GroupBox, "Label1", 8, 24, 38, 17, "From :");
+    Lower_Length_SpinEdit = lengthSpinBox(Limit_Word_Length_GroupBox, "Lower_Length_SpinEdit", 56, 20, 1);
+    Label8 = label(Limit_Word_Length_GroupBox, "Label8", 112, 24, 18, 17, "to :");
+    Upper_Length_SpinEdit = lengthSpinBox(Limit_Word_Length_GroupBox, "Upper_Length_SpinEdit", 136, 20, 25);
+    Excluded_Letters_GroupBox =
+        groupBox(client, "Excluded_Letters_GroupBox", 392, 244, 205, 51, " Exclude words containing : ");
+    Excluded_Letters_Edit = make<QLineEdit>(Excluded_Letters_GroupBox, "Excluded_Letters_Edit", 8, 20, 157, 25);
+    Excluded_Letters_Edit->setText(QStringLiteral("Excluded_Letters_Edit"));
+    Reset_Excluded_Letters_Edit_BitBtn = resetButton(Excluded_Letters_GroupBox, "Reset_Excluded_Letters_Edit_BitBtn",
+                                                     168, 20, "Reset the list of excluded letters");
+    ProgressBar1 = progressBar(client, "ProgressBar1", 88, 244, 209, 33, Qt::Horizontal);
+    Halt_Processing_BitBtn = pictureButton(client, "Halt_Processing_BitBtn", 136, 416, 150, 35, "Halt / Abort",
+                                           QStyle::SP_BrowserStop);
+    Halt_Processing_BitBtn->setEnabled(false);
+    Exit_BitBtn = pictureButton(client, "Exit_BitBtn", 337, 416, 150, 35, "Exit", QStyle::SP_DialogCloseButton, 14);
+    Halt_Search_CheckBox = hiddenCheckBox(client, "Halt_Search_CheckBox", 160, 376, 193, 17);
+    Scaling_ListBox = make<QListWidget>(client, "Scaling_ListBox", 652, 4, 25, 29);
+    Scaling_ListBox->hide();
+
+    // Inputs without a caption of their own are named by their labels.
+    for (auto [caption, input] : {std::pair{Label2, static_cast<QWidget*>(Wildcard_Search_ComboBox)},
+                                   {Label4, Words_With_These_Letters_Search_ComboBox},
+                                   {Label11, Phonetic_Search_ComboBox},
+                                   {Label1, Lower_Length_SpinEdit},
+                                   {Label8, Upper_Length_SpinEdit},
+                                   {Excluded_Letters_Label, Excluded_Letters_Edit}}) {
+        caption->setBuddy(input);
+        input->setAccessibleName(caption->text());
+    }
+    Known_Words_MemoEx->setAccessibleName(QStringLiteral("Known Words List"));
+    Temp_Work_Area_Paste_MemoEx->setAccessibleName(QStringLiteral("Temporary Work Area"));
+}
+
+void TMainForm1::createMenu()
+{
+    auto action = [this](QMenu* menu, const char* name, const char* caption, bool checkable = false) {
+        QAction* entry = menu->addAction(QString::fromLatin1(caption));
+        entry->setObjectName(QString::fromLatin1(name));
+        entry->setCheckable(checkable);
+        return entry;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        QAction* entry = menu->addSeparator();
+        entry->setObjectName(QString::fromLatin1(name));
+        return entry;
+    };
+
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    FileMenu = MainMenu1->addMenu(QStringLiteral("&File"));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    Always_On_Top_Option = action(FileMenu, "Always_On_Top_Option", "Always &On Top", true);
+    Auto_Run_at_Windows_Startup_Option =
+        action(FileMenu, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", true);
+    Restore_Factory_Defaults_Option = action(FileMenu, "Restore_Factory_Defaults_Option", "&Restore Factory Defaults");
+    N2 = separator(FileMenu, "N2");
+    ExitOption = action(FileMenu, "ExitOption", "E&xit");
+
+    HelpMenu = MainMenu1->addMenu(QStringLiteral("&Help"));
+    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    View_Readme_file_Option = action(HelpMenu, "View_Readme_file_Option", "&View Readme file");
+    View_Shareware_Catalog_Option = action(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog");
+    N1 = separator(HelpMenu, "N1");
+    AboutOption = action(HelpMenu, "AboutOption", "&About");
+}
+
+} // namespace verbalia

@@ -1,0 +1,33 @@
+#include "MainForm.h"
+
+#include "about/AboutBox.h"
+#include "platform/FileSystem.h"
+#include "platform/IcuCollation.h"
+#include "platform/IcuNumberFormat.h"
+#include "platform/LaunchShowState.h"
+#include "platform/ProgramFolder.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtMessageBoxes.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    using namespace verbalia;
+    QApplication application(argc, argv);
+
+    QtMessageBoxes messages;
+    QtClipboard clipboard;
+    DiskFileSystem files;
+    IcuCollation collation;
+    IcuNumberFormat numbers;
+    DesktopLaunchShowState launch;
+
+    TMainForm1 mainForm({messages, clipboard, files, collation, numbers, launch, programFolder()});
+    messages.setParent(&mainForm);
+    TAboutBox aboutBox(&mainForm);
+    mainForm.setAboutBox(&aboutBox);
+
+    mainForm.show();
+    return application.exec();
+}

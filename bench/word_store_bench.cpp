@@ -1,0 +1,77 @@
+// Loading a large word list into the store, and inserting new words at their
+// sorted places as harvesting does.
+#include "platform/IcuCollation.h"
+#include "wordlist/KnownWordLookup.h"
+#include "wordlist/LineText.h"
+#include "wordlist/WordStore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace {
+
+const char* const kLargeList = "/usr/share/dict/british-english-insane";
+
+const std::optional<std::string>& largeListText()
+{
+    static const std::optional<std::string> text = []() -> std::optional<std::string> {
+        std::ifstream file(kLargeList, std::ios::binary);
+        if (!file) return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }();
+    return text;
+}
+
+void BM_ParseAndAssign(benchmark::State& state)
+{
+    const auto& text = largeListText();
+    if (!text) {
+        state.SkipWithError("word list missing (install wbritish-insane)");
+        return;
+    }
+    for (auto _ : state) {
+        verbalia::WordStore store;
+        store.assign(verbalia::parseWordList(*text));
+        benchmark::DoNotOptimize(store.size());
+    }
+    state.SetLabel(std::to_string(verbalia::parseWordList(*text).size()) + " lines");
+}
+BENCHMARK(BM_ParseAndAssign)->Unit(benchmark::kMillisecond);
+
+// 10,000 words the list does not hold, each found missing and inserted.
+void BM_SortedInserts(benchmark::State& state)
+{
+    const auto& text = largeListText();
+    if (!text) {
+        state.SkipWithError("word list missing (install wbritish-insane)");
+        return;
+    }
+    const verbalia::IcuCollation collation;
+    const std::vector<std::string> words = verbalia::parseWordList(*text);
+    constexpr int kInserts = 10000;
+    for (auto _ : state) {
+        state.PauseTiming();
+        verbalia::WordStore store;
+        store.assign(words);
+        state.ResumeTiming();
+        for (int i = 0; i < kInserts; ++i) {
+            // Spread over the alphabet: a real word with a suffix no list holds.
+            const std::string word = words[std::size_t(i) * (words.size() / kInserts)] + "qzx";
+            const auto location = verbalia::Locate_Known_Word(store, word, collation);
+            if (location.found < 0) store.insert(std::size_t(location.insertion), word);
+        }
+        benchmark::DoNotOptimize(store.size());
+    }
+    state.SetItemsProcessed(state.iterations() * kInserts);
+    state.counters["per_insert"] = benchmark::Counter(double(state.iterations()) * kInserts,
+                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SortedInserts)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace verbalia {
+
+// Conversion between the system's 8-bit code page (Windows-1252) and Unicode,
+// through ICU's converter. Characters that the code page cannot hold become '?'.
+namespace codepage {
+
+std::u16string toUtf16(std::string_view text);
+std::string fromUtf16(std::u16string_view text);
+
+// The Unicode character of one code-page byte.
+char16_t toUnicode(unsigned char byte);
+
+// For file paths and other native (UTF-8) text that appears in messages.
+std::string fromUtf8(std::string_view utf8);
+std::string toUtf8(std::string_view text);
+
+} // namespace codepage
+} // namespace verbalia

@@ -1,0 +1,72 @@
+#include "IcuCollation.h"
+
+#include "CodePage.h"
+#include "IcuLocale.h"
+
+#include <unicode/ucol.h>
+
+#include <array>
+#include <string>
+
+namespace verbalia {
+
+namespace {
+
+UCollator* openCollator(UColAttributeValue alternate)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator* collator = ucol_open(icuUserLocale(), &status);
+    ucol_setStrength(collator, UCOL_SECONDARY);
+    ucol_setAttribute(collator, UCOL_ALTERNATE_HANDLING, alternate, &status);
+    return collator;
+}
+
+// A word as UTF-16, on the stack for the usual short word.
+class Utf16Word {
+public:
+    explicit Utf16Word(std::string_view word)
+    {
+        if (word.size() > m_local.size()) m_heap.resize(word.size());
+        m_text = word.size() > m_local.size() ? m_heap.data() : m_local.data();
+        m_length = int32_t(word.size());
+        for (std::size_t i = 0; i < word.size(); ++i)
+            m_text[i] = codepage::toUnicode(static_cast<unsigned char>(word[i]));
+    }
+    Utf16Word(const Utf16Word&) = delete;
+    Utf16Word& operator=(const Utf16Word&) = delete;
+    const UChar* text() const { return m_text; }
+    int32_t length() const { return m_length; }
+
+private:
+    std::array<UChar, 64> m_local;
+    std::u16string m_heap;
+    UChar* m_text;
+    int32_t m_length;
+};
+
+} // namespace
+
+void IcuCollation::Closer::operator()(UCollator* c) const
+{
+    ucol_close(c);
+}
+
+IcuCollation::IcuCollation()
+    : m_shifted(openCollator(UCOL_SHIFTED))
+    , m_counted(openCollator(UCOL_NON_IGNORABLE))
+{
+}
+
+IcuCollation::~IcuCollation() = default;
+
+int IcuCollation::compare(std::string_view a, std::string_view b) const
+{
+    const Utf16Word left(a);
+    const Utf16Word right(b);
+    UCollationResult result = ucol_strcoll(m_shifted.get(), left.text(), left.length(), right.text(), right.length());
+    if (result == UCOL_EQUAL)
+        result = ucol_strcoll(m_counted.get(), left.text(), left.length(), right.text(), right.length());
+    return int(result);
+}
+
+} // namespace verbalia

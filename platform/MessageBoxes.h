@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace verbalia {
+
+// The four kinds of modal message box; each is titled with its kind's name.
+enum class MessageKind { Information, Warning, Error, Confirm };
+
+enum class Answer { Yes, No };
+
+// Modal message boxes. Texts are 8-bit in the system code page.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A box with one OK button.
+    virtual void show(MessageKind kind, const std::string& text) = 0;
+
+    // A box with the buttons "&Yes" (the default) and "&No"; Escape answers No.
+    virtual Answer ask(MessageKind kind, const std::string& text) = 0;
+};
+
+const char* messageTitle(MessageKind kind);
+
+} // namespace verbalia

@@ -1,0 +1,41 @@
+#include "QtMessageBoxes.h"
+
+#include "QtText.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace verbalia {
+namespace {
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+    case MessageKind::Confirm: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void QtMessageBoxes::show(MessageKind kind, const std::string& text)
+{
+    QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text)
+{
+    QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, m_parent);
+    QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace verbalia

@@ -1,0 +1,172 @@
+#include "FindCommand.h"
+
+#include "LetterSearch.h"
+#include "PhoneticSearch.h"
+#include "TextHelpers.h"
+#include "WildcardSearch.h"
+#include "platform/FileSystem.h"
+#include "wordlist/BuiltinWordList.h"
+#include "wordlist/LineText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <ostream>
+
+namespace verbalia {
+
+namespace {
+
+enum ExitCode { done = 0, refused = 2, usageError = 64, noInput = 66 };
+
+constexpr const char* usageText =
+    "Usage: verbalia-find [--list FILE] [--min N] [--max N] [--exclude LETTERS] COMMAND\n"
+    "Commands:\n"
+    "  wildcard PATTERN                            words that fit PATTERN: '?' is one character,\n"
+    "                                              a single '*' any run of characters\n"
+    "  letters --mode contains|only|exact LETTERS  words holding each of LETTERS, words made only of\n"
+    "                                              them, or their anagrams\n"
+    "  sounds WORD                                 words that sound like WORD\n"
+    "Options:\n"
+    "  --list FILE        the word list, one word per line (default: wordlist.dat beside the\n"
+    "                     program, or the built-in list when there is none)\n"
+    "  --min N, --max N   word lengths to list, 1 to 50 (default 1 and 50)\n"
+    "  --exclude LETTERS  leave out words holding any of LETTERS\n";
+
+struct Request {
+    std::optional<std::string> listPath;
+    LengthRange range;
+    std::string exclusion;
+    std::string command;
+    LetterMode mode = LetterMode::ContainsAll;
+    std::string criteria;
+};
+
+int usage(std::ostream& err, const std::string& problem)
+{
+    err << "verbalia-find: " << problem << "\n" << usageText;
+    return usageError;
+}
+
+std::optional<int> parseLength(const std::string& text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > 50) return std::nullopt;
+    return value;
+}
+
+std::optional<LetterMode> parseMode(const std::string& text)
+{
+    if (text == "contains") return LetterMode::ContainsAll;
+    if (text == "only") return LetterMode::OnlyThese;
+    if (text == "exact") return LetterMode::ExactCount;
+    return std::nullopt;
+}
+
+// Reads the request from the arguments, or returns the problem to report.
+std::string parseArguments(const std::vector<std::string>& args, Request& request)
+{
+    std::size_t i = 0;
+    for (; i < args.size() && args[i].starts_with("--"); i += 2) {
+        const std::string& option = args[i];
+        if (option != "--list" && option != "--min" && option != "--max" && option != "--exclude")
+            return "unknown option " + option;
+        if (i + 1 == args.size()) return "missing value for " + option;
+        const std::string& given = args[i + 1];
+        if (option == "--list") {
+            request.listPath = given;
+        } else if (option == "--exclude") {
+            request.exclusion = given;
+        } else {
+            const std::optional<int> length = parseLength(given);
+            if (!length) return option + " needs a whole number from 1 to 50, not " + given;
+            (option == "--min" ? request.range.lower : request.range.upper) = *length;
+        }
+    }
+    if (request.range.lower > request.range.upper) return "--min is greater than --max";
+    if (i == args.size()) return "missing command";
+
+    request.command = args[i++];
+    if (request.command == "letters") {
+        if (i == args.size() || args[i] != "--mode") return "letters needs --mode contains|only|exact";
+        if (++i == args.size()) return "missing value for --mode";
+        const std::optional<LetterMode> mode = parseMode(args[i++]);
+        if (!mode) return "unknown mode " + args[i - 1];
+        request.mode = *mode;
+    } else if (request.command != "wildcard" && request.command != "sounds") {
+        return "unknown command " + request.command;
+    }
+    if (i == args.size()) return "missing search criteria";
+    request.criteria = std::string(trimControls(args[i++]));
+    if (i != args.size()) return "unexpected argument " + args[i];
+    return {};
+}
+
+// Tests each line of the word list text, as the list would hold it, and
+// appends the result line of each match.
+template <class Matcher>
+std::string findWords(std::string_view text, const Matcher& matcher)
+{
+    std::string output;
+    const auto test = [&](std::string_view word) {
+        if (matcher.matches(word)) {
+            output += matcher.result(word);
+            output += '\n';
+        }
+    };
+    // Lines are copied only to drop tabs, and looked at for tabs only when the
+    // text holds any.
+    const bool hasTabs = text.find('\t') != std::string_view::npos;
+    forEachLine(text, [&](std::string_view line) {
+        if (!hasTabs || line.find('\t') == std::string_view::npos) return test(line);
+        std::string entry(line);
+        entry.erase(std::remove(entry.begin(), entry.end(), '\t'), entry.end());
+        test(entry);
+    });
+    return output;
+}
+
+template <class Matcher>
+int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostream& out, std::ostream& err)
+{
+    if (!prepared.matcher) {
+        // One line per paragraph.
+        err << Replace_All_Occurrences(prepared.refusal, "\n\n", "\n") << '\n';
+        return refused;
+    }
+    const std::string output = findWords(words, *prepared.matcher);
+    out.write(output.data(), std::streamsize(output.size()));
+    out.flush();
+    return done;
+}
+
+} // namespace
+
+int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+                   std::ostream& err)
+{
+    Request request;
+    if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
+
+    const DiskFileSystem disk;
+    const std::string path = request.listPath.value_or(programFolder + "wordlist.dat");
+    std::string words;
+    if (request.listPath || disk.exists(path)) {
+        std::optional<std::string> bytes = disk.readAll(path);
+        if (!bytes) {
+            err << "Cannot open file " << path << '\n';
+            return noInput;
+        }
+        words = std::move(*bytes);
+    } else {
+        words = joinLinesCrLf(builtinWordList());
+    }
+
+    const SearchInput input{request.criteria, request.exclusion, request.range};
+    if (request.command == "wildcard") return search(prepareWildcardSearch(input), words, out, err);
+    if (request.command == "letters") return search(prepareLetterSearch(input, request.mode), words, out, err);
+    return search(preparePhoneticSearch(input), words, out, err);
+}
+
+} // namespace verbalia

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace verbalia {
+
+// verbalia-find: the three searches from the command line. args are the
+// arguments after the program name; the words listed are those the window
+// would list, one per line. Returns the process exit code: 0 done, 2 search
+// refused (its message on err), 64 usage error, 66 word list unreadable.
+int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+                   std::ostream& err);
+
+} // namespace verbalia

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "SearchRules.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace verbalia {
+
+enum class LetterMode {
+    None,        // no mode chosen: tests as ContainsAll, never excludes
+    ContainsAll, // each letter at least once, other characters allowed
+    OnlyThese,   // only these letters, each at least once
+    ExactCount   // the same letters the same number of times: anagrams
+};
+
+class LetterMatcher {
+public:
+    bool matches(std::string_view word) const;
+    std::string_view result(std::string_view word) const { return word; }
+
+private:
+    friend Prepared<LetterMatcher> prepareLetterSearch(const SearchInput& input, LetterMode mode);
+
+    std::string m_letters; // lower-cased criteria
+    std::string m_distinct; // each letter of m_letters once, in order of first occurrence
+    std::array<int, 256> m_letterCount{}; // occurrences in m_letters, by character code
+    LetterMode m_mode = LetterMode::ContainsAll;
+    std::string m_exclusion; // empty where the mode does not use it
+    LengthRange m_range;
+};
+
+Prepared<LetterMatcher> prepareLetterSearch(const SearchInput& input, LetterMode mode);
+
+} // namespace verbalia

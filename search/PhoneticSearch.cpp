@@ -1,0 +1,50 @@
+#include "PhoneticSearch.h"
+
+#include "PhoneticKey.h"
+#include "TextHelpers.h"
+
+namespace verbalia {
+
+namespace {
+constexpr const char* emptyCriteria = "You need to enter a word, so I can find words that sound similar.";
+} // namespace
+
+Prepared<PhoneticMatcher> preparePhoneticSearch(const SearchInput& input)
+{
+    if (input.criteria.empty()) return refuse<PhoneticMatcher>(emptyCriteria);
+    if (!isLettersOnly(input.criteria)) return refuse<PhoneticMatcher>(message::onlyLetters);
+
+    std::string exclusion = lowerAscii(input.exclusion);
+    if (!exclusion.empty()) {
+        if (std::string refusal = checkExclusion(exclusion, lowerAscii(input.criteria)); !refusal.empty())
+            return refuse<PhoneticMatcher>(std::move(refusal), std::move(exclusion));
+    }
+
+    // Known words are upper-cased before they are keyed, so a one-letter base
+    // word is too: "a" and "A" both find the words a and A. Longer words key
+    // alike in either case.
+    PhoneticMatcher matcher;
+    matcher.m_baseKey = Phonetic_Key(upperAscii(input.criteria));
+    matcher.m_initial = matcher.m_baseKey[0];
+    matcher.m_exclusion = exclusion;
+    matcher.m_range = input.range;
+    return {std::move(matcher), {}, std::move(exclusion)};
+}
+
+bool PhoneticMatcher::matches(std::string_view word) const
+{
+    if (word.empty() || upperAscii(word[0]) != m_initial) return false;
+    if (!m_range.contains(word.size())) return false;
+    char key[4];
+    if (std::string_view(key, upperPhoneticKey(word, key)) != m_baseKey) return false;
+    // The excluded letters are lower case; the word is compared lower-cased.
+    for (char letter : m_exclusion) {
+        if (word.find(letter) != std::string_view::npos || word.find(upperAscii(letter)) != std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
+std::string PhoneticMatcher::result(std::string_view word) const { return lowerAscii(word); }
+
+} // namespace verbalia

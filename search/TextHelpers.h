@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace verbalia {
+
+// String operations shared by the searches. One byte is one character and
+// every comparison is exact: 'a' and 'A' are different characters.
+
+// Replaces the leftmost occurrence again and again until none is left. When
+// the replacement itself contains the pattern, each original occurrence is
+// replaced exactly once (through a marker no caller's text holds).
+std::string Replace_All_Occurrences(std::string text, std::string_view pattern, std::string_view replacement);
+
+// Removes the leftmost occurrence until none is left and counts the removals.
+int Count_Occurrences(std::string_view text, std::string_view pattern);
+
+// The letters A-Z and a-z of the text, in order.
+std::string Letters_Only(std::string_view text);
+
+// True when any of the characters occurs in the text.
+bool Contains_Any_Of(std::string_view text, std::string_view characters);
+
+// True when the text consists of the letters A-Z and a-z only (or is empty).
+bool isLettersOnly(std::string_view text);
+
+// Case changes touch only A-Z and a-z.
+std::string lowerAscii(std::string_view text);
+std::string upperAscii(std::string_view text);
+inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
+inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+
+// Removes leading and trailing characters of code 32 or less.
+std::string_view trimControls(std::string_view text);
+
+} // namespace verbalia

@@ -1,0 +1,80 @@
+#include "WildcardSearch.h"
+
+#include "TextHelpers.h"
+
+namespace verbalia {
+
+namespace {
+constexpr const char* emptyCriteria =
+    "You need to enter some letters and/or one or more '?' (question mark) wildcards or a single '*' "
+    "(asterisk) wildcard as search criteria.";
+constexpr const char* noWildcard =
+    "You need to enter at least one '?' (question mark) wildcard or a single '*' (asterisk) wildcard for this search.";
+constexpr const char* mixedWildcards =
+    "You can only enter one one more '?' (question mark) wildcards or a single '*' (asterisk) for each search "
+    "in this version of the program.\n\n"
+    "i.e. You cannot mix and match '*' and '?' in a single search in this version of the program.";
+constexpr const char* severalAsterisks =
+    "You can only enter a single '*' (asterisk) wildcard for each search in this version of the program.";
+} // namespace
+
+Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
+{
+    using Result = Prepared<WildcardMatcher>;
+    if (input.criteria.empty()) return refuse<WildcardMatcher>(emptyCriteria);
+
+    std::string pattern = lowerAscii(input.criteria);
+    const bool hasAsterisk = pattern.find('*') != std::string::npos;
+    const bool hasQuestion = pattern.find('?') != std::string::npos;
+    if (!hasAsterisk && !hasQuestion) return refuse<WildcardMatcher>(noWildcard);
+    if (hasAsterisk && hasQuestion) return refuse<WildcardMatcher>(mixedWildcards);
+    if (Count_Occurrences(pattern, "*") >= 2) return refuse<WildcardMatcher>(severalAsterisks);
+
+    std::string exclusion = lowerAscii(input.exclusion);
+    if (!exclusion.empty()) {
+        if (std::string refusal = checkExclusion(exclusion, pattern); !refusal.empty())
+            return refuse<WildcardMatcher>(std::move(refusal), std::move(exclusion));
+    }
+    if (hasQuestion) {
+        if (pattern.size() < std::size_t(input.range.lower))
+            return refuse<WildcardMatcher>(message::belowMinimumLength, std::move(exclusion));
+        if (pattern.size() > std::size_t(input.range.upper))
+            return refuse<WildcardMatcher>(message::aboveMaximumLength, std::move(exclusion));
+    }
+
+    WildcardMatcher matcher;
+    matcher.m_asterisk = hasAsterisk;
+    matcher.m_matchAll = pattern == "*";
+    if (hasAsterisk) {
+        const std::size_t star = pattern.find('*');
+        matcher.m_prefix = pattern.substr(0, star);
+        matcher.m_suffix = pattern.substr(star + 1);
+    }
+    matcher.m_hasFirst = pattern[0] != '?' && pattern[0] != '*';
+    matcher.m_first = pattern[0];
+    matcher.m_pattern = std::move(pattern);
+    matcher.m_exclusion = exclusion;
+    matcher.m_range = input.range;
+    return Result{std::move(matcher), {}, std::move(exclusion)};
+}
+
+bool WildcardMatcher::matches(std::string_view word) const
+{
+    // Cheapest first: for a pattern that begins with a letter most words fail
+    // on their first character.
+    if (m_hasFirst && (word.empty() || word[0] != m_first)) return false;
+    if (!m_range.contains(word.size())) return false;
+    if (m_asterisk) {
+        if (!m_matchAll && (word.size() < m_prefix.size() + m_suffix.size() || !word.starts_with(m_prefix) ||
+                            !word.ends_with(m_suffix)))
+            return false;
+    } else {
+        if (word.size() != m_pattern.size()) return false;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            if (m_pattern[i] != '?' && m_pattern[i] != word[i]) return false;
+        }
+    }
+    return m_exclusion.empty() || !Contains_Any_Of(word, m_exclusion);
+}
+
+} // namespace verbalia

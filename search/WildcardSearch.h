@@ -1,0 +1,32 @@
+#pragma once
+
+#include "SearchRules.h"
+
+#include <string>
+#include <string_view>
+
+namespace verbalia {
+
+// Words that fit a pattern where '?' stands for one character and a single
+// '*' for a run of characters, the empty run included.
+class WildcardMatcher {
+public:
+    bool matches(std::string_view word) const;
+    std::string_view result(std::string_view word) const { return word; }
+
+private:
+    friend Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input);
+
+    std::string m_pattern;  // lower-cased
+    bool m_asterisk = false;
+    bool m_matchAll = false; // the pattern is "*"
+    std::string m_prefix, m_suffix;
+    bool m_hasFirst = false; // the pattern begins with a character to match
+    char m_first = 0;
+    std::string m_exclusion;
+    LengthRange m_range;
+};
+
+Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input);
+
+} // namespace verbalia

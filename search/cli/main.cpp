@@ -1,0 +1,11 @@
+#include "platform/ProgramFolder.h"
+#include "search/FindCommand.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return verbalia::runFindCommand(args, verbalia::programFolder(), std::cout, std::cerr);
+}

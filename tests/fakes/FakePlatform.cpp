@@ -1,0 +1,58 @@
+#include "FakePlatform.h"
+
+namespace verbalia {
+
+void FakeMessageBoxes::show(MessageKind kind, const std::string& text)
+{
+    shown.push_back({kind, text, false});
+}
+
+Answer FakeMessageBoxes::ask(MessageKind kind, const std::string& text)
+{
+    shown.push_back({kind, text, true});
+    if (answers.empty()) return Answer::No;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void FakeMessageBoxes::scriptAnswers(std::initializer_list<Answer> list)
+{
+    answers.insert(answers.end(), list.begin(), list.end());
+}
+
+bool FakeFileSystem::isReadOnly(const std::string& path) const
+{
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    return readOnlyFolders.count(folder) > 0;
+}
+
+bool FakeFileSystem::exists(const std::string& path) const { return m_disk.exists(path); }
+
+std::optional<std::string> FakeFileSystem::readAll(const std::string& path) const
+{
+    if (unreadableFiles.count(path)) return std::nullopt;
+    return m_disk.readAll(path);
+}
+
+bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes)
+{
+    ++writes;
+    if (isReadOnly(path)) return false;
+    return m_disk.writeAll(path, bytes);
+}
+
+bool FakeFileSystem::remove(const std::string& path)
+{
+    if (isReadOnly(path)) return !m_disk.exists(path);
+    return m_disk.remove(path);
+}
+
+std::string FakeNumberFormat::formatCount(std::int64_t count) const
+{
+    std::string digits = std::to_string(count < 0 ? -count : count);
+    for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(std::size_t(i), ",");
+    return count < 0 ? "-" + digits : digits;
+}
+
+} // namespace verbalia

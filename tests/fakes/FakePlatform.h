@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+#include "platform/FileSystem.h"
+#include "platform/LaunchShowState.h"
+#include "platform/MessageBoxes.h"
+#include "platform/NumberFormat.h"
+
+#include <deque>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace verbalia {
+
+// Records every box shown and answers questions from a script.
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        MessageKind kind;
+        std::string text;
+        bool question;
+    };
+
+    void show(MessageKind kind, const std::string& text) override;
+    Answer ask(MessageKind kind, const std::string& text) override;
+
+    // Answers for the next questions, in order; once they run out, No.
+    void scriptAnswers(std::initializer_list<Answer> answers);
+
+    std::vector<Shown> shown;
+    std::deque<Answer> answers;
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    std::optional<std::string> text() const override { return content; }
+    void setText(std::string_view text) override { content = std::string(text); ++writes; }
+
+    std::optional<std::string> content;
+    int writes = 0;
+};
+
+// The real disk, except that writes into the folders named read-only fail as
+// they would for a user without the right to write there, and reads of the
+// files named unreadable fail.
+class FakeFileSystem final : public FileSystem {
+public:
+    bool exists(const std::string& path) const override;
+    std::optional<std::string> readAll(const std::string& path) const override;
+    bool writeAll(const std::string& path, std::string_view bytes) override;
+    bool remove(const std::string& path) override;
+
+    std::set<std::string> readOnlyFolders; // each ending with '/'
+    std::set<std::string> unreadableFiles;
+    int writes = 0;
+
+private:
+    bool isReadOnly(const std::string& path) const;
+    DiskFileSystem m_disk;
+};
+
+// Counts with ',' between thousands.
+class FakeNumberFormat final : public NumberFormat {
+public:
+    std::string formatCount(std::int64_t count) const override;
+};
+
+class FakeLaunchShowState final : public LaunchShowState {
+public:
+    ShowState requested() const override { return state; }
+    ShowState state = ShowState::Normal;
+};
+
+} // namespace verbalia

@@ -1,0 +1,122 @@
+#include "search/FindCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace verbalia;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FindCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() /
+                   ("verbalia-find-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder / "program");
+        m_list = (m_folder / "words.txt").string();
+        std::ofstream(m_list, std::ios::binary)
+            << "acrid\r\nAcrid\r\nadmit\nbr\tead\r\nMice\rmouse\r\nMUSE\r\n\r\npots\r\nspot\r\nstop\r\nx-ray";
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    int run(std::vector<std::string> args)
+    {
+        m_out.str({});
+        m_err.str({});
+        return runFindCommand(args, (m_folder / "program").string() + "/", m_out, m_err);
+    }
+
+    fs::path m_folder;
+    std::string m_list;
+    std::ostringstream m_out, m_err;
+};
+
+} // namespace
+
+TEST_F(FindCommand, ListsMatchesInListOrder)
+{
+    EXPECT_EQ(run({"--list", m_list, "wildcard", "a??i?"}), 0);
+    EXPECT_EQ(m_out.str(), "acrid\nadmit\n");
+    EXPECT_EQ(m_err.str(), "");
+
+    // Lines are stored without tabs, as the list holds them.
+    EXPECT_EQ(run({"--list", m_list, "wildcard", " B*D\t"}), 0);
+    EXPECT_EQ(m_out.str(), "bread\n");
+
+    EXPECT_EQ(run({"--list", m_list, "--min", "5", "--max", "5", "wildcard", "*"}), 0);
+    EXPECT_EQ(m_out.str(), "acrid\nAcrid\nadmit\nbread\nmouse\nx-ray\n");
+
+    EXPECT_EQ(run({"--list", m_list, "letters", "--mode", "exact", "STOP"}), 0);
+    EXPECT_EQ(m_out.str(), "pots\nspot\nstop\n");
+    EXPECT_EQ(run({"--list", m_list, "--exclude", "S", "letters", "--mode", "contains", "top"}), 0);
+    EXPECT_EQ(m_out.str(), "");
+    EXPECT_EQ(run({"--list", m_list, "--exclude", "S", "letters", "--mode", "only", "spot"}), 2);
+
+    // Sound-alikes are listed lower-cased.
+    EXPECT_EQ(run({"--list", m_list, "sounds", "mice"}), 0);
+    EXPECT_EQ(m_out.str(), "mice\nmouse\nmuse\n");
+}
+
+TEST_F(FindCommand, RefusalPrintsTheMessageOneLinePerParagraph)
+{
+    EXPECT_EQ(run({"--list", m_list, "wildcard", "a?*"}), 2);
+    EXPECT_EQ(m_out.str(), "");
+    EXPECT_EQ(m_err.str(),
+              "You can only enter one one more '?' (question mark) wildcards or a single '*' (asterisk) for each "
+              "search in this version of the program.\n"
+              "i.e. You cannot mix and match '*' and '?' in a single search in this version of the program.\n");
+
+    EXPECT_EQ(run({"--list", m_list, "sounds", "  "}), 2);
+    EXPECT_EQ(m_err.str(), "You need to enter a word, so I can find words that sound similar.\n");
+    EXPECT_EQ(run({"--list", m_list, "--max", "3", "letters", "--mode", "exact", "stop"}), 2);
+    EXPECT_EQ(m_err.str(), "The number of letters to search for is greater than the maximum word length allowed.\n");
+}
+
+TEST_F(FindCommand, UsageErrors)
+{
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"--list"},
+        {"--colour", "red", "wildcard", "a?"},
+        {"--min", "0", "wildcard", "a?"},
+        {"--max", "51", "wildcard", "a?"},
+        {"--min", "2x", "wildcard", "a?"},
+        {"--min", "6", "--max", "5", "wildcard", "a?"},
+        {"spell", "word"},
+        {"wildcard"},
+        {"wildcard", "a?", "b?"},
+        {"letters", "pot"},
+        {"letters", "--mode", "some", "pot"},
+        {"letters", "--mode", "only"},
+        {"sounds", "mice", "--min", "2"},
+    };
+    for (const auto& args : wrong) {
+        EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
+        EXPECT_NE(m_err.str().find("Usage: verbalia-find"), std::string::npos);
+        EXPECT_EQ(m_out.str(), "");
+    }
+}
+
+TEST_F(FindCommand, WordListSource)
+{
+    const std::string missing = (m_folder / "none.txt").string();
+    EXPECT_EQ(run({"--list", missing, "wildcard", "a?"}), 66);
+    EXPECT_EQ(m_err.str(), "Cannot open file " + missing + "\n");
+
+    // Without wordlist.dat beside the program the built-in list stands in.
+    EXPECT_EQ(run({"wildcard", "x-r?y"}), 0);
+    EXPECT_EQ(m_out.str(), "x-ray\n");
+    EXPECT_EQ(run({"wildcard", "a*"}), 0);
+    EXPECT_TRUE(m_out.str().starts_with("a\nable\nabout\naccident\n"));
+
+    std::ofstream(m_folder / "program" / "wordlist.dat", std::ios::binary) << "xylophone\r\nx-ray\r\n";
+    EXPECT_EQ(run({"wildcard", "x*"}), 0);
+    EXPECT_EQ(m_out.str(), "xylophone\nx-ray\n");
+}

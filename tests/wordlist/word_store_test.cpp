@@ -1,0 +1,105 @@
+#include "wordlist/WordStore.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace verbalia {
+namespace {
+
+std::vector<std::string> contents(const WordStore& store)
+{
+    std::vector<std::string> words;
+    store.forEach(0, store.size(), [&](const std::string& word) { words.push_back(word); });
+    return words;
+}
+
+std::vector<std::string> numbered(std::size_t count, const std::string& prefix)
+{
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < count; ++i) words.push_back(prefix + std::to_string(i));
+    return words;
+}
+
+TEST(WordStore, EmptyStoreTakesAppendAndFront)
+{
+    WordStore store;
+    EXPECT_TRUE(store.empty());
+    EXPECT_EQ(contents(store), std::vector<std::string>{});
+    EXPECT_THROW(store.at(0), std::out_of_range);
+
+    store.insert(0, "b");
+    store.insert(1, "c"); // append
+    store.insert(0, "a");
+    EXPECT_EQ(contents(store), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(store.at(2), "c");
+    EXPECT_THROW(store.insert(4, "x"), std::out_of_range);
+
+    store.clear();
+    EXPECT_EQ(store.size(), 0u);
+    store.insert(0, "again");
+    EXPECT_EQ(store.at(0), "again");
+}
+
+TEST(WordStore, AssignKeepsOrderAcrossChunks)
+{
+    const std::vector<std::string> words = numbered(5000, "w");
+    WordStore store;
+    store.assign(words);
+    ASSERT_EQ(store.size(), words.size());
+    for (std::size_t i = 0; i < words.size(); i += 7) EXPECT_EQ(store.at(i), words[i]);
+    EXPECT_EQ(store.at(words.size() - 1), words.back());
+    EXPECT_EQ(contents(store), words);
+
+    store.assign({});
+    EXPECT_TRUE(store.empty());
+}
+
+TEST(WordStore, ForEachVisitsExactlyTheRange)
+{
+    const std::vector<std::string> words = numbered(3000, "");
+    WordStore store;
+    store.assign(words);
+    for (auto [begin, end] : {std::pair<std::size_t, std::size_t>{0, 0}, {0, 1}, {511, 513}, {100, 2900},
+                              {2999, 3000}, {2500, 9999}, {3000, 3000}, {10, 5}}) {
+        std::vector<std::string> seen;
+        store.forEach(begin, end, [&](const std::string& word) { seen.push_back(word); });
+        const std::size_t last = std::min(end, words.size());
+        const std::vector<std::string> expected =
+            begin < last ? std::vector<std::string>(words.begin() + begin, words.begin() + last)
+                         : std::vector<std::string>{};
+        EXPECT_EQ(seen, expected) << begin << ".." << end;
+    }
+}
+
+TEST(WordStore, RandomInsertsMatchAVector)
+{
+    std::mt19937 random(12345);
+    std::vector<std::string> reference = numbered(1500, "start");
+    WordStore store;
+    store.assign(reference);
+
+    // Many inserts into the same region force chunk splits there; others
+    // land anywhere, at the front or at the end.
+    for (int i = 0; i < 10000; ++i) {
+        std::size_t index;
+        switch (i % 4) {
+        case 0: index = reference.size() / 3; break;
+        case 1: index = 0; break;
+        default: index = std::uniform_int_distribution<std::size_t>(0, reference.size())(random); break;
+        }
+        if (i % 97 == 0) index = reference.size();
+        const std::string word = "n" + std::to_string(i);
+        reference.insert(reference.begin() + std::ptrdiff_t(index), word);
+        store.insert(index, word);
+        ASSERT_EQ(store.size(), reference.size());
+        ASSERT_EQ(store.at(index), word);
+    }
+    for (std::size_t i = 0; i < reference.size(); ++i) ASSERT_EQ(store.at(i), reference[i]) << i;
+    EXPECT_EQ(contents(store), reference);
+}
+
+} // namespace
+} // namespace verbalia
