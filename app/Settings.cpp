@@ -182,6 +182,8 @@ void TMainForm1::Save_Settings()
 
     for (const QComboBox* box : {Wildcard_Search_ComboBox, Words_With_These_Letters_Search_ComboBox, Phonetic_Search_ComboBox})
         if (failed(settings.writeString(section, fromQString(box->objectName()), textOf(box)))) return;
+    if (failed(settings.writeString(section, "Excluded_Letters_Edit", fromQString(Excluded_Letters_Edit->text()))))
+        return;
     for (const QCheckBox* box : {Ignore_Words_With_Numbers_CheckBox, Ignore_All_Non_Alphanumeric_Chars_CheckBox})
         if (failed(settings.writeBool(section, fromQString(box->objectName()), box->isChecked()))) return;
     for (const QRadioButton* button : {Search_for_Words_with_these_and_other_letters_RadioButton,

@@ -61,20 +61,20 @@ compare() {
         "$ours_count" "$peer_count" "$verdict"
 }
 
-# The pairs. Words are at most 50 characters long in the list, so the default
-# length range 1 to 50 drops none but the empty line.
+# The pairs. The peers keep to the default length range 1 to 50 as well: the
+# list holds a few longer words.
 ours_q() { vf wildcard 'a??i?'; }
 peer_q() { grep -c -E '^a..i.$' "$LIST"; }
 ours_ac() { vf wildcard 'ac*al'; }
-peer_ac() { grep -c -E '^ac.*al$' "$LIST"; }
+peer_ac() { grep -c -E '^ac.{0,46}al$' "$LIST"; }
 ours_ed() { vf wildcard '*ed'; }
-peer_ed() { grep -c -E 'ed$' "$LIST"; }
+peer_ed() { grep -c -E '^.{0,48}ed$' "$LIST"; }
 ours_all() { vf wildcard '*'; }
 peer_all() { grep -c -E '^.{1,50}$' "$LIST"; }
 ours_contains() { vf letters --mode contains pot; }
-peer_contains() { grep p "$LIST" | grep o | grep -c t; }
+peer_contains() { grep -x -E '.{1,50}' "$LIST" | grep p | grep o | grep -c t; }
 ours_only() { vf letters --mode only pot; }
-peer_only() { grep -E '^[pot]+$' "$LIST" | grep p | grep o | grep -c t; }
+peer_only() { grep -E '^[pot]{1,50}$' "$LIST" | grep p | grep o | grep -c t; }
 ours_exact() { vf letters --mode exact pot; }
 peer_exact() { grep -E '^[pot]{3}$' "$LIST" | grep p | grep o | grep -c t; }
 ours_stop() { vf letters --mode exact stop; }

@@ -17,7 +17,7 @@ namespace verbalia {
 
 namespace {
 
-enum ExitCode { done = 0, refused = 2, usageError = 64, noInput = 66 };
+enum ExitCode { done = 0, refused = 2, usageError = 64, noInput = 66, writeError = 74 };
 
 constexpr const char* usageText =
     "Usage: verbalia-find [--list FILE] [--min N] [--max N] [--exclude LETTERS] COMMAND\n"
@@ -138,6 +138,10 @@ int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostre
     const std::string output = findWords(words, *prepared.matcher);
     out.write(output.data(), std::streamsize(output.size()));
     out.flush();
+    if (!out) {
+        err << "verbalia-find: cannot write the results\n";
+        return writeError;
+    }
     return done;
 }
 

@@ -9,7 +9,8 @@ namespace verbalia {
 // verbalia-find: the three searches from the command line. args are the
 // arguments after the program name; the words listed are those the window
 // would list, one per line. Returns the process exit code: 0 done, 2 search
-// refused (its message on err), 64 usage error, 66 word list unreadable.
+// refused (its message on err), 64 usage error, 66 word list unreadable,
+// 74 results not written.
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
                    std::ostream& err);
 

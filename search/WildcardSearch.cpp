@@ -20,7 +20,6 @@ constexpr const char* severalAsterisks =
 
 Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
 {
-    using Result = Prepared<WildcardMatcher>;
     if (input.criteria.empty()) return refuse<WildcardMatcher>(emptyCriteria);
 
     std::string pattern = lowerAscii(input.criteria);
@@ -55,7 +54,7 @@ Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
     matcher.m_pattern = std::move(pattern);
     matcher.m_exclusion = exclusion;
     matcher.m_range = input.range;
-    return Result{std::move(matcher), {}, std::move(exclusion)};
+    return {std::move(matcher), {}, std::move(exclusion)};
 }
 
 bool WildcardMatcher::matches(std::string_view word) const

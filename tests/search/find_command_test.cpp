@@ -120,3 +120,11 @@ TEST_F(FindCommand, WordListSource)
     EXPECT_EQ(run({"wildcard", "x*"}), 0);
     EXPECT_EQ(m_out.str(), "xylophone\nx-ray\n");
 }
+
+TEST_F(FindCommand, ResultsThatCannotBeWrittenAreAnError)
+{
+    std::ostringstream closed;
+    closed.setstate(std::ios::badbit);
+    EXPECT_EQ(runFindCommand({"--list", m_list, "wildcard", "*"}, m_folder.string() + "/", closed, m_err), 74);
+    EXPECT_EQ(m_err.str(), "verbalia-find: cannot write the results\n");
+}

@@ -1,0 +1,248 @@
+// Settings and search histories surviving a restart.
+
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+using namespace verbalia;
+
+namespace {
+
+QStringList itemsOf(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+}
+
+std::vector<std::string> keysOf(const std::string& ini)
+{
+    std::vector<std::string> keys;
+    std::size_t start = 0;
+    while (start < ini.size()) {
+        const std::size_t end = ini.find("\r\n", start);
+        const std::string line = ini.substr(start, end - start);
+        if (const std::size_t equals = line.find('='); equals != std::string::npos) keys.push_back(line.substr(0, equals));
+        start = end == std::string::npos ? ini.size() : end + 2;
+    }
+    return keys;
+}
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartTakesTheFactoryDefaults()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
+        QVERIFY(window.Wildcard_Search_ComboBox->currentText().isEmpty());
+        QVERIFY(window.Excluded_Letters_Edit->text().isEmpty());
+        QVERIFY(window.Ignore_Words_With_Numbers_CheckBox->isChecked());
+        QVERIFY(window.Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked());
+        QVERIFY(window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
+        QVERIFY(!window.Always_On_Top_Option->isChecked());
+        QCOMPARE(window.Wildcard_Search_ComboBox->count(), 0);
+        QVERIFY(!fixture.fileExists("verbalia.ini"));
+    }
+
+    void craftedSettingsAreReadAsStored()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("verbalia.ini",
+                          "[Verbalia]\r\nLower_Length_SpinEdit=40\r\nupper_length_spinedit=10\r\n"
+                          "Search_for_Words_with_these_and_other_letters_RadioButton=0\r\n"
+                          "Search_for_Words_with_only_these_Any_Number_RadioButton=0\r\n"
+                          "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
+                          "PageControl1=3\r\nExcluded_Letters_Edit=qz\r\nwindow_Width=$200\r\n");
+        TMainForm1& window = fixture.start();
+        QCOMPARE(window.Lower_Length_SpinEdit->value(), 10);
+        QCOMPARE(window.Upper_Length_SpinEdit->value(), 10);
+        QVERIFY(!window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
+        QVERIFY(!window.Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked());
+        QVERIFY(!window.Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked());
+        QCOMPARE(window.PageControl1->currentIndex(), 3);
+        QVERIFY(!window.Limit_Word_Length_GroupBox->isVisible());
+        QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("qz"));
+        QCOMPARE(window.frameGeometry().width(), 512);
+    }
+
+    void pageOutOfRangeShowsNoPageUntilATabIsPicked()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("verbalia.ini", "[verbalia]\r\nPageControl1=0x1F\r\nLower_Length_SpinEdit=99\r\n");
+        TMainForm1& window = fixture.start();
+        QCOMPARE(window.activePageIndex(), -1);
+        QVERIFY(!window.PageControl1->currentWidget()->isVisible());
+        QVERIFY(window.Limit_Word_Length_GroupBox->isVisible());
+        QVERIFY(window.Excluded_Letters_GroupBox->isVisible());
+        QCOMPARE(window.Lower_Length_SpinEdit->value(), 50);
+
+        window.PageControl1->setCurrentIndex(3);
+        QCOMPARE(window.activePageIndex(), 3);
+        QVERIFY(window.TabSheet4->isVisible());
+        QVERIFY(!window.Limit_Word_Length_GroupBox->isVisible());
+    }
+
+    void theLastCheckedModeWins()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("verbalia.ini",
+                          "[verbalia]\r\nSearch_for_Words_with_only_these_Any_Number_RadioButton=1\r\n"
+                          "Search_for_Words_with_only_these_Specified_Number_RadioButton=1\r\nPageControl1=1\r\n");
+        TMainForm1& window = fixture.start();
+        QVERIFY(!window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
+        QVERIFY(!window.Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked());
+        QVERIFY(window.Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked());
+        QVERIFY(!window.Excluded_Letters_Edit->isEnabled());
+        QVERIFY(!window.Excluded_Letters_Label->isEnabled());
+
+        // Other pages use the exclusion list whatever the mode.
+        window.PageControl1->setCurrentIndex(0);
+        QVERIFY(window.Excluded_Letters_Edit->isEnabled());
+        window.PageControl1->setCurrentIndex(1);
+        QVERIFY(!window.Excluded_Letters_Edit->isEnabled());
+        window.Search_for_Words_with_these_and_other_letters_RadioButton->click();
+        QVERIFY(window.Excluded_Letters_Edit->isEnabled());
+    }
+
+    void everyFieldSurvivesARestart()
+    {
+        WindowFixture fixture;
+        QRect outerBounds;
+        {
+            TMainForm1& window = fixture.start();
+            window.setGeometry(40, 60, 700, 520);
+            outerBounds = window.frameGeometry();
+            window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("a??i?"));
+            window.Add_To_History(window.Wildcard_Search_ComboBox, "ac*al", false);
+            window.Add_To_History(window.Wildcard_Search_ComboBox, "a??i?", false);
+            window.Add_To_History(window.Phonetic_Search_ComboBox, "Mice", false);
+            window.Words_With_These_Letters_Search_ComboBox->setEditText(QStringLiteral("stop"));
+            window.Phonetic_Search_ComboBox->setEditText(QString::fromUtf8("Zoë"));
+            window.Excluded_Letters_Edit->setText(QStringLiteral("xyz"));
+            window.Ignore_Words_With_Numbers_CheckBox->setChecked(false);
+            window.Search_for_Words_with_only_these_Any_Number_RadioButton->click();
+            window.Upper_Length_SpinEdit->setValue(12);
+            window.Lower_Length_SpinEdit->setValue(3);
+            window.PageControl1->setCurrentIndex(2);
+            QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("a??i?"));
+            fixture.close();
+        }
+        QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("a??i?\r\nac*al\r\n"));
+        QCOMPARE(fixture.readFile("verbalia.wwt"), std::string());
+        QCOMPARE(keysOf(fixture.readFile("verbalia.ini")),
+                 (std::vector<std::string>{"WindowState_wsMaximized", "window_top_posn", "window_left_posn",
+                                           "window_Width", "window_Height", "Always_on_Top_Option",
+                                           "Auto_Run_at_Windows_Startup_Option", "Wildcard_Search_ComboBox",
+                                           "Words_With_These_Letters_Search_ComboBox", "Phonetic_Search_ComboBox",
+                                           "Excluded_Letters_Edit", "Ignore_Words_With_Numbers_CheckBox",
+                                           "Ignore_All_Non_Alphanumeric_Chars_CheckBox",
+                                           "Search_for_Words_with_these_and_other_letters_RadioButton",
+                                           "Search_for_Words_with_only_these_Any_Number_RadioButton",
+                                           "Search_for_Words_with_only_these_Specified_Number_RadioButton",
+                                           "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1"}));
+
+        TMainForm1& window = fixture.start();
+        QCOMPARE(window.frameGeometry(), outerBounds);
+        QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("a??i?"));
+        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"a??i?", "ac*al"}));
+        QCOMPARE(itemsOf(window.Phonetic_Search_ComboBox), (QStringList{"Mice"}));
+        QCOMPARE(window.Words_With_These_Letters_Search_ComboBox->currentText(), QStringLiteral("stop"));
+        QCOMPARE(window.Phonetic_Search_ComboBox->currentText(), QString::fromUtf8("Zoë"));
+        QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("xyz"));
+        QVERIFY(!window.Ignore_Words_With_Numbers_CheckBox->isChecked());
+        QVERIFY(window.Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked());
+        QVERIFY(window.Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked());
+        QCOMPARE(window.Lower_Length_SpinEdit->value(), 3);
+        QCOMPARE(window.Upper_Length_SpinEdit->value(), 12);
+        QCOMPARE(window.PageControl1->currentIndex(), 2);
+    }
+
+    void aMaximisedWindowReopensMaximisedOverItsNormalBounds()
+    {
+        WindowFixture fixture;
+        QRect normalBounds;
+        {
+            TMainForm1& window = fixture.start();
+            window.setGeometry(30, 30, 640, 500);
+            normalBounds = window.frameGeometry();
+            window.showMaximized();
+            QVERIFY(window.isMaximized());
+            fixture.close();
+        }
+        const std::string ini = fixture.readFile("verbalia.ini");
+        QVERIFY(ini.find("WindowState_wsMaximized=1\r\n") != std::string::npos);
+        QVERIFY(ini.find("window_Width=" + std::to_string(normalBounds.width()) + "\r\n") != std::string::npos);
+        QVERIFY(ini.find("window_top_posn=" + std::to_string(normalBounds.top()) + "\r\n") != std::string::npos);
+
+        TMainForm1& window = fixture.start();
+        QVERIFY(window.isMaximized());
+        QCOMPARE(window.normalGeometry().size(), QSize(640, 500));
+    }
+
+    void historiesKeepTheirEntriesAndTheBoxText()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("verbalia.wcs", "cat\rdog\n\r\nbird");
+        TMainForm1& window = fixture.start();
+        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"cat", "dog", "", "bird"}));
+        QVERIFY(window.Wildcard_Search_ComboBox->currentText().isEmpty());
+
+        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("typed"));
+        window.Add_To_History(window.Wildcard_Search_ComboBox, "CAT", false);
+        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"cat", "dog", "", "bird"}));
+        window.Add_To_History(window.Wildcard_Search_ComboBox, "Bird", false);
+        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"Bird", "cat", "dog", ""}));
+        QCOMPARE(window.Find_History_Entry(window.Wildcard_Search_ComboBox, "DOG", false), 2);
+        QCOMPARE(window.Find_History_Entry(window.Wildcard_Search_ComboBox, "DOG", true), -1);
+        QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("typed"));
+    }
+
+    void unwritableSettingsAreReportedAndTheWindowStillCloses()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("verbalia.wcs", "kept\r\n");
+        TMainForm1& window = fixture.start();
+        window.Known_Word_List_Changed_CheckBox->setChecked(true);
+        fixture.files.readOnlyFolders.insert(fixture.folder());
+        fixture.messages.scriptAnswers({Answer::No});
+        QVERIFY(window.close());
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(2));
+        QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Error);
+        QCOMPARE(fixture.messages.shown[0].text, "Unable to write to " + fixture.pathOf("verbalia.ini"));
+        QVERIFY(fixture.messages.shown[1].question);
+        QVERIFY(!fixture.fileExists("verbalia.ini"));
+        QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("kept\r\n"));
+    }
+
+    void anUnwritableHistoryStopsTheSaveThere()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        std::filesystem::create_directory(fixture.pathOf("verbalia.wwt"));
+        fixture.close();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
+        QCOMPARE(fixture.messages.shown[0].text, "Cannot create file " + fixture.pathOf("verbalia.wwt"));
+        const std::string ini = fixture.readFile("verbalia.ini");
+        QVERIFY(ini.find("Auto_Run_at_Windows_Startup_Option=0") != std::string::npos);
+        QVERIFY(ini.find("Wildcard_Search_ComboBox") == std::string::npos);
+        QVERIFY(fixture.fileExists("verbalia.wcs"));
+        QVERIFY(!fixture.fileExists("verbalia.phs"));
+        Q_UNUSED(window);
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "settings_qtest.moc"
