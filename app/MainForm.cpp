@@ -55,6 +55,16 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     Known_Words_MemoEx->setModel(new LineListModel(m_knownWords, this));
 
     connectHandlers();
+
+    // The lock covers the controls; containers stay enabled so that what
+    // they show stays readable while a run locks their contents.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        const bool container = control == centralWidget() || control == PageControl1 ||
+                               PageControl1->indexOf(control) >= 0 || control->inherits("QGroupBox") ||
+                               control->inherits("QMenuBar") || control->inherits("QMenu");
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !container) m_lockedControls.push_back(control);
+    }
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -70,6 +80,31 @@ void TMainForm1::connectHandlers()
             PageControl1Change();
         }
     });
+    connect(Wildcard_Search_BitBtn, &QPushButton::clicked, this, &TMainForm1::Wildcard_Search_BitBtnClick);
+    connect(Search_for_Words_with_these_Letters_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Search_for_Words_with_these_Letters_BitBtnClick);
+    connect(Phonetic_Word_Search_BitBtn, &QPushButton::clicked, this, &TMainForm1::Phonetic_Word_Search_BitBtnClick);
+    connect(Wildcard_Search_ComboBox->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { Wildcard_Search_ComboBoxKeyDown(Qt::Key_Return); });
+    connect(Words_With_These_Letters_Search_ComboBox->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { Words_With_These_Letters_Search_ComboBoxKeyDown(Qt::Key_Return); });
+    connect(Phonetic_Search_ComboBox->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { Phonetic_Search_ComboBoxKeyDown(Qt::Key_Return); });
+    connect(Halt_Processing_BitBtn, &QPushButton::clicked, this, &TMainForm1::Halt_Processing_BitBtnClick);
+    connect(Reset_Wildcard_Search_Edit_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Reset_Wildcard_Search_Edit_BitBtnClick);
+    connect(Reset_Words_With_These_Letters_Search_Edit_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Reset_Words_With_These_Letters_Search_Edit_BitBtnClick);
+    connect(Reset_Phonetic_Search_Edit_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Reset_Phonetic_Search_Edit_BitBtnClick);
+    connect(Reset_Excluded_Letters_Edit_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick);
+    connect(Clipboard_Copy_WildCard_Search_Results_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Clipboard_Copy_WildCard_Search_Results_BitBtnClick);
+    connect(Clipboard_Copy_Words_With_These_Letters_Search_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick);
+    connect(Clipboard_Copy_Phonetic_Search_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick);
     for (QRadioButton* mode : {Search_for_Words_with_these_and_other_letters_RadioButton,
                                Search_for_Words_with_only_these_Any_Number_RadioButton,
                                Search_for_Words_with_only_these_Specified_Number_RadioButton})
@@ -98,8 +133,16 @@ void TMainForm1::showEvent(QShowEvent* event)
     }
 }
 
+// A close request during a run halts the run and takes effect once it has
+// stopped, so the close query never saves a list in the middle of a scan.
 void TMainForm1::closeEvent(QCloseEvent* event)
 {
+    if (m_running) {
+        m_closeRequested = true;
+        Halt_Search_CheckBox->setChecked(true);
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     event->accept();
 }

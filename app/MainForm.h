@@ -64,7 +64,31 @@ public slots:
     void Show_Known_Word_Count();
     void Search_for_Words_with_these_and_other_letters_RadioButtonClick();
 
+    // The three searches and the controls they share.
+    void Wildcard_Search_BitBtnClick();
+    void Search_for_Words_with_these_Letters_BitBtnClick();
+    void Phonetic_Word_Search_BitBtnClick();
+    void Wildcard_Search_ComboBoxKeyDown(int key);
+    void Words_With_These_Letters_Search_ComboBoxKeyDown(int key);
+    void Phonetic_Search_ComboBoxKeyDown(int key);
+    void Halt_Processing_BitBtnClick();
+    void Reset_Wildcard_Search_Edit_BitBtnClick();
+    void Reset_Words_With_These_Letters_Search_Edit_BitBtnClick();
+    void Reset_Phonetic_Search_Edit_BitBtnClick();
+    void Reset_Excluded_Letters_Edit_BitBtnClick();
+    void Clipboard_Copy_WildCard_Search_Results_BitBtnClick();
+    void Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick();
+    void Clipboard_Copy_Phonetic_Search_BitBtnClick();
+
 public:
+    // True while a search runs.
+    bool isRunning() const { return m_running; }
+
+    // The window lock of a run: every control but the ones the run itself
+    // uses is disabled, and the menu with them.
+    void Set_Controls_Enabled(bool enabled);
+    void Show_Criteria_Message(const std::string& text, QComboBox* box);
+
     // The search histories: the drop-down lists of the criteria boxes.
     void Load_History(QComboBox* box, const std::string& path);
     bool Save_History(QComboBox* box, const std::string& path);
@@ -84,6 +108,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct SearchPage;
+    template <class Prepare>
+    void runSearch(const SearchPage& page, Prepare&& prepare);
+    void resetCriteria(QComboBox* box);
     void readSettings();
     void setLengthLimit(QSpinBox* spin, int value);
     void setLetterMode(QRadioButton* button, bool checked);
@@ -105,6 +133,9 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_noPageSelected = false;
+    bool m_running = false;
+    std::vector<QWidget*> m_lockedControls; // what Set_Controls_Enabled locks
+    bool m_closeRequested = false; // during a run: close once it has stopped
     bool m_openMaximized = false;
     QRect m_outerBounds;      // as read from the settings
     bool m_outerBoundsPending = false; // until the window frame is known
