@@ -21,6 +21,8 @@
 #include <QStyle>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace verbalia {
 namespace {
 
@@ -41,10 +43,12 @@ Widget* make(QWidget* parent, const char* name, int left, int top, int width, in
     return place(new Widget(parent), name, left, top, width, height);
 }
 
+// A one-line label grows to fit its caption, as it was sized to at design.
 QLabel* label(QWidget* parent, const char* name, int left, int top, int width, int height, const char* caption)
 {
     auto* result = make<QLabel>(parent, name, left, top, width, height);
     result->setText(QString::fromLatin1(caption));
+    result->resize(std::max(width, result->sizeHint().width()), height);
     return result;
 }
 
@@ -128,7 +132,8 @@ QCheckBox* hiddenCheckBox(QWidget* parent, const char* name, int left, int top, 
 
 QLabel* hintLine(QWidget* parent, const char* name, int top, int height, const char* text)
 {
-    auto* line = label(parent, name, 7, top, 574, height, text);
+    auto* line = make<QLabel>(parent, name, 7, top, 574, height);
+    line->setText(QString::fromLatin1(text));
     line->setFont(QFont(bodyFontFamily, 10));
     line->setWordWrap(true);
     return line;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,16 +27,25 @@ std::vector<std::string> parseWordList(std::string_view text);
 template <class Visit>
 void forEachLine(std::string_view text, Visit&& visit)
 {
-    if (const auto nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            visit(text.substr(start));
-            return;
-        }
-        visit(text.substr(start, end - start));
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    const char* start = text.data();
+    const char* end = start + text.size();
+    if (const void* nul = std::memchr(start, '\0', text.size())) end = static_cast<const char*>(nul);
+    // The next LF and the next CR at or after start (end when there is none),
+    // each searched for again only once passed: one pass over the text for
+    // each, whatever the mix of line ends.
+    const auto next = [end](const char* from, char c) {
+        const void* found = std::memchr(from, c, std::size_t(end - from));
+        return found ? static_cast<const char*>(found) : end;
+    };
+    const char* lf = next(start, '\n');
+    const char* cr = next(start, '\r');
+    while (start < end) {
+        if (lf < start) lf = next(start, '\n');
+        if (cr < start) cr = next(start, '\r');
+        const char* lineEnd = lf < cr ? lf : cr;
+        visit(std::string_view(start, std::size_t(lineEnd - start)));
+        if (lineEnd == end) return;
+        start = lineEnd + (lineEnd == cr && lf == cr + 1 ? 2 : 1);
     }
 }
 
