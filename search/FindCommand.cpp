@@ -13,6 +13,11 @@
 #include <optional>
 #include <ostream>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace verbalia {
 
 namespace {
@@ -103,12 +108,63 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     return {};
 }
 
+// The bytes of a word list file, mapped rather than copied as they are read
+// only once; read into memory where the file cannot be mapped.
+class WordListFile {
+public:
+    WordListFile() = default;
+    WordListFile(const WordListFile&) = delete;
+    WordListFile& operator=(const WordListFile&) = delete;
+    ~WordListFile()
+    {
+        if (m_map) ::munmap(m_map, m_size);
+    }
+
+    // False when the file cannot be opened or read.
+    bool load(const std::string& path)
+    {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        struct stat status;
+        const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+        if (regular && status.st_size > 0) {
+            void* map = ::mmap(nullptr, std::size_t(status.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            if (map != MAP_FAILED) {
+                m_map = map;
+                m_size = std::size_t(status.st_size);
+            }
+        }
+        ::close(fd);
+        if (!regular) return false;
+        if (m_map) return true;
+        std::optional<std::string> bytes = DiskFileSystem().readAll(path);
+        if (!bytes) return false;
+        m_bytes = std::move(*bytes);
+        return true;
+    }
+
+    void setText(std::string text) { m_bytes = std::move(text); }
+
+    std::string_view text() const
+    {
+        return m_map ? std::string_view(static_cast<const char*>(m_map), m_size) : std::string_view(m_bytes);
+    }
+
+private:
+    void* m_map = nullptr;
+    std::size_t m_size = 0;
+    std::string m_bytes; // when not mapped
+};
+
 // Tests each line of the word list text, as the list would hold it, and
 // appends the result line of each match.
 template <class Matcher>
 std::string findWords(std::string_view text, const Matcher& matcher)
 {
+    // The results are at most the text and a final line end: reserved once,
+    // only the part written is ever touched.
     std::string output;
+    output.reserve(text.size() + 1);
     const auto test = [&](std::string_view word) {
         if (matcher.matches(word)) {
             output += matcher.result(word);
@@ -153,19 +209,17 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     Request request;
     if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
 
-    const DiskFileSystem disk;
     const std::string path = request.listPath.value_or(programFolder + "wordlist.dat");
-    std::string words;
-    if (request.listPath || disk.exists(path)) {
-        std::optional<std::string> bytes = disk.readAll(path);
-        if (!bytes) {
+    WordListFile list;
+    if (request.listPath || DiskFileSystem().exists(path)) {
+        if (!list.load(path)) {
             err << "Cannot open file " << path << '\n';
             return noInput;
         }
-        words = std::move(*bytes);
     } else {
-        words = joinLinesCrLf(builtinWordList());
+        list.setText(joinLinesCrLf(builtinWordList()));
     }
+    const std::string_view words = list.text();
 
     const SearchInput input{request.criteria, request.exclusion, request.range};
     if (request.command == "wildcard") return search(prepareWildcardSearch(input), words, out, err);

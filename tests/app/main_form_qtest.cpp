@@ -56,6 +56,13 @@ private slots:
         QVERIFY(fixture.messages.shown.empty());
     }
 
+    void opensInTheStateTheLauncherAsked()
+    {
+        WindowFixture fixture;
+        fixture.launch.state = ShowState::Maximized;
+        QVERIFY(fixture.start().isMaximized());
+    }
+
     void controlsStandAtTheirDesignBounds()
     {
         WindowFixture fixture;

@@ -50,9 +50,13 @@ bool FakeFileSystem::remove(const std::string& path)
 
 std::string FakeNumberFormat::formatCount(std::int64_t count) const
 {
-    std::string digits = std::to_string(count < 0 ? -count : count);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(std::size_t(i), ",");
-    return count < 0 ? "-" + digits : digits;
+    const std::string digits = std::to_string(count < 0 ? -count : count);
+    std::string grouped = count < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
 }
 
 } // namespace verbalia
