@@ -28,6 +28,9 @@ int main(int argc, char* argv[])
     TAboutBox aboutBox(&mainForm);
     mainForm.setAboutBox(&aboutBox);
 
+    // The start-up sequence lets events through, so a close request can end
+    // the window before the event loop runs.
     mainForm.show();
+    if (!mainForm.isVisible()) return 0;
     return application.exec();
 }

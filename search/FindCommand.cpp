@@ -108,8 +108,9 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     return {};
 }
 
-// The bytes of a word list file, mapped rather than copied as they are read
-// only once; read into memory where the file cannot be mapped.
+// The bytes of a word list file, mapped rather than copied since they are
+// read only once; read into memory where the file cannot be mapped. A file cut
+// short by another program during the search stops this one (SIGBUS).
 class WordListFile {
 public:
     WordListFile() = default;
@@ -157,30 +158,38 @@ private:
 };
 
 // Tests each line of the word list text, as the list would hold it, and
-// appends the result line of each match.
+// writes the result line of each match to out.
 template <class Matcher>
-std::string findWords(std::string_view text, const Matcher& matcher)
+void findWords(std::string_view text, const Matcher& matcher, std::ostream& out)
 {
-    // The results are at most the text and a final line end: reserved once,
-    // only the part written is ever touched.
+    // Results are gathered in a small buffer that stays in the cache, and
+    // written each time it fills.
+    constexpr std::size_t chunk = 64 * 1024;
     std::string output;
-    output.reserve(text.size() + 1);
+    output.reserve(chunk + 64);
     const auto test = [&](std::string_view word) {
         if (matcher.matches(word)) {
             output += matcher.result(word);
             output += '\n';
+            if (output.size() >= chunk) {
+                out.write(output.data(), std::streamsize(output.size()));
+                output.clear();
+            }
         }
     };
-    // Lines are copied only to drop tabs, and looked at for tabs only when the
-    // text holds any.
-    const bool hasTabs = text.find('\t') != std::string_view::npos;
-    forEachLine(text, [&](std::string_view line) {
-        if (!hasTabs || line.find('\t') == std::string_view::npos) return test(line);
-        std::string entry(line);
-        entry.erase(std::remove(entry.begin(), entry.end(), '\t'), entry.end());
-        test(entry);
-    });
-    return output;
+    // Lines are looked at for tabs only when the text holds any, and copied
+    // only to drop them.
+    if (text.find('\t') == std::string_view::npos) {
+        forEachLine(text, test);
+    } else {
+        forEachLine(text, [&](std::string_view line) {
+            if (line.find('\t') == std::string_view::npos) return test(line);
+            std::string entry(line);
+            entry.erase(std::remove(entry.begin(), entry.end(), '\t'), entry.end());
+            test(entry);
+        });
+    }
+    out.write(output.data(), std::streamsize(output.size()));
 }
 
 template <class Matcher>
@@ -191,8 +200,7 @@ int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostre
         err << Replace_All_Occurrences(prepared.refusal, "\n\n", "\n") << '\n';
         return refused;
     }
-    const std::string output = findWords(words, *prepared.matcher);
-    out.write(output.data(), std::streamsize(output.size()));
+    findWords(words, *prepared.matcher, out);
     out.flush();
     if (!out) {
         err << "verbalia-find: cannot write the results\n";

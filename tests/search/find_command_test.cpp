@@ -121,6 +121,27 @@ TEST_F(FindCommand, WordListSource)
     EXPECT_EQ(m_out.str(), "xylophone\nx-ray\n");
 }
 
+TEST_F(FindCommand, LargeListsAreListedWhole)
+{
+    // More results than are written at once, lines ending every way, a tab and
+    // a NUL that ends the list.
+    const char* ends[] = {"\r\n", "\n", "\r", "\n\r"};
+    std::string list, expected;
+    for (int i = 0; i < 30000; ++i) {
+        const std::string word = "w" + std::to_string(i);
+        list += (i == 12345 ? "w1\t2345" : word) + ends[i % 4];
+        expected += word + "\n";
+    }
+    const std::string path = (m_folder / "large.txt").string();
+    std::ofstream(path, std::ios::binary) << list << std::string(1, '\0') << "w30000\n";
+    EXPECT_EQ(run({"--list", path, "wildcard", "w*"}), 0);
+    EXPECT_EQ(m_out.str(), expected);
+
+    std::ofstream(path, std::ios::binary | std::ios::trunc).flush();
+    EXPECT_EQ(run({"--list", path, "wildcard", "*"}), 0);
+    EXPECT_EQ(m_out.str(), "");
+}
+
 TEST_F(FindCommand, ResultsThatCannotBeWrittenAreAnError)
 {
     std::ostringstream closed;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,49 @@ TEST(LineText, NulEndsTheText)
     EXPECT_EQ(splitLines(std::string("a\0b", 3)), (Lines{"a"}));
     EXPECT_EQ(splitLines(std::string("a\r\n\0b\r\nc", 8)), (Lines{"a"}));
     EXPECT_EQ(splitLines(std::string("\0a", 2)), Lines{});
+}
+
+// The line rules taken one byte at a time.
+Lines linesByteByByte(std::string_view text)
+{
+    text = text.substr(0, text.find('\0'));
+    Lines lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            line += text[i];
+            continue;
+        }
+        lines.push_back(line);
+        line.clear();
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+TEST(LineText, LongTextsFollowTheSameRules)
+{
+    // Texts longer than the blocks the lines are found in, with line ends,
+    // CR LF pairs and NULs falling on every position of a block.
+    std::mt19937 random(7);
+    const std::string bytes = "ab\t\r\n";
+    for (int round = 0; round < 500; ++round) {
+        std::string text(random() % 300, 'x');
+        for (char& c : text) c = bytes[random() % bytes.size()];
+        if (round % 5 == 0 && !text.empty()) text[random() % text.size()] = '\0';
+        // Bytes past the end of the text are not looked at.
+        const std::string following = text + "\nz\r";
+        const std::string_view view(following.data(), text.size());
+        EXPECT_EQ(splitLines(view), linesByteByByte(text)) << testing::PrintToString(text);
+    }
+
+    const std::string crOnly = std::string(100000, 'w') + std::string(100000, '\r');
+    EXPECT_EQ(splitLines(crOnly).size(), 100000u);
+    EXPECT_EQ(splitLines(crOnly).front().size(), 100000u);
+    std::string crLfAcrossBlocks(63, 'a');
+    crLfAcrossBlocks += "\r\nb";
+    EXPECT_EQ(splitLines(crLfAcrossBlocks), (Lines{std::string(63, 'a'), "b"}));
 }
 
 TEST(LineText, WordListDropsTabsAndNothingElse)

@@ -1,0 +1,169 @@
+// The three searches as the window runs them over a large known word list:
+// from the click to the status line showing the count, with the progress
+// bar, the event pumping, the history and the results view all included.
+// One window, on the offscreen platform, is started once for every case.
+#include "app/MainForm.h"
+#include "fakes/FakePlatform.h"
+#include "platform/FileSystem.h"
+#include "platform/IcuCollation.h"
+#include "platform/IcuNumberFormat.h"
+#include "platform/LaunchShowState.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace verbalia;
+
+const char* const largeList = "/usr/share/dict/british-english-insane";
+
+// The real services, except that message boxes and the clipboard are
+// recorded rather than shown, so that nothing waits for a person.
+struct Services {
+    FakeMessageBoxes messages;
+    FakeClipboard clipboard;
+    DiskFileSystem files;
+    IcuCollation collation;
+    IcuNumberFormat numbers;
+    DesktopLaunchShowState launch;
+};
+
+TMainForm1* window = nullptr;
+
+// The count the status label shows, or -1 when it shows none.
+long long shownCount(const QLabel* status)
+{
+    const QString text = status->text().trimmed();
+    QString digits;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            digits += c;
+        else if (c != QLatin1Char(',') && c != QLatin1Char('.') && !c.isSpace())
+            break;
+    }
+    bool ok = false;
+    const long long count = digits.toLongLong(&ok);
+    return ok && text.contains(QLatin1String("words found")) ? count : -1;
+}
+
+void timeRun(benchmark::State& state, const std::function<void()>& run, const QLabel* status, const char* target)
+{
+    long long found = -1;
+    for (auto _ : state) {
+        run();
+        found = shownCount(status);
+    }
+    if (found < 0) {
+        state.SkipWithError(("the status label shows no count: " + status->text().toStdString()).c_str());
+        return;
+    }
+    state.counters["found"] = double(found);
+    state.SetLabel(target);
+}
+
+void wildcard(benchmark::State& state, const char* criteria, const char* target)
+{
+    window->Wildcard_Search_ComboBox->setEditText(QString::fromLatin1(criteria));
+    timeRun(state, [] { window->Wildcard_Search_BitBtnClick(); }, window->Wildcard_Search_Label, target);
+}
+
+void letters(benchmark::State& state, const char* criteria, QRadioButton* mode)
+{
+    mode->click();
+    window->Words_With_These_Letters_Search_ComboBox->setEditText(QString::fromLatin1(criteria));
+    timeRun(state, [] { window->Search_for_Words_with_these_Letters_BitBtnClick(); },
+            window->Search_for_Words_with_these_Letters_Label, "target < 50 ms");
+}
+
+void phonetic(benchmark::State& state, const char* criteria)
+{
+    window->Phonetic_Search_ComboBox->setEditText(QString::fromLatin1(criteria));
+    timeRun(state, [] { window->Phonetic_Word_Search_BitBtnClick(); }, window->Phonetic_Search_Label,
+            "target < 50 ms");
+}
+
+void registerCases()
+{
+    const auto add = [](const char* name, auto&& body) {
+        benchmark::RegisterBenchmark(name, body)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+    };
+    const char* fast = "target < 50 ms";
+    add("wildcard/a??i?", [fast](benchmark::State& s) { wildcard(s, "a??i?", fast); });
+    add("wildcard/ac*al", [fast](benchmark::State& s) { wildcard(s, "ac*al", fast); });
+    add("wildcard/*ed", [fast](benchmark::State& s) { wildcard(s, "*ed", fast); });
+    add("wildcard/*", [](benchmark::State& s) { wildcard(s, "*", "target < 300 ms"); });
+    add("letters/pot/contains", [](benchmark::State& s) {
+        letters(s, "pot", window->Search_for_Words_with_these_and_other_letters_RadioButton);
+    });
+    add("letters/pot/only_these", [](benchmark::State& s) {
+        letters(s, "pot", window->Search_for_Words_with_only_these_Any_Number_RadioButton);
+    });
+    add("letters/pot/exact", [](benchmark::State& s) {
+        letters(s, "pot", window->Search_for_Words_with_only_these_Specified_Number_RadioButton);
+    });
+    add("letters/stop/exact", [](benchmark::State& s) {
+        letters(s, "stop", window->Search_for_Words_with_only_these_Specified_Number_RadioButton);
+    });
+    add("phonetic/Mice", [](benchmark::State& s) { phonetic(s, "Mice"); });
+    add("phonetic/Robert", [](benchmark::State& s) { phonetic(s, "Robert"); });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    if (!std::filesystem::exists(largeList)) {
+        std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", largeList);
+        return 1;
+    }
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("verbalia-window-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(largeList, folder / "wordlist.dat");
+
+    int status = 0;
+    {
+        Services services;
+        TMainForm1 form({services.messages, services.clipboard, services.files, services.collation, services.numbers,
+                         services.launch, folder.string() + "/"});
+        window = &form;
+        const auto started = std::chrono::steady_clock::now();
+        form.show();
+        const double showMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+        std::printf("start-up (show, list loaded): %.1f ms; title: %s\n", showMs, qPrintable(form.windowTitle()));
+
+        if (form.knownWords().empty()) {
+            std::fprintf(stderr, "the word list did not load\n");
+            status = 1;
+        } else {
+            registerCases();
+            benchmark::RunSpecifiedBenchmarks();
+            if (!services.messages.shown.empty())
+                std::printf("message boxes shown: %zu, first: %s\n", services.messages.shown.size(),
+                            services.messages.shown.front().text.c_str());
+        }
+        form.close();
+        window = nullptr;
+    }
+    benchmark::Shutdown();
+    std::filesystem::remove_all(folder);
+    return status;
+}
