@@ -10,6 +10,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char* argv[])
 {
@@ -27,6 +28,10 @@ int main(int argc, char* argv[])
     messages.setParent(&mainForm);
     TAboutBox aboutBox(&mainForm);
     mainForm.setAboutBox(&aboutBox);
+
+    // The end of the desktop session closes the window like its close box,
+    // so the settings and a changed list are saved.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm, [&mainForm] { mainForm.close(); });
 
     // The start-up sequence lets events through, so a close request can end
     // the window before the event loop runs.
