@@ -3,7 +3,6 @@
 #include "search/TextHelpers.h"
 #include "wordlist/LineText.h"
 
-#include <algorithm>
 
 namespace verbalia {
 
@@ -13,10 +12,9 @@ std::string serializeHistory(const History& history) { return joinLinesCrLf(hist
 
 int Find_History_Entry(const History& history, std::string_view text, bool exact)
 {
-    const auto sameLetters = [](char a, char b) { return upperAscii(a) == upperAscii(b); };
     for (std::size_t i = 0; i < history.size(); ++i) {
         const std::string& entry = history[i];
-        if (exact ? entry == text : std::equal(entry.begin(), entry.end(), text.begin(), text.end(), sameLetters))
+        if (exact ? entry == text : equalsIgnoringAsciiCase(entry, text))
             return int(i);
     }
     return -1;

@@ -3,7 +3,6 @@
 #include "search/TextHelpers.h"
 #include "wordlist/LineText.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -14,12 +13,6 @@ namespace {
 
 // Longest value a read returns.
 constexpr std::size_t maxValueLength = 2047;
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return upperAscii(x) == upperAscii(y); });
-}
 
 // Where a key lies in the text, and where a new key of its section goes.
 // Only the first section of the name counts.
@@ -44,7 +37,7 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
                 return;
             }
             const std::string_view name = trimControls(trimmed.substr(1, trimmed.find(']') - 1));
-            if (equalsIgnoringCase(name, section)) {
+            if (equalsIgnoringAsciiCase(name, section)) {
                 inside = place.sectionFound = true;
                 place.lastLine = line;
             }
@@ -54,7 +47,7 @@ KeyPlace findKey(std::string_view text, std::string_view section, std::string_vi
         place.lastLine = line;
         if (trimmed.front() == ';') return;
         const std::size_t equals = trimmed.find('=');
-        if (equals == std::string_view::npos || !equalsIgnoringCase(trimControls(trimmed.substr(0, equals)), key)) return;
+        if (equals == std::string_view::npos || !equalsIgnoringAsciiCase(trimControls(trimmed.substr(0, equals)), key)) return;
         place.line = line;
         place.value = trimControls(trimmed.substr(equals + 1));
         done = true;

@@ -92,4 +92,10 @@ std::string_view trimControls(std::string_view text)
     return text;
 }
 
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return upperAscii(x) == upperAscii(y); });
+}
+
 } // namespace verbalia

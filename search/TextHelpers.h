@@ -31,6 +31,9 @@ std::string upperAscii(std::string_view text);
 inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
+// True when the texts differ at most in the case of the letters A-Z.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Removes leading and trailing characters of code 32 or less.
 std::string_view trimControls(std::string_view text);
 
