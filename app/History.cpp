@@ -3,7 +3,6 @@
 #include "search/TextHelpers.h"
 #include "wordlist/LineText.h"
 
-
 namespace verbalia {
 
 History parseHistory(std::string_view bytes) { return splitLines(bytes); }
