@@ -1,6 +1,6 @@
 #include "AboutBox.h"
 
-#include "app/MainForm.h"
+#include "text/ProgramTitle.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "app/History.h"
 
-#include "search/TextHelpers.h"
-#include "wordlist/LineText.h"
+#include "text/TextHelpers.h"
+#include "text/LineText.h"
 
 namespace verbalia {
 

@@ -5,7 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/qt/QtText.h"
 #include "wordlist/BuiltinWordList.h"
-#include "wordlist/LineText.h"
+#include "text/LineText.h"
 
 #include <QAction>
 #include <QApplication>

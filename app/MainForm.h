@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PlatformServices.h"
+#include "text/ProgramTitle.h"
 #include "wordlist/WordStore.h"
 
 #include <QMainWindow>
@@ -30,9 +31,6 @@ namespace verbalia {
 
 class LineListModel;
 class TAboutBox;
-
-// The program title: the application's title and the caption of its window.
-inline constexpr const char* programTitle = "Verbalia - v1.4f";
 
 // The main window: four pages (wildcard, letter and phonetic search, word
 // list maintenance), the controls they share and the menu. Controls keep the

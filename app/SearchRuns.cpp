@@ -8,7 +8,7 @@
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
 #include "search/Scan.h"
-#include "search/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "search/WildcardSearch.h"
 
 #include <QAction>

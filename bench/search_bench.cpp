@@ -6,7 +6,7 @@
 #include "search/PhoneticSearch.h"
 #include "search/Scan.h"
 #include "search/WildcardSearch.h"
-#include "wordlist/LineText.h"
+#include "text/LineText.h"
 #include "wordlist/WordStore.h"
 
 #include <benchmark/benchmark.h>

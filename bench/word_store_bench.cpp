@@ -2,7 +2,7 @@
 // sorted places as harvesting does.
 #include "platform/IcuCollation.h"
 #include "wordlist/KnownWordLookup.h"
-#include "wordlist/LineText.h"
+#include "text/LineText.h"
 #include "wordlist/WordStore.h"
 
 #include <benchmark/benchmark.h>

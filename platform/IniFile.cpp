@@ -1,7 +1,7 @@
 #include "platform/IniFile.h"
 
-#include "search/TextHelpers.h"
-#include "wordlist/LineText.h"
+#include "text/TextHelpers.h"
+#include "text/LineText.h"
 
 #include <cstdint>
 #include <limits>

@@ -2,11 +2,11 @@
 
 #include "LetterSearch.h"
 #include "PhoneticSearch.h"
-#include "TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "WildcardSearch.h"
 #include "platform/FileSystem.h"
 #include "wordlist/BuiltinWordList.h"
-#include "wordlist/LineText.h"
+#include "text/LineText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "LetterSearch.h"
 
-#include "TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "PhoneticKey.h"
 
-#include "TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "PhoneticSearch.h"
 
 #include "PhoneticKey.h"
-#include "TextHelpers.h"
+#include "text/TextHelpers.h"
 
 namespace verbalia {
 

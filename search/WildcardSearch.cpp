@@ -1,6 +1,6 @@
 #include "WildcardSearch.h"
 
-#include "TextHelpers.h"
+#include "text/TextHelpers.h"
 
 namespace verbalia {
 

@@ -1,6 +1,6 @@
 #include "BuiltinWordList.h"
 
-#include "LineText.h"
+#include "text/LineText.h"
 
 namespace verbalia {
 

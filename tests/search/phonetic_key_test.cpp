@@ -1,7 +1,7 @@
 #include "SearchTestSupport.h"
 
 #include "search/PhoneticKey.h"
-#include "search/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "wordlist/BuiltinWordList.h"
 
 using namespace verbalia;

@@ -1,4 +1,4 @@
-#include "search/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wordlist/LineText.h"
+#include "text/LineText.h"
 
 #include <gtest/gtest.h>
 
