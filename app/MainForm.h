@@ -90,8 +90,6 @@ public:
     // The search histories: the drop-down lists of the criteria boxes.
     void Load_History(QComboBox* box, const std::string& path);
     bool Save_History(QComboBox* box, const std::string& path);
-    int Find_History_Entry(QComboBox* box, std::string_view text, bool exact) const;
-    void Add_To_History(QComboBox* box, std::string_view text, bool exact);
 
     // Writes every setting and the three histories; stops at the first file
     // that cannot be written, after saying so.

@@ -4,6 +4,7 @@
 #include "MainForm.h"
 
 #include "LineListModel.h"
+#include "app/HistoryBox.h"
 #include "platform/qt/QtText.h"
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
@@ -71,7 +72,7 @@ void TMainForm1::runSearch(const SearchPage& page, Prepare&& prepare)
     ProgressBar1->raise();
     Halt_Processing_BitBtn->setEnabled(true);
     Halt_Search_CheckBox->setChecked(false);
-    Add_To_History(page.criteria, criteria, false);
+    addToHistory(page.criteria, criteria, false);
     page.status->setEnabled(true);
     page.status->setText(QStringLiteral(" Searching ... "));
     QCoreApplication::processEvents();

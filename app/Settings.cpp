@@ -2,7 +2,7 @@
 
 #include "MainForm.h"
 
-#include "app/History.h"
+#include "app/HistoryBox.h"
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
 #include "platform/qt/QtText.h"
@@ -26,27 +26,6 @@ const char* const section = "verbalia";
 const char* const wildcardHistoryFileName = "verbalia.wcs";
 const char* const letterHistoryFileName = "verbalia.wwt";
 const char* const phoneticHistoryFileName = "verbalia.phs";
-
-History historyOf(const QComboBox* box)
-{
-    History history;
-    history.reserve(std::size_t(box->count()));
-    for (int i = 0; i < box->count(); ++i) history.push_back(fromQString(box->itemText(i)));
-    return history;
-}
-
-// Replaces the box's drop-down list; its text stays as it is.
-void setHistory(QComboBox* box, const History& history)
-{
-    const QString text = box->currentText();
-    QStringList items;
-    items.reserve(qsizetype(history.size()));
-    for (const std::string& entry : history) items.push_back(toQString(entry));
-    box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(text);
-}
 
 std::string textOf(const QComboBox* box) { return fromQString(box->currentText()); }
 
@@ -210,22 +189,6 @@ bool TMainForm1::Save_History(QComboBox* box, const std::string& path)
     if (m_services.files.writeAll(path, serializeHistory(historyOf(box)))) return true;
     m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
     return false;
-}
-
-int TMainForm1::Find_History_Entry(QComboBox* box, std::string_view text, bool exact) const
-{
-    return verbalia::Find_History_Entry(historyOf(box), text, exact);
-}
-
-void TMainForm1::Add_To_History(QComboBox* box, std::string_view text, bool exact)
-{
-    const int found = Find_History_Entry(box, text, exact);
-    if (found == 0) return;
-    const QString editText = box->currentText();
-    if (found > 0) box->removeItem(found);
-    box->insertItem(0, toQString(text));
-    box->setCurrentIndex(-1);
-    box->setEditText(editText);
 }
 
 } // namespace verbalia

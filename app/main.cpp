@@ -1,13 +1,8 @@
 #include "MainForm.h"
 
+#include "DesktopServices.h"
 #include "about/AboutBox.h"
-#include "platform/FileSystem.h"
-#include "platform/IcuCollation.h"
-#include "platform/IcuNumberFormat.h"
-#include "platform/LaunchShowState.h"
 #include "platform/ProgramFolder.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -17,15 +12,9 @@ int main(int argc, char* argv[])
     using namespace verbalia;
     QApplication application(argc, argv);
 
-    QtMessageBoxes messages;
-    QtClipboard clipboard;
-    DiskFileSystem files;
-    IcuCollation collation;
-    IcuNumberFormat numbers;
-    DesktopLaunchShowState launch;
-
-    TMainForm1 mainForm({messages, clipboard, files, collation, numbers, launch, programFolder()});
-    messages.setParent(&mainForm);
+    DesktopServices services(programFolder());
+    TMainForm1 mainForm(services.platform());
+    services.get<QtMessageBoxes>().setParent(&mainForm);
     TAboutBox aboutBox(&mainForm);
     mainForm.setAboutBox(&aboutBox);
 

@@ -2,12 +2,9 @@
 // from the click to the status line showing the count, with the progress
 // bar, the event pumping, the history and the results view all included.
 // One window, on the offscreen platform, is started once for every case.
+#include "app/DesktopServices.h"
 #include "app/MainForm.h"
 #include "fakes/FakePlatform.h"
-#include "platform/FileSystem.h"
-#include "platform/IcuCollation.h"
-#include "platform/IcuNumberFormat.h"
-#include "platform/LaunchShowState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,14 +29,7 @@ const char* const largeList = "/usr/share/dict/british-english-insane";
 
 // The real services, except that message boxes and the clipboard are
 // recorded rather than shown, so that nothing waits for a person.
-struct Services {
-    FakeMessageBoxes messages;
-    FakeClipboard clipboard;
-    DiskFileSystem files;
-    IcuCollation collation;
-    IcuNumberFormat numbers;
-    DesktopLaunchShowState launch;
-};
+using Services = DesktopServices::With<FakeMessageBoxes, FakeClipboard>;
 
 TMainForm1* window = nullptr;
 
@@ -140,9 +130,8 @@ int main(int argc, char* argv[])
 
     int status = 0;
     {
-        Services services;
-        TMainForm1 form({services.messages, services.clipboard, services.files, services.collation, services.numbers,
-                         services.launch, folder.string() + "/"});
+        Services services(folder.string() + "/");
+        TMainForm1 form(services.platform());
         window = &form;
         const auto started = std::chrono::steady_clock::now();
         form.show();
@@ -156,9 +145,9 @@ int main(int argc, char* argv[])
         } else {
             registerCases();
             benchmark::RunSpecifiedBenchmarks();
-            if (!services.messages.shown.empty())
-                std::printf("message boxes shown: %zu, first: %s\n", services.messages.shown.size(),
-                            services.messages.shown.front().text.c_str());
+            const auto& shown = services.get<FakeMessageBoxes>().shown;
+            if (!shown.empty())
+                std::printf("message boxes shown: %zu, first: %s\n", shown.size(), shown.front().text.c_str());
         }
         form.close();
         window = nullptr;

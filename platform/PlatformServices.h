@@ -9,16 +9,26 @@
 
 #include <string>
 
+// Every desktop service the window uses, one line each: its interface and the
+// member by which the window reaches it. A new service is one line here; the
+// service sets (app/DesktopServices.h, tests/fakes/FakeServices.h) then name
+// its implementation, and a set that lacks one does not compile.
+#define VERBALIA_PLATFORM_SERVICES(SERVICE) \
+    SERVICE(MessageBoxes, messages)         \
+    SERVICE(Clipboard, clipboard)           \
+    SERVICE(FileSystem, files)              \
+    SERVICE(const Collation, collation)     \
+    SERVICE(const NumberFormat, numbers)    \
+    SERVICE(const LaunchShowState, launch)
+
 namespace verbalia {
 
-// The desktop services the window uses; tests hand it scripted fakes.
+// The desktop services the window uses; a ServiceSet (platform/ServiceSet.h)
+// owns them and hands them out as this.
 struct PlatformServices {
-    MessageBoxes& messages;
-    Clipboard& clipboard;
-    FileSystem& files;
-    const Collation& collation;
-    const NumberFormat& numbers;
-    const LaunchShowState& launch;
+#define VERBALIA_SERVICE_MEMBER(Interface, name) Interface& name;
+    VERBALIA_PLATFORM_SERVICES(VERBALIA_SERVICE_MEMBER)
+#undef VERBALIA_SERVICE_MEMBER
     std::string programFolder; // ends with '/'
 
     std::string pathOf(const std::string& fileName) const { return programFolder + fileName; }

@@ -3,8 +3,7 @@
 // A main window over scripted platform fakes and a fresh program folder.
 
 #include "app/MainForm.h"
-#include "fakes/FakePlatform.h"
-#include "platform/IcuCollation.h"
+#include "fakes/FakeServices.h"
 
 #include <QTest>
 
@@ -18,12 +17,7 @@ namespace verbalia {
 
 class WindowFixture {
 public:
-    WindowFixture()
-    {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("verbalia-window-" + std::to_string(::getpid()) + "-" + std::to_string(++s_serial));
-        std::filesystem::create_directories(m_folder);
-    }
+    WindowFixture() = default;
 
     ~WindowFixture()
     {
@@ -52,8 +46,7 @@ public:
     // Creates and shows the window, which runs its start-up sequence.
     TMainForm1& start()
     {
-        window = std::make_unique<TMainForm1>(
-            PlatformServices{messages, clipboard, files, collation, numbers, launch, folder()});
+        window = std::make_unique<TMainForm1>(services.platform());
         window->show();
         return *window;
     }
@@ -65,17 +58,25 @@ public:
         window.reset();
     }
 
-    FakeMessageBoxes messages;
-    FakeClipboard clipboard;
-    FakeFileSystem files;
-    IcuCollation collation;
-    FakeNumberFormat numbers;
-    FakeLaunchShowState launch;
-    std::unique_ptr<TMainForm1> window;
-
 private:
-    std::filesystem::path m_folder;
-    static inline int s_serial = 0;
+    static std::filesystem::path freshFolder()
+    {
+        static int serial = 0;
+        std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("verbalia-window-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+        std::filesystem::create_directories(folder);
+        return folder;
+    }
+
+    std::filesystem::path m_folder = freshFolder();
+
+public:
+    FakeServices services{folder()};
+    FakeMessageBoxes& messages = services.get<FakeMessageBoxes>();
+    FakeClipboard& clipboard = services.get<FakeClipboard>();
+    FakeFileSystem& files = services.get<FakeFileSystem>();
+    FakeLaunchShowState& launch = services.get<FakeLaunchShowState>();
+    std::unique_ptr<TMainForm1> window;
 };
 
 } // namespace verbalia

@@ -1,6 +1,7 @@
 // Settings and search histories surviving a restart.
 
 #include "WindowFixture.h"
+#include "app/HistoryBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -126,9 +127,9 @@ private slots:
             window.setGeometry(40, 60, 700, 520);
             outerBounds = window.frameGeometry();
             window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("a??i?"));
-            window.Add_To_History(window.Wildcard_Search_ComboBox, "ac*al", false);
-            window.Add_To_History(window.Wildcard_Search_ComboBox, "a??i?", false);
-            window.Add_To_History(window.Phonetic_Search_ComboBox, "Mice", false);
+            addToHistory(window.Wildcard_Search_ComboBox, "ac*al", false);
+            addToHistory(window.Wildcard_Search_ComboBox, "a??i?", false);
+            addToHistory(window.Phonetic_Search_ComboBox, "Mice", false);
             window.Words_With_These_Letters_Search_ComboBox->setEditText(QStringLiteral("stop"));
             window.Phonetic_Search_ComboBox->setEditText(QString::fromUtf8("Zoë"));
             window.Excluded_Letters_Edit->setText(QStringLiteral("xyz"));
@@ -201,12 +202,12 @@ private slots:
         QVERIFY(window.Wildcard_Search_ComboBox->currentText().isEmpty());
 
         window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("typed"));
-        window.Add_To_History(window.Wildcard_Search_ComboBox, "CAT", false);
+        addToHistory(window.Wildcard_Search_ComboBox, "CAT", false);
         QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"cat", "dog", "", "bird"}));
-        window.Add_To_History(window.Wildcard_Search_ComboBox, "Bird", false);
+        addToHistory(window.Wildcard_Search_ComboBox, "Bird", false);
         QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"Bird", "cat", "dog", ""}));
-        QCOMPARE(window.Find_History_Entry(window.Wildcard_Search_ComboBox, "DOG", false), 2);
-        QCOMPARE(window.Find_History_Entry(window.Wildcard_Search_ComboBox, "DOG", true), -1);
+        QCOMPARE(Find_History_Entry(historyOf(window.Wildcard_Search_ComboBox), "DOG", false), 2);
+        QCOMPARE(Find_History_Entry(historyOf(window.Wildcard_Search_ComboBox), "DOG", true), -1);
         QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("typed"));
     }
 

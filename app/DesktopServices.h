@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/IcuCollation.h"
+#include "platform/IcuNumberFormat.h"
+#include "platform/LaunchShowState.h"
+#include "platform/ServiceSet.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtMessageBoxes.h"
+
+namespace verbalia {
+
+// The real desktop services the program runs on: one implementation of each
+// service listed in platform/PlatformServices.h.
+using DesktopServices =
+    ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, IcuCollation, IcuNumberFormat, DesktopLaunchShowState>;
+
+} // namespace verbalia

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "fakes/FakePlatform.h"
+#include "platform/IcuCollation.h"
+#include "platform/ServiceSet.h"
+
+namespace verbalia {
+
+// What window tests run on: a scripted fake of every service that shows,
+// asks or touches the desktop; collation is the real one.
+using FakeServices =
+    ServiceSet<FakeMessageBoxes, FakeClipboard, FakeFileSystem, IcuCollation, FakeNumberFormat, FakeLaunchShowState>;
+
+} // namespace verbalia
