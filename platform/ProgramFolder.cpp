@@ -5,11 +5,19 @@
 
 namespace verbalia {
 
+std::string executablePath()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : executable.string();
+}
+
 std::string programFolder()
 {
     std::error_code error;
-    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::filesystem::path folder = error ? std::filesystem::current_path(error) : executable.parent_path();
+    const std::string executable = executablePath();
+    std::filesystem::path folder =
+        executable.empty() ? std::filesystem::current_path(error) : std::filesystem::path(executable).parent_path();
     std::string result = folder.string();
     if (result.empty() || result.back() != '/') result.push_back('/');
     return result;

@@ -4,6 +4,10 @@
 
 namespace verbalia {
 
+// The full path of the running executable; empty when the system does not
+// tell it.
+std::string executablePath();
+
 // The folder of the running executable, ending with a path separator.
 std::string programFolder();
 

@@ -1,0 +1,142 @@
+#include "AutostartList.h"
+
+#include "FileSystem.h"
+#include "text/LineText.h"
+#include "text/TextHelpers.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace verbalia {
+namespace {
+
+const char* const entryGroup = "[Desktop Entry]";
+
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute
+// path, otherwise ~/.config.
+std::string configFolder()
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome && configHome[0] == '/') return configHome;
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.config";
+}
+
+bool isFolder(const std::string& path)
+{
+    struct stat status;
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string entryPath(const std::string& key, const std::string& name) { return key + "/" + name + ".desktop"; }
+
+// The escapes of a desktop entry's string values.
+std::string escapeValue(std::string_view text)
+{
+    std::string value;
+    for (const char c : text) {
+        switch (c) {
+        case '\\': value += "\\\\"; break;
+        case '\n': value += "\\n"; break;
+        case '\t': value += "\\t"; break;
+        case '\r': value += "\\r"; break;
+        default: value += c;
+        }
+    }
+    return value;
+}
+
+std::string unescapeValue(std::string_view value)
+{
+    std::string text;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        switch (value[++i]) {
+        case 's': text += ' '; break;
+        case 'n': text += '\n'; break;
+        case 't': text += '\t'; break;
+        case 'r': text += '\r'; break;
+        case '\\': text += '\\'; break;
+        default: text += '\\'; text += value[i];
+        }
+    }
+    return text;
+}
+
+// The first argument of an Exec command line: either quoted, with a backslash
+// before each '"', '`', '$' and backslash inside the quotes, or unquoted up to
+// the first blank. A literal '%' is written "%%".
+std::string firstArgument(std::string_view command)
+{
+    std::string argument;
+    const bool quoted = !command.empty() && command.front() == '"';
+    for (std::size_t i = quoted ? 1 : 0; i < command.size(); ++i) {
+        char c = command[i];
+        if (quoted ? c == '"' : c == ' ' || c == '\t') break;
+        if (quoted && c == '\\' && i + 1 < command.size()) c = command[++i];
+        else if (c == '%' && i + 1 < command.size() && command[i + 1] == '%') ++i;
+        argument += c;
+    }
+    return argument;
+}
+
+} // namespace
+
+std::string desktopEntry(const std::string& name, const std::string& path)
+{
+    std::string command = "\"";
+    for (const char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') command += '\\';
+        if (c == '%') command += '%';
+        command += c;
+    }
+    command += '"';
+    return std::string(entryGroup) + "\nType=Application\nName=" + escapeValue(name) + "\nExec=" +
+           escapeValue(command) + "\n";
+}
+
+std::string programOfDesktopEntry(const std::string& entry)
+{
+    bool inEntryGroup = false;
+    for (const std::string& line : splitLines(entry)) {
+        const std::string_view text = trimControls(line);
+        if (text.starts_with('[')) {
+            inEntryGroup = text == entryGroup;
+            continue;
+        }
+        const std::size_t equals = text.find('=');
+        if (inEntryGroup && equals != std::string_view::npos && trimControls(text.substr(0, equals)) == "Exec")
+            return firstArgument(unescapeValue(trimControls(text.substr(equals + 1))));
+    }
+    return {};
+}
+
+std::string XdgAutostartList::key() const { return configFolder() + "/autostart"; }
+
+bool XdgAutostartList::keyExists() const { return isFolder(configFolder()); }
+
+std::string XdgAutostartList::readValue(const std::string& name) const
+{
+    const std::optional<std::string> entry = DiskFileSystem().readAll(entryPath(key(), name));
+    return entry ? programOfDesktopEntry(*entry) : std::string();
+}
+
+bool XdgAutostartList::valueExists(const std::string& name) const
+{
+    return DiskFileSystem().exists(entryPath(key(), name));
+}
+
+bool XdgAutostartList::writeValue(const std::string& name, const std::string& path)
+{
+    const std::string folder = key();
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    return DiskFileSystem().writeAll(entryPath(folder, name), desktopEntry(name, path));
+}
+
+void XdgAutostartList::deleteValue(const std::string& name) { DiskFileSystem().remove(entryPath(key(), name)); }
+
+} // namespace verbalia

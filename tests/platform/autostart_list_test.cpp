@@ -1,0 +1,59 @@
+#include "platform/AutostartList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace verbalia {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(XdgAutostartList, WritesReadsAndRemovesTheDesktopEntry)
+{
+    std::string pattern = (fs::temp_directory_path() / "verbalia-autostart-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const std::string config = pattern + "/config";
+    const char* savedConfigHome = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = savedConfigHome ? savedConfigHome : "";
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+
+    XdgAutostartList list;
+    EXPECT_EQ(list.key(), config + "/autostart");
+    EXPECT_FALSE(list.keyExists());
+    fs::create_directory(config);
+    EXPECT_TRUE(list.keyExists());
+
+    const std::string path = pattern + "/a b/\"q\" $v `c` \\x 5%/verbalia";
+    ASSERT_TRUE(list.writeValue("verbalia", path));
+    EXPECT_TRUE(list.valueExists("verbalia"));
+    EXPECT_EQ(list.readValue("verbalia"), path);
+    std::ostringstream entry;
+    entry << std::ifstream(config + "/autostart/verbalia.desktop").rdbuf();
+    EXPECT_EQ(entry.str(), "[Desktop Entry]\nType=Application\nName=verbalia\nExec=\"" + pattern +
+                               "/a b/\\\\\"q\\\\\" \\\\$v \\\\`c\\\\` \\\\\\\\x 5%%/verbalia\"\n");
+
+    list.deleteValue("verbalia");
+    EXPECT_FALSE(list.valueExists("verbalia"));
+    EXPECT_EQ(list.readValue("verbalia"), "");
+
+    fs::create_directory(config + "/autostart/verbalia.desktop"); // a folder where the entry should go
+    EXPECT_FALSE(list.writeValue("verbalia", path));
+
+    fs::remove_all(pattern);
+    if (savedConfigHome) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(XdgAutostartList, ProgramOfHandWrittenEntries)
+{
+    EXPECT_EQ(programOfDesktopEntry("[Desktop Entry]\nExec=/usr/bin/verbalia --quiet\n"), "/usr/bin/verbalia");
+    EXPECT_EQ(programOfDesktopEntry("[Other]\nExec=/x\n[Desktop Entry]\r\n Exec = \"/a\\sb/v\" %U\r\n"), "/a b/v");
+    EXPECT_EQ(programOfDesktopEntry("[Desktop Entry]\nName=verbalia\n"), "");
+}
+
+} // namespace
+} // namespace verbalia
