@@ -1,6 +1,7 @@
 #include "app/DesktopIntegration.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,6 @@ namespace fs = std::filesystem;
 
 class DesktopIntegrationTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "verbalia-desktop-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern + "/";
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     DesktopIntegration desktop(const std::string& executableName = "verbalia")
     {
         return DesktopIntegration({messages, files, autostart, attributes, viewer}, folder + executableName, folder);
@@ -40,7 +33,8 @@ protected:
         return texts;
     }
 
-    std::string folder;
+    TemporaryFolder temporary;
+    const std::string folder = temporary.path();
     FakeMessageBoxes messages;
     FakeFileSystem files;
     FakeAutostartList autostart;

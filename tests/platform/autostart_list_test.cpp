@@ -1,3 +1,4 @@
+#include "fakes/TemporaryFolder.h"
 #include "platform/AutostartList.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,8 @@ namespace fs = std::filesystem;
 
 TEST(XdgAutostartList, WritesReadsAndRemovesTheDesktopEntry)
 {
-    std::string pattern = (fs::temp_directory_path() / "verbalia-autostart-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const std::string config = pattern + "/config";
+    const TemporaryFolder temporary;
+    const std::string config = temporary.path() + "config";
     const char* savedConfigHome = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = savedConfigHome ? savedConfigHome : "";
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
@@ -27,14 +27,14 @@ TEST(XdgAutostartList, WritesReadsAndRemovesTheDesktopEntry)
     fs::create_directory(config);
     EXPECT_TRUE(list.keyExists());
 
-    const std::string path = pattern + "/a b/\"q\" $v `c` \\x 5%/verbalia";
+    const std::string path = temporary.path() + "a b/\"q\" $v `c` \\x 5%/verbalia";
     ASSERT_TRUE(list.writeValue("verbalia", path));
     EXPECT_TRUE(list.valueExists("verbalia"));
     EXPECT_EQ(list.readValue("verbalia"), path);
     std::ostringstream entry;
     entry << std::ifstream(config + "/autostart/verbalia.desktop").rdbuf();
-    EXPECT_EQ(entry.str(), "[Desktop Entry]\nType=Application\nName=verbalia\nExec=\"" + pattern +
-                               "/a b/\\\\\"q\\\\\" \\\\$v \\\\`c\\\\` \\\\\\\\x 5%%/verbalia\"\n");
+    EXPECT_EQ(entry.str(), "[Desktop Entry]\nType=Application\nName=verbalia\nExec=\"" + temporary.path() +
+                               "a b/\\\\\"q\\\\\" \\\\$v \\\\`c\\\\` \\\\\\\\x 5%%/verbalia\"\n");
 
     list.deleteValue("verbalia");
     EXPECT_FALSE(list.valueExists("verbalia"));
@@ -43,7 +43,6 @@ TEST(XdgAutostartList, WritesReadsAndRemovesTheDesktopEntry)
     fs::create_directory(config + "/autostart/verbalia.desktop"); // a folder where the entry should go
     EXPECT_FALSE(list.writeValue("verbalia", path));
 
-    fs::remove_all(pattern);
     if (savedConfigHome) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else ::unsetenv("XDG_CONFIG_HOME");
 }

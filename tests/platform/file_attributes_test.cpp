@@ -1,10 +1,10 @@
+#include "fakes/TemporaryFolder.h"
 #include "platform/FileAttributes.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -14,19 +14,13 @@
 namespace verbalia {
 namespace {
 
-namespace fs = std::filesystem;
-
 class DiskFileAttributesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "verbalia-attributes-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern + "/";
         std::ofstream(file()) << "x";
         ::chmod(file().c_str(), 0664);
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     std::string file() const { return folder + "verbalia.ini"; }
     mode_t mode() const
@@ -36,7 +30,8 @@ protected:
         return status.st_mode & 07777;
     }
 
-    std::string folder;
+    TemporaryFolder temporary;
+    const std::string folder = temporary.path();
     DiskFileAttributes attributes;
 };
 
