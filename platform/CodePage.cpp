@@ -10,10 +10,19 @@ namespace verbalia::codepage {
 
 namespace {
 
-// Both directions of Windows-1252, built once from ICU's converter.
+std::string utf8Of(char16_t c)
+{
+    if (c < 0x80) return std::string(1, char(c));
+    if (c < 0x800) return {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+    return {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+}
+
+// Both directions of Windows-1252, built once from ICU's converter, and the
+// UTF-8 bytes of each code-page byte.
 struct Tables {
     std::array<char16_t, 256> toUnicode{};
     std::unordered_map<char16_t, char> fromUnicode;
+    std::array<std::string, 256> toUtf8;
 
     Tables()
     {
@@ -30,6 +39,7 @@ struct Tables {
             }
             toUnicode[byte] = out[0];
             if (out[0] != 0xFFFD) fromUnicode.emplace(out[0], in);
+            toUtf8[byte] = utf8Of(out[0]);
         }
         if (converter) ucnv_close(converter);
     }
@@ -48,6 +58,15 @@ char16_t toUnicode(unsigned char byte)
     return tables().toUnicode[byte];
 }
 
+std::optional<char> fromUnicode(char32_t character)
+{
+    if (character < 0x80) return char(character);
+    const auto& map = tables().fromUnicode;
+    const auto found = character <= 0xFFFF ? map.find(char16_t(character)) : map.end();
+    if (found == map.end()) return std::nullopt;
+    return found->second;
+}
+
 std::u16string toUtf16(std::string_view text)
 {
     const auto& table = tables().toUnicode;
@@ -58,19 +77,13 @@ std::u16string toUtf16(std::string_view text)
 
 std::string fromUtf16(std::u16string_view text)
 {
-    const auto& map = tables().fromUnicode;
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c < 0x80) {
-            result.push_back(char(c));
-            continue;
-        }
         // A surrogate pair is one character and becomes one '?'.
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) ++i;
-        const auto found = map.find(c);
-        result.push_back(found != map.end() ? found->second : '?');
+        result.push_back(fromUnicode(c).value_or('?'));
     }
     return result;
 }
@@ -89,14 +102,18 @@ std::string fromUtf8(std::string_view utf8)
 
 std::string toUtf8(std::string_view text)
 {
-    const std::u16string wide = toUtf16(text);
-    std::string result(wide.size() * 3, '\0');
-    int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strToUTF8WithSub(result.data(), int32_t(result.size()), &length, reinterpret_cast<const UChar*>(wide.data()),
-                       int32_t(wide.size()), 0xFFFD, nullptr, &status);
-    if (U_FAILURE(status)) return std::string(text);
-    result.resize(std::size_t(length));
+    const auto& table = tables().toUtf8;
+    std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    const char* run = text.data();
+    const char* const end = text.data() + text.size();
+    for (const char* p = run; p != end; ++p) {
+        if (static_cast<unsigned char>(*p) < 0x80) continue;
+        result.append(run, p);
+        result += table[static_cast<unsigned char>(*p)];
+        run = p + 1;
+    }
+    result.append(run, end);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,12 @@ std::string fromUtf16(std::u16string_view text);
 // The Unicode character of one code-page byte.
 char16_t toUnicode(unsigned char byte);
 
+// The code-page byte of a Unicode character, or nothing when the code page lacks it.
+std::optional<char> fromUnicode(char32_t character);
+
 // For file paths and other native (UTF-8) text that appears in messages.
 std::string fromUtf8(std::string_view utf8);
+// Also writes the files that came in as UTF-8, so it runs through a table.
 std::string toUtf8(std::string_view text);
 
 } // namespace codepage
