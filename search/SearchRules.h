@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/ProgressStep.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -39,9 +41,6 @@ Prepared<Matcher> refuse(std::string message, std::optional<std::string> exclusi
 {
     return {std::nullopt, std::move(message), std::move(exclusion)};
 }
-
-// Events are processed, and progress shown, once every this many words.
-inline std::size_t progressStep(std::size_t wordCount) { return wordCount / 100 + 1; }
 
 namespace message {
 inline constexpr const char* excludedNotLetters = "The list of excluded letters contained some non-alphabetic characters.";

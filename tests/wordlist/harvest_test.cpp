@@ -1,0 +1,125 @@
+#include "wordlist/Harvest.h"
+
+#include "fakes/FakePlatform.h"
+#include "platform/IcuCollation.h"
+
+#include <gtest/gtest.h>
+#include <unicode/uloc.h>
+
+namespace verbalia {
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(HarvestWords, OptionsAndSplitting)
+{
+    const HarvestOptions both{true, true}, numbersOnly{true, false}, symbolsOnly{false, true}, neither{false, false};
+    const struct {
+        const char* line;
+        HarvestOptions options;
+        Words words;
+    } cases[] = {
+        // The digits go with the symbols before words with digits are dropped.
+        {"Hello, World! 42 x2", both, {"hello", "world", "x"}},
+        {"Hello, World! 42 x2", numbersOnly, {"hello,", "world!"}},
+        {"Hello, World! 42 x2", symbolsOnly, {"hello", "world", "x"}},
+        {"Hello, World! 42 x2", neither, {"hello,", "world!", "42", "x2"}},
+        // A lone hyphen is a word unless symbols are ignored; runs of spaces split once.
+        {"- Type words, sentences, and ", neither, {"-", "type", "words,", "sentences,", "and"}},
+        {"- Type words, sentences, and ", both, {"type", "words", "sentences", "and"}},
+        {"\t  a  -  b \r", both, {"a", "b"}},
+        {"- -", both, {}},
+        {"", neither, {}},
+        // Only A-Z are lower-cased; bytes above 127 go with the symbols.
+        {"Caf\xC9 \xDC" "ber", neither, {"caf\xC9", "\xDC" "ber"}},
+        {"Caf\xC9 \xDC" "ber", both, {"caf", "ber"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(harvestWordsOf(c.line, c.options), c.words)
+            << c.line << " numbers " << c.options.ignoreNumbers << " symbols " << c.options.ignoreSymbols;
+
+    EXPECT_TRUE(Contains_Digit("abc9"));
+    EXPECT_FALSE(Contains_Digit("abc"));
+    EXPECT_EQ(Letters_And_Spaces_Only("X-ray 2!\t\xE9 b"), "Xray  b");
+}
+
+class HarvestRun : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        uloc_setDefault("en_US", &status);
+    }
+
+    Words entries() const
+    {
+        Words all;
+        list.forEach(0, list.size(), [&all](const std::string& word) { all.push_back(word); });
+        return all;
+    }
+
+    IcuCollation collation;
+    WordStore list;
+};
+
+TEST_F(HarvestRun, AddsEachNewWordOnceAtItsSortedPlace)
+{
+    list.assign({"Apple", "banana", "zoo"});
+    Words added;
+    const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.push_back(list.at(index)); }};
+    const HarvestOutcome outcome =
+        harvest(list, collation, {"apple PIE", "pie pie Pie", "", "Cherry BANANA aardvark"}, {}, hooks);
+
+    EXPECT_EQ(outcome.added, 3);
+    EXPECT_FALSE(outcome.halted);
+    EXPECT_EQ(added, (Words{"pie", "cherry", "aardvark"}));
+    EXPECT_EQ(entries(), (Words{"aardvark", "Apple", "banana", "cherry", "pie", "zoo"}));
+}
+
+TEST_F(HarvestRun, ProgressEveryStepAndHaltBeforeALine)
+{
+    const Words lines(250, "word");
+    std::vector<std::size_t> shown;
+    harvest(list, collation, lines, {}, {{}, [&](std::size_t line) { shown.push_back(line); }, {}});
+    ASSERT_EQ(shown.size(), 84u);
+    EXPECT_EQ(shown[1], 3u);
+    EXPECT_EQ(shown.back(), 249u);
+
+    // The halt is seen before the next line: the words before it stay.
+    list.clear();
+    bool halt = false;
+    const HarvestOutcome outcome = harvest(list, collation, {"one two", "three", "four"}, {},
+                                           {[&] { return halt; }, {}, [&](std::size_t) { halt = list.size() == 3; }});
+    EXPECT_TRUE(outcome.halted);
+    EXPECT_EQ(outcome.added, 3);
+    EXPECT_EQ(entries(), (Words{"one", "three", "two"}));
+}
+
+TEST(HarvestMessages, QuestionAndReport)
+{
+    const char* numbers = "Ignore Numbers and Words with Numbers";
+    const char* symbols = "Ignore all Quotes, $, %, *, -, +, etc";
+    EXPECT_EQ(harvestQuestion(numbers, true, symbols, false),
+              "Add all words contained in the Temporary Work Area to the List of Known Words, using these criteria :"
+              "\r\n\r\n - Ignore Numbers and Words with Numbers"
+              "\r\n\r\n - Allow (i.e. preserve) all Quotes, $, %, *, -, +, etc\r\n\r\nAre you sure ?");
+    EXPECT_NE(harvestQuestion(numbers, false, symbols, true)
+                  .find(" - Allow (i.e. add in) Numbers and Words with Numbers\r\n\r\n - Ignore all"),
+              std::string::npos);
+
+    const FakeNumberFormat format;
+    EXPECT_EQ(harvestReport({1, false}, format), "1 words were added to the List of Known Words.");
+    EXPECT_EQ(harvestReport({1234, false}, format), "1,234 words were added to the List of Known Words.");
+    EXPECT_EQ(harvestReport({5, true}, format), "Ading words aborted as requested.");
+}
+
+TEST(WorkAreaText, PastedAndLoadedText)
+{
+    EXPECT_EQ(workAreaTextFromClipboard("a\tb\r\nc\rd\n\re\r\n"), "a        b\nc\nd\n\ne\n");
+    EXPECT_EQ(workAreaTextFromClipboard("last"), "last");
+    EXPECT_EQ(workAreaTextFromFile("a\tb\r\nc\r\n"), "a        b\nc");
+    EXPECT_EQ(workAreaTextFromFile(std::string_view("x\n\ry\0z\n", 7)), "x\n\ny");
+}
+
+} // namespace
+} // namespace verbalia

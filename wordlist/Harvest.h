@@ -1,0 +1,69 @@
+#pragma once
+
+#include "WordStore.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace verbalia {
+
+class Collation;
+class NumberFormat;
+
+// Harvesting: the distinct words of a text that the known word list does not
+// hold yet are added to it, each at its sorted place.
+
+// The two options, as the work area's check boxes set them.
+struct HarvestOptions {
+    bool ignoreNumbers = true; // a word holding a digit is not added
+    bool ignoreSymbols = true; // only A-Z, a-z and the space are kept of a line
+};
+
+// True when the text holds any of the digits 0 to 9.
+bool Contains_Digit(std::string_view text);
+
+// The characters A-Z, a-z and the space of the text, in order.
+std::string Letters_And_Spaces_Only(std::string_view text);
+
+// The words harvesting takes from one line, in order: the line is lower-cased
+// (A-Z only) and trimmed, reduced to letters and spaces when symbols are
+// ignored, and split at its spaces; a word holding a digit is dropped when
+// numbers are ignored. Repeats are kept.
+std::vector<std::string> harvestWordsOf(std::string_view line, const HarvestOptions& options);
+
+// What a harvest run tells its caller, and asks it.
+struct HarvestHooks {
+    std::function<bool()> haltRequested;                  // before each line
+    std::function<void(std::size_t line)> progress;       // at lines 0, step, 2 step, …
+    std::function<void(std::size_t index)> wordAdded;     // after each insertion, with its index
+};
+
+struct HarvestOutcome {
+    std::int64_t added = 0;
+    bool halted = false;
+};
+
+// Adds each word of the lines that the list does not hold (under the
+// collation) at its sorted place. The list must be in ascending order. Words
+// added before a halt stay.
+HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
+                       const HarvestOptions& options, const HarvestHooks& hooks);
+
+// The question asked before a harvest, from the captions of the two check
+// boxes: an option that is off has its "Ignore" rewritten as "Allow …".
+std::string harvestQuestion(std::string_view numbersCaption, bool ignoreNumbers, std::string_view symbolsCaption,
+                            bool ignoreSymbols);
+
+// The message that closes a harvest: the number of words added, or that it was halted.
+std::string harvestReport(const HarvestOutcome& outcome, const NumberFormat& numbers);
+
+// Text as the work area takes it, its lines joined by LF and each tab made
+// eight spaces. From the clipboard: CR, LF and CR LF each end a line. From a
+// file: split as a word list file is read (a NUL ends the text).
+std::string workAreaTextFromClipboard(std::string_view text);
+std::string workAreaTextFromFile(std::string_view bytes);
+
+} // namespace verbalia
