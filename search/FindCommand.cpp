@@ -5,7 +5,10 @@
 #include "text/TextHelpers.h"
 #include "WildcardSearch.h"
 #include "platform/FileSystem.h"
+#include "platform/IcuCollation.h"
+#include "platform/IcuNumberFormat.h"
 #include "wordlist/BuiltinWordList.h"
+#include "wordlist/Harvest.h"
 #include "text/LineText.h"
 
 #include <algorithm>
@@ -32,17 +35,26 @@ constexpr const char* usageText =
     "  letters --mode contains|only|exact LETTERS  words holding each of LETTERS, words made only of\n"
     "                                              them, or their anagrams\n"
     "  sounds WORD                                 words that sound like WORD\n"
+    "  harvest [--allow-numbers] [--allow-symbols] TEXTFILE\n"
+    "                                              adds the words of TEXTFILE that the list lacks,\n"
+    "                                              each at its sorted place, and writes the list;\n"
+    "                                              words with digits and all characters but letters\n"
+    "                                              and spaces are ignored unless allowed\n"
     "Options:\n"
     "  --list FILE        the word list, one word per line (default: wordlist.dat beside the\n"
     "                     program, or the built-in list when there is none)\n"
     "  --min N, --max N   word lengths to list, 1 to 50 (default 1 and 50)\n"
-    "  --exclude LETTERS  leave out words holding any of LETTERS\n";
+    "  --exclude LETTERS  leave out words holding any of LETTERS\n"
+    "  (--min, --max and --exclude apply to the searches only)\n";
 
 struct Request {
     std::optional<std::string> listPath;
     LengthRange range;
     std::string exclusion;
+    bool searchOptionsGiven = false;
     std::string command;
+    HarvestOptions harvest;
+    std::string textPath; // of a harvest
     LetterMode mode = LetterMode::ContainsAll;
     std::string criteria;
 };
@@ -81,7 +93,10 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
         const std::string& given = args[i + 1];
         if (option == "--list") {
             request.listPath = given;
-        } else if (option == "--exclude") {
+            continue;
+        }
+        request.searchOptionsGiven = true;
+        if (option == "--exclude") {
             request.exclusion = given;
         } else {
             const std::optional<int> length = parseLength(given);
@@ -93,6 +108,21 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     if (i == args.size()) return "missing command";
 
     request.command = args[i++];
+    if (request.command == "harvest") {
+        if (request.searchOptionsGiven) return "--min, --max and --exclude apply to the searches only";
+        for (; i < args.size() && args[i].starts_with("--"); ++i) {
+            if (args[i] == "--allow-numbers")
+                request.harvest.ignoreNumbers = false;
+            else if (args[i] == "--allow-symbols")
+                request.harvest.ignoreSymbols = false;
+            else
+                return "unknown option " + args[i];
+        }
+        if (i == args.size()) return "missing text file";
+        request.textPath = args[i++];
+        if (i != args.size()) return "unexpected argument " + args[i];
+        return {};
+    }
     if (request.command == "letters") {
         if (i == args.size() || args[i] != "--mode") return "letters needs --mode contains|only|exact";
         if (++i == args.size()) return "missing value for --mode";
@@ -209,6 +239,42 @@ int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostre
     return done;
 }
 
+// Adds the new words of the text file to the list and writes the list in
+// the layout of wordlist.dat; the closing message goes to err.
+int harvestInto(std::string_view listText, const std::string& textPath, const HarvestOptions& options,
+                std::ostream& out, std::ostream& err)
+{
+    const std::optional<std::string> text = DiskFileSystem().readAll(textPath);
+    if (!text) {
+        err << "Cannot open file " << textPath << '\n';
+        return noInput;
+    }
+    WordStore list;
+    list.assign(parseWordList(listText));
+    const HarvestOutcome outcome =
+        harvest(list, IcuCollation(), splitLines(workAreaTextFromFile(*text)), options, HarvestHooks{});
+
+    constexpr std::size_t chunk = 64 * 1024;
+    std::string output;
+    output.reserve(chunk + 64);
+    list.forEach(0, list.size(), [&](const std::string& word) {
+        output += word;
+        output += "\r\n";
+        if (output.size() >= chunk) {
+            out.write(output.data(), std::streamsize(output.size()));
+            output.clear();
+        }
+    });
+    out.write(output.data(), std::streamsize(output.size()));
+    out.flush();
+    if (!out) {
+        err << "verbalia-find: cannot write the word list\n";
+        return writeError;
+    }
+    err << harvestReport(outcome, IcuNumberFormat()) << '\n';
+    return done;
+}
+
 } // namespace
 
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
@@ -228,6 +294,7 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
         list.setText(joinLinesCrLf(builtinWordList()));
     }
     const std::string_view words = list.text();
+    if (request.command == "harvest") return harvestInto(words, request.textPath, request.harvest, out, err);
 
     const SearchInput input{request.criteria, request.exclusion, request.range};
     if (request.command == "wildcard") return search(prepareWildcardSearch(input), words, out, err);

@@ -6,11 +6,12 @@
 
 namespace verbalia {
 
-// verbalia-find: the three searches from the command line. args are the
-// arguments after the program name; the words listed are those the window
-// would list, one per line. Returns the process exit code: 0 done, 2 search
-// refused (its message on err), 64 usage error, 66 word list unreadable,
-// 74 results not written.
+// verbalia-find: the three searches and the harvest from the command line.
+// args are the arguments after the program name; the words listed are those
+// the window would list, one per line; a harvest writes the whole list as
+// wordlist.dat holds it. Returns the process exit code: 0 done, 2 search
+// refused (its message on err), 64 usage error, 66 word list or text file
+// unreadable, 74 output not written.
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
                    std::ostream& err);
 

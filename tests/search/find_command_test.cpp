@@ -96,6 +96,10 @@ TEST_F(FindCommand, UsageErrors)
         {"letters", "--mode", "some", "pot"},
         {"letters", "--mode", "only"},
         {"sounds", "mice", "--min", "2"},
+        {"harvest"},
+        {"harvest", "--allow-colours", "text.txt"},
+        {"harvest", "a.txt", "b.txt"},
+        {"--min", "2", "harvest", "text.txt"},
     };
     for (const auto& args : wrong) {
         EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
@@ -148,4 +152,28 @@ TEST_F(FindCommand, ResultsThatCannotBeWrittenAreAnError)
     closed.setstate(std::ios::badbit);
     EXPECT_EQ(runFindCommand({"--list", m_list, "wildcard", "*"}, m_folder.string() + "/", closed, m_err), 74);
     EXPECT_EQ(m_err.str(), "verbalia-find: cannot write the results\n");
+    m_err.str({});
+    EXPECT_EQ(runFindCommand({"--list", m_list, "harvest", m_list}, m_folder.string() + "/", closed, m_err), 74);
+    EXPECT_EQ(m_err.str(), "verbalia-find: cannot write the word list\n");
+}
+
+TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
+{
+    const std::string list = (m_folder / "sorted.txt").string();
+    const std::string text = (m_folder / "text.txt").string();
+    std::ofstream(list, std::ios::binary) << "acrid\nmouse";
+    std::ofstream(text, std::ios::binary) << "Zebra, ACRID bee\tzebra 42 x4\r- ant" << std::string(1, '\0') << "gnu";
+
+    EXPECT_EQ(run({"--list", list, "harvest", text}), 0);
+    EXPECT_EQ(m_out.str(), "acrid\r\nant\r\nbee\r\nmouse\r\nx\r\nzebra\r\n");
+    EXPECT_EQ(m_err.str(), "4 words were added to the List of Known Words.\n");
+
+    EXPECT_EQ(run({"--list", list, "harvest", "--allow-numbers", "--allow-symbols", text}), 0);
+    EXPECT_NE(m_out.str().find("\r\nx4\r\n"), std::string::npos);
+    EXPECT_EQ(m_err.str(), "7 words were added to the List of Known Words.\n");
+
+    const std::string missing = (m_folder / "none.txt").string();
+    EXPECT_EQ(run({"--list", list, "harvest", missing}), 66);
+    EXPECT_EQ(m_err.str(), "Cannot open file " + missing + "\n");
+    EXPECT_EQ(m_out.str(), "");
 }
