@@ -5,6 +5,7 @@
 
 #include <unicode/ucol.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -44,6 +45,11 @@ private:
     int32_t m_length;
 };
 
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 void IcuCollation::Closer::operator()(UCollator* c) const
@@ -61,6 +67,16 @@ IcuCollation::~IcuCollation() = default;
 
 int IcuCollation::compare(std::string_view a, std::string_view b) const
 {
+    // ASCII text is the same in UTF-8, which the collator reads directly.
+    if (isAscii(a) && isAscii(b)) {
+        UErrorCode status = U_ZERO_ERROR;
+        UCollationResult result =
+            ucol_strcollUTF8(m_shifted.get(), a.data(), int32_t(a.size()), b.data(), int32_t(b.size()), &status);
+        if (result == UCOL_EQUAL)
+            result = ucol_strcollUTF8(m_counted.get(), a.data(), int32_t(a.size()), b.data(), int32_t(b.size()),
+                                      &status);
+        return int(result);
+    }
     const Utf16Word left(a);
     const Utf16Word right(b);
     UCollationResult result = ucol_strcoll(m_shifted.get(), left.text(), left.length(), right.text(), right.length());

@@ -7,6 +7,7 @@
 #include "text/TextHelpers.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace verbalia {
 
@@ -51,10 +52,15 @@ HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::v
 {
     const auto halted = [&hooks] { return hooks.haltRequested && hooks.haltRequested(); };
     HarvestOutcome outcome;
+    std::unordered_set<std::string> met;
     const std::size_t step = progressStep(lines.size());
     for (std::size_t i = 0; i < lines.size() && !halted(); ++i) {
         if (i % step == 0 && hooks.progress) hooks.progress(i);
         for (std::string& word : harvestWordsOf(lines[i], options)) {
+            // A word met before is in the list by now: most words of a text
+            // are repeats, and a set answers for them far faster than the
+            // list's binary search.
+            if (!met.insert(word).second) continue;
             const KnownWordLocation location = Locate_Known_Word(list, word, collation);
             if (location.found >= 0) continue;
             const auto index = std::size_t(location.insertion);

@@ -15,7 +15,10 @@ const std::string& WordStore::at(std::size_t index) const
 void WordStore::insert(std::size_t index, std::string word)
 {
     if (index > m_size) throw std::out_of_range("WordStore::insert");
-    if (m_chunks.empty()) m_chunks.emplace_back();
+    if (m_chunks.empty()) {
+        m_chunks.emplace_back();
+        m_starts.assign(1, 0);
+    }
 
     // An append goes to the end of the last chunk.
     const auto [chunk, offset] =
@@ -28,8 +31,11 @@ void WordStore::insert(std::size_t index, std::string word)
         Chunk upper(std::make_move_iterator(words.begin() + chunkSize), std::make_move_iterator(words.end()));
         words.resize(chunkSize);
         m_chunks.insert(m_chunks.begin() + std::ptrdiff_t(chunk) + 1, std::move(upper));
+        rebuildStarts(chunk);
+        return;
     }
-    rebuildStarts(chunk);
+    // The chunks behind this one start one entry later.
+    for (std::size_t i = chunk + 1; i < m_starts.size(); ++i) ++m_starts[i];
 }
 
 void WordStore::assign(std::vector<std::string> words)
