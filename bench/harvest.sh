@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Harvest of a 4 MiB English text (harvest_text.sh) into Debian's 663k-word
+# list: the core alone (harvest_bench) and verbalia-find harvest, each with
+# the words added and the time.
+#
+# Usage: bench/harvest.sh [BUILD-FOLDER]   (default: build/ in the repository)
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$repo/build}" && pwd)
+list=/usr/share/dict/british-english-insane
+[ -f "$list" ] || { echo "skipped: $list is missing (package wbritish-insane)"; exit 0; }
+for tool in "$build/bench/harvest_bench" "$build/verbalia-find"; do
+    [ -x "$tool" ] || { echo "missing $tool: build the targets harvest_bench and verbalia-find" >&2; exit 1; }
+done
+
+command -v /usr/bin/time >/dev/null || { echo "/usr/bin/time is missing (package time)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+text=$work/text.txt
+"$repo/bench/harvest_text.sh" "$text"
+
+echo "== core"
+"$build/bench/harvest_bench" "$text" --benchmark_counters_tabular=true
+
+echo "== verbalia-find harvest (list read, harvest, list written)"
+/usr/bin/time -f "%e s elapsed, %U s user, %M KiB peak" \
+    "$build/verbalia-find" --list "$list" harvest "$text" >"$work/list.txt"
+echo "$(wc -l <"$work/list.txt") lines written"
