@@ -26,9 +26,6 @@
 namespace verbalia {
 namespace {
 
-constexpr int letterPage = 1;
-constexpr int maintenancePage = 3;
-
 const char* const wordListFileName = "wordlist.dat";
 const char* const closeQuestion =
     "The Known Word List has been changed, but not saved.  Would you like to save the list before exiting ?";
@@ -48,9 +45,7 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     createControls();
     createMenu();
 
-    WildCard_Search_Results_MemoEx->setModel(new LineListModel(m_wildcardResults, this));
-    Words_With_These_Letters_Search_MemoEx->setModel(new LineListModel(m_letterResults, this));
-    Phonetic_Search_MemoEx->setModel(new LineListModel(m_phoneticResults, this));
+    for (SearchPage& page : m_searchPages) page.results->setModel(new LineListModel(page.lines, this));
     m_knownWords.assign(builtinWordList());
     Known_Words_MemoEx->setModel(new LineListModel(m_knownWords, this));
 
@@ -80,31 +75,17 @@ void TMainForm1::connectHandlers()
             PageControl1Change();
         }
     });
-    connect(Wildcard_Search_BitBtn, &QPushButton::clicked, this, &TMainForm1::Wildcard_Search_BitBtnClick);
-    connect(Search_for_Words_with_these_Letters_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Search_for_Words_with_these_Letters_BitBtnClick);
-    connect(Phonetic_Word_Search_BitBtn, &QPushButton::clicked, this, &TMainForm1::Phonetic_Word_Search_BitBtnClick);
-    connect(Wildcard_Search_ComboBox->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { Wildcard_Search_ComboBoxKeyDown(Qt::Key_Return); });
-    connect(Words_With_These_Letters_Search_ComboBox->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { Words_With_These_Letters_Search_ComboBoxKeyDown(Qt::Key_Return); });
-    connect(Phonetic_Search_ComboBox->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { Phonetic_Search_ComboBoxKeyDown(Qt::Key_Return); });
+    for (const SearchPage& page : m_searchPages) {
+        const SearchPageDescription& description = *page.description;
+        connect(page.run, &QPushButton::clicked, this, description.runClick);
+        connect(page.criteria->lineEdit(), &QLineEdit::returnPressed, this,
+                [this, keyDown = description.criteriaKeyDown] { (this->*keyDown)(Qt::Key_Return); });
+        connect(page.reset, &QPushButton::clicked, this, description.resetClick);
+        connect(page.copy, &QPushButton::clicked, this, description.copyClick);
+    }
     connect(Halt_Processing_BitBtn, &QPushButton::clicked, this, &TMainForm1::Halt_Processing_BitBtnClick);
-    connect(Reset_Wildcard_Search_Edit_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Reset_Wildcard_Search_Edit_BitBtnClick);
-    connect(Reset_Words_With_These_Letters_Search_Edit_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Reset_Words_With_These_Letters_Search_Edit_BitBtnClick);
-    connect(Reset_Phonetic_Search_Edit_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Reset_Phonetic_Search_Edit_BitBtnClick);
     connect(Reset_Excluded_Letters_Edit_BitBtn, &QPushButton::clicked, this,
             &TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick);
-    connect(Clipboard_Copy_WildCard_Search_Results_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Clipboard_Copy_WildCard_Search_Results_BitBtnClick);
-    connect(Clipboard_Copy_Words_With_These_Letters_Search_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick);
-    connect(Clipboard_Copy_Phonetic_Search_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick);
     for (QRadioButton* mode : {Search_for_Words_with_these_and_other_letters_RadioButton,
                                Search_for_Words_with_only_these_Any_Number_RadioButton,
                                Search_for_Words_with_only_these_Specified_Number_RadioButton})
@@ -163,15 +144,12 @@ void TMainForm1::FormShow()
     PageControl1Change();
     setKnownWordListChanged(false);
 
-    modelOf(WildCard_Search_Results_MemoEx)->beginBulkUpdate();
-    m_wildcardResults.clear();
-    modelOf(WildCard_Search_Results_MemoEx)->endBulkUpdate();
-    modelOf(Words_With_These_Letters_Search_MemoEx)->beginBulkUpdate();
-    m_letterResults.clear();
-    modelOf(Words_With_These_Letters_Search_MemoEx)->endBulkUpdate();
-    Wildcard_Search_Label->clear();
-    Search_for_Words_with_these_Letters_Label->clear();
-    Phonetic_Search_Label->clear();
+    for (SearchPage& page : m_searchPages) {
+        modelOf(page.results)->beginBulkUpdate();
+        page.lines.clear();
+        modelOf(page.results)->endBulkUpdate();
+        page.status->clear();
+    }
 
     Load_Word_List_BitBtnClick();
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "SearchPage.h"
+#include "Setting.h"
 #include "platform/PlatformServices.h"
 #include "text/ProgramTitle.h"
+#include "search/LetterSearch.h"
 #include "wordlist/WordStore.h"
 
 #include <QMainWindow>
 #include <QRect>
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,11 +108,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct SearchPage;
-    template <class Prepare>
-    void runSearch(const SearchPage& page, Prepare&& prepare);
-    void resetCriteria(QComboBox* box);
+    // The search pages, in tab order; the maintenance page follows them.
+    static constexpr std::size_t wildcardPage = 0, letterPage = 1, phoneticPage = 2, searchPageCount = 3;
+    static constexpr int maintenancePage = 3;
+    static const std::array<SearchPageDescription, searchPageCount>& searchPageDescriptions();
+    void createSearchPage(SearchPage& page, const SearchPageDescription& description);
+    void createWildcardDetails(QWidget* sheet, QGroupBox* group);
+    void createLetterDetails(QWidget* sheet, QGroupBox* group);
+    void createPhoneticDetails(QWidget* sheet, QGroupBox* group);
+    LetterMode letterMode() const;
+
+    void runSearch(SearchPage& page);
+    void criteriaKeyDown(SearchPage& page, int key);
+    void resetCriteria(SearchPage& page);
+    static const std::vector<Setting>& settingsTable();
     void readSettings();
+    QRect savedOuterBounds() const;
     void setLengthLimit(QSpinBox* spin, int value);
     void setLetterMode(QRadioButton* button, bool checked);
     void selectPage(int index);
@@ -136,11 +151,8 @@ private:
     QRect m_outerBounds;      // as read from the settings
     bool m_outerBoundsPending = false; // until the window frame is known
 
-    // The known word list and the lines of the three results views.
     WordStore m_knownWords;
-    std::vector<std::string> m_wildcardResults;
-    std::vector<std::string> m_letterResults;
-    std::vector<std::string> m_phoneticResults;
+    std::array<SearchPage, searchPageCount> m_searchPages;
 
 public:
     // Controls of the window, by their names.
@@ -159,48 +171,11 @@ public:
     QCheckBox* Halt_Search_CheckBox = nullptr;
     QListWidget* Scaling_ListBox = nullptr;
 
-    // Page 1: wildcard search.
-    QWidget* TabSheet1 = nullptr;
-    QGroupBox* GroupBox4 = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* Wildcard_Search_ComboBox = nullptr;
-    QPushButton* Reset_Wildcard_Search_Edit_BitBtn = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label7 = nullptr;
-    QListView* WildCard_Search_Results_MemoEx = nullptr;
-    QPushButton* Wildcard_Search_BitBtn = nullptr;
-    QPushButton* Clipboard_Copy_WildCard_Search_Results_BitBtn = nullptr;
-    QLabel* Wildcard_Search_Label = nullptr;
-
-    // Page 2: letter search.
-    QWidget* TabSheet2 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* Words_With_These_Letters_Search_ComboBox = nullptr;
-    QPushButton* Reset_Words_With_These_Letters_Search_Edit_BitBtn = nullptr;
+    // Page 2: the letter search's own controls.
     QLabel* Excluded_Letters_Label = nullptr;
-    QLabel* Label9 = nullptr;
     QRadioButton* Search_for_Words_with_these_and_other_letters_RadioButton = nullptr;
     QRadioButton* Search_for_Words_with_only_these_Any_Number_RadioButton = nullptr;
     QRadioButton* Search_for_Words_with_only_these_Specified_Number_RadioButton = nullptr;
-    QListView* Words_With_These_Letters_Search_MemoEx = nullptr;
-    QPushButton* Search_for_Words_with_these_Letters_BitBtn = nullptr;
-    QPushButton* Clipboard_Copy_Words_With_These_Letters_Search_BitBtn = nullptr;
-    QLabel* Search_for_Words_with_these_Letters_Label = nullptr;
-
-    // Page 3: phonetic search.
-    QWidget* TabSheet3 = nullptr;
-    QGroupBox* GroupBox5 = nullptr;
-    QLabel* Label11 = nullptr;
-    QComboBox* Phonetic_Search_ComboBox = nullptr;
-    QPushButton* Reset_Phonetic_Search_Edit_BitBtn = nullptr;
-    QLabel* Label15 = nullptr;
-    QListView* Phonetic_Search_MemoEx = nullptr;
-    QPushButton* Phonetic_Word_Search_BitBtn = nullptr;
-    QPushButton* Clipboard_Copy_Phonetic_Search_BitBtn = nullptr;
-    QLabel* Phonetic_Search_Label = nullptr;
 
     // Page 4: word list maintenance.
     QWidget* TabSheet4 = nullptr;

@@ -144,6 +144,13 @@ QLabel* statusLabel(QWidget* parent, const char* name)
     return label(parent, name, 388, 350, 200, 20, name);
 }
 
+// An input without a caption of its own is named by its label.
+void nameByLabel(QWidget* input, QLabel* caption)
+{
+    caption->setBuddy(input);
+    input->setAccessibleName(caption->text());
+}
+
 QProgressBar* progressBar(QWidget* parent, const char* name, int left, int top, int width, int height,
                           Qt::Orientation orientation)
 {
@@ -166,85 +173,7 @@ void TMainForm1::createControls()
 
     PageControl1 = make<QTabWidget>(client, "PageControl1", 5, 4, 605, 409);
 
-    // Page 1.
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Wildcard Word Search"));
-    GroupBox4 = groupBox(TabSheet1, "GroupBox4", 4, 4, 589, 153,
-                         " Search for Words Satisfying these Wildcard Criteria : ");
-    Label2 = label(GroupBox4, "Label2", 28, 24, 96, 17, "Search Criteria :");
-    Wildcard_Search_ComboBox = criteriaBox(GroupBox4, "Wildcard_Search_ComboBox", 132, 21, 361, 25);
-    Reset_Wildcard_Search_Edit_BitBtn =
-        resetButton(GroupBox4, "Reset_Wildcard_Search_Edit_BitBtn", 496, 20, "Reset the Search Criteria");
-    Label3 = hintLine(GroupBox4, "Label3", 52, 21,
-                      "Hint: Use '?' (question mark) to represent a single letter, and '*' (asterisk) to represent one or more letters.");
-    Label6 = hintLine(GroupBox4, "Label6", 72, 41,
-                      "You can use multiple '?' symbols. but only a single '*' symbol, and you cannot mix and match '?' with '*' in a single search in this version of the program..");
-    Label5 = hintLine(GroupBox4, "Label5", 108, 21,
-                      "Example : a??i? will find all 5 letter words starting with 'a' and having a 4th letter of 'i'.  e.g. acrid.");
-    Label7 = hintLine(GroupBox4, "Label7", 128, 21,
-                      "Example : ac*al will find all words starting with 'ac' and ending in 'al'.  e.g. accidental.");
-    WildCard_Search_Results_MemoEx = lineView(TabSheet1, "WildCard_Search_Results_MemoEx", 8, 160, 369, 213);
-    Wildcard_Search_BitBtn = pictureButton(TabSheet1, "Wildcard_Search_BitBtn", 388, 268, 200, 35,
-                                           "Wildcard Search", QStyle::SP_FileDialogContentsView);
-    Clipboard_Copy_WildCard_Search_Results_BitBtn =
-        pictureButton(TabSheet1, "Clipboard_Copy_WildCard_Search_Results_BitBtn", 388, 306, 200, 35,
-                      "Copy to Clipboard", QStyle::SP_DialogSaveButton);
-    Wildcard_Search_Label = statusLabel(TabSheet1, "Wildcard_Search_Label");
-
-    // Page 2.
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Word Letter Search"));
-    GroupBox2 = groupBox(TabSheet2, "GroupBox2", 4, 4, 589, 153,
-                         " Search for Words Containing Specific Letters (in any order) : ");
-    Label4 = label(GroupBox2, "Label4", 28, 24, 96, 17, "Search Criteria :");
-    Words_With_These_Letters_Search_ComboBox =
-        criteriaBox(GroupBox2, "Words_With_These_Letters_Search_ComboBox", 132, 21, 361, 25);
-    Reset_Words_With_These_Letters_Search_Edit_BitBtn =
-        resetButton(GroupBox2, "Reset_Words_With_These_Letters_Search_Edit_BitBtn", 496, 20, "Reset the Search Criteria");
-    Excluded_Letters_Label =
-        label(GroupBox2, "Excluded_Letters_Label", 12, 52, 232, 17, "Exclude words containing these letters :");
-    Label9 = label(GroupBox2, "Label9", 24, 132, 236, 17, "i.e. find Anagrams of the supplied word.");
-    Search_for_Words_with_these_and_other_letters_RadioButton =
-        radioButton(TabSheet2, "Search_for_Words_with_these_and_other_letters_RadioButton", 78,
-                    "Search for words containing at least 1 of each of these letters and any other letters.");
-    Search_for_Words_with_only_these_Any_Number_RadioButton =
-        radioButton(TabSheet2, "Search_for_Words_with_only_these_Any_Number_RadioButton", 98,
-                    "Search for words containing only these letters and at least 1 of each letter specified.");
-    Search_for_Words_with_only_these_Specified_Number_RadioButton =
-        radioButton(TabSheet2, "Search_for_Words_with_only_these_Specified_Number_RadioButton", 118,
-                    "Search for words containing only these letters and only the specified number of each letter.");
-    Search_for_Words_with_these_and_other_letters_RadioButton->setChecked(true);
-    Words_With_These_Letters_Search_MemoEx =
-        lineView(TabSheet2, "Words_With_These_Letters_Search_MemoEx", 8, 160, 369, 213);
-    Search_for_Words_with_these_Letters_BitBtn =
-        pictureButton(TabSheet2, "Search_for_Words_with_these_Letters_BitBtn", 388, 268, 200, 35, "Letter Search",
-                      QStyle::SP_FileDialogContentsView);
-    Clipboard_Copy_Words_With_These_Letters_Search_BitBtn =
-        pictureButton(TabSheet2, "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn", 388, 306, 200, 35,
-                      "Copy to Clipboard", QStyle::SP_DialogSaveButton);
-    Search_for_Words_with_these_Letters_Label = statusLabel(TabSheet2, "Search_for_Words_with_these_Letters_Label");
-
-    // Page 3.
-    TabSheet3 = new QWidget;
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Phonetic Search"));
-    GroupBox5 = groupBox(TabSheet3, "GroupBox5", 4, 4, 589, 153,
-                         " Search for Words which Sound Like a Particular Word : ");
-    Label11 = label(GroupBox5, "Label11", 50, 24, 74, 17, "Base Word :");
-    Phonetic_Search_ComboBox = criteriaBox(GroupBox5, "Phonetic_Search_ComboBox", 132, 21, 361, 25);
-    Reset_Phonetic_Search_Edit_BitBtn =
-        resetButton(GroupBox5, "Reset_Phonetic_Search_Edit_BitBtn", 496, 20, "Reset the Search Criteria");
-    Label15 = label(GroupBox5, "Label15", 20, 58, 533, 21,
-                    "Example : Enter \"Mice\" to find all words that sound something like this word.");
-    Phonetic_Search_MemoEx = lineView(TabSheet3, "Phonetic_Search_MemoEx", 8, 160, 369, 213);
-    Phonetic_Word_Search_BitBtn = pictureButton(TabSheet3, "Phonetic_Word_Search_BitBtn", 388, 268, 200, 35,
-                                                "Phonetic Search", QStyle::SP_FileDialogContentsView);
-    Clipboard_Copy_Phonetic_Search_BitBtn =
-        pictureButton(TabSheet3, "Clipboard_Copy_Phonetic_Search_BitBtn", 388, 306, 200, 35, "Copy to Clipboard",
-                      QStyle::SP_DialogSaveButton);
-    Phonetic_Search_Label = statusLabel(TabSheet3, "Phonetic_Search_Label");
+    for (std::size_t i = 0; i < searchPageCount; ++i) createSearchPage(m_searchPages[i], searchPageDescriptions()[i]);
 
     // Page 4.
     TabSheet4 = new QWidget;
@@ -311,17 +240,71 @@ void TMainForm1::createControls()
     Scaling_ListBox->hide();
 
     // Inputs without a caption of their own are named by their labels.
-    for (auto [caption, input] : {std::pair{Label2, static_cast<QWidget*>(Wildcard_Search_ComboBox)},
-                                   {Label4, Words_With_These_Letters_Search_ComboBox},
-                                   {Label11, Phonetic_Search_ComboBox},
-                                   {Label1, Lower_Length_SpinEdit},
+    for (auto [caption, input] : {std::pair{Label1, static_cast<QWidget*>(Lower_Length_SpinEdit)},
                                    {Label8, Upper_Length_SpinEdit},
-                                   {Excluded_Letters_Label, Excluded_Letters_Edit}}) {
-        caption->setBuddy(input);
-        input->setAccessibleName(caption->text());
-    }
+                                   {Excluded_Letters_Label, Excluded_Letters_Edit}})
+        nameByLabel(input, caption);
     Known_Words_MemoEx->setAccessibleName(QStringLiteral("Known Words List"));
     Temp_Work_Area_Paste_MemoEx->setAccessibleName(QStringLiteral("Temporary Work Area"));
+}
+
+// The controls every search page has, with the page's own ones between the
+// criteria and the results.
+void TMainForm1::createSearchPage(SearchPage& page, const SearchPageDescription& description)
+{
+    page.description = &description;
+    page.sheet = new QWidget;
+    page.sheet->setObjectName(QString::fromLatin1(description.sheet));
+    PageControl1->addTab(page.sheet, QString::fromLatin1(description.tabCaption));
+    QGroupBox* group = groupBox(page.sheet, description.groupBox, 4, 4, 589, 153, description.groupCaption);
+    const QRect captionBounds = description.criteriaLabelBounds;
+    QLabel* caption = label(group, description.criteriaLabel, captionBounds.x(), captionBounds.y(),
+                            captionBounds.width(), captionBounds.height(), description.criteriaCaption);
+    page.criteria = criteriaBox(group, description.criteriaBox, 132, 21, 361, 25);
+    page.reset = resetButton(group, description.resetButton, 496, 20, "Reset the Search Criteria");
+    (this->*description.createDetails)(page.sheet, group);
+    page.results = lineView(page.sheet, description.resultsView, 8, 160, 369, 213);
+    page.run = pictureButton(page.sheet, description.runButton, 388, 268, 200, 35, description.runCaption,
+                             QStyle::SP_FileDialogContentsView);
+    page.copy = pictureButton(page.sheet, description.copyButton, 388, 306, 200, 35, "Copy to Clipboard",
+                              QStyle::SP_DialogSaveButton);
+    page.status = statusLabel(page.sheet, description.statusLabel);
+    nameByLabel(page.criteria, caption);
+}
+
+void TMainForm1::createWildcardDetails(QWidget*, QGroupBox* group)
+{
+    hintLine(group, "Label3", 52, 21,
+             "Hint: Use '?' (question mark) to represent a single letter, and '*' (asterisk) to represent one or more letters.");
+    hintLine(group, "Label6", 72, 41,
+             "You can use multiple '?' symbols. but only a single '*' symbol, and you cannot mix and match '?' with '*' in a single search in this version of the program..");
+    hintLine(group, "Label5", 108, 21,
+             "Example : a??i? will find all 5 letter words starting with 'a' and having a 4th letter of 'i'.  e.g. acrid.");
+    hintLine(group, "Label7", 128, 21,
+             "Example : ac*al will find all words starting with 'ac' and ending in 'al'.  e.g. accidental.");
+}
+
+void TMainForm1::createLetterDetails(QWidget* sheet, QGroupBox* group)
+{
+    Excluded_Letters_Label =
+        label(group, "Excluded_Letters_Label", 12, 52, 232, 17, "Exclude words containing these letters :");
+    label(group, "Label9", 24, 132, 236, 17, "i.e. find Anagrams of the supplied word.");
+    Search_for_Words_with_these_and_other_letters_RadioButton =
+        radioButton(sheet, "Search_for_Words_with_these_and_other_letters_RadioButton", 78,
+                    "Search for words containing at least 1 of each of these letters and any other letters.");
+    Search_for_Words_with_only_these_Any_Number_RadioButton =
+        radioButton(sheet, "Search_for_Words_with_only_these_Any_Number_RadioButton", 98,
+                    "Search for words containing only these letters and at least 1 of each letter specified.");
+    Search_for_Words_with_only_these_Specified_Number_RadioButton =
+        radioButton(sheet, "Search_for_Words_with_only_these_Specified_Number_RadioButton", 118,
+                    "Search for words containing only these letters and only the specified number of each letter.");
+    Search_for_Words_with_these_and_other_letters_RadioButton->setChecked(true);
+}
+
+void TMainForm1::createPhoneticDetails(QWidget*, QGroupBox* group)
+{
+    label(group, "Label15", 20, 58, 533, 21,
+          "Example : Enter \"Mice\" to find all words that sound something like this word.");
 }
 
 void TMainForm1::createMenu()

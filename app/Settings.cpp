@@ -23,65 +23,175 @@ namespace {
 
 const char* const settingsFileName = "verbalia.ini";
 const char* const section = "verbalia";
-const char* const wildcardHistoryFileName = "verbalia.wcs";
-const char* const letterHistoryFileName = "verbalia.wwt";
-const char* const phoneticHistoryFileName = "verbalia.phs";
 
-std::string textOf(const QComboBox* box) { return fromQString(box->currentText()); }
+Setting checkMark(const char* key, QAction* TMainForm1::*action)
+{
+    return {key, SettingGroup::Menu, false,
+            [action](TMainForm1& window, const SettingValue& value) { (window.*action)->setChecked(std::get<bool>(value)); },
+            [action](const TMainForm1& window) -> SettingValue { return (window.*action)->isChecked(); }};
+}
+
+// A setting kept in the control of the same name.
+template <class Control, class Apply, class Value>
+Setting control(const char* key, SettingValue factoryDefault, Apply apply, Value value)
+{
+    return {key, SettingGroup::Controls, std::move(factoryDefault),
+            [key, apply](TMainForm1& window, const SettingValue& setting) {
+                apply(window, window.findChild<Control*>(QString::fromLatin1(key)), setting);
+            },
+            [key, value](const TMainForm1& window) -> SettingValue {
+                return value(window.findChild<const Control*>(QString::fromLatin1(key)));
+            }};
+}
+
+Setting text(const char* key)
+{
+    return control<QLineEdit>(
+        key, std::string(),
+        [](TMainForm1&, QLineEdit* edit, const SettingValue& value) { edit->setText(toQString(std::get<std::string>(value))); },
+        [](const QLineEdit* edit) { return fromQString(edit->text()); });
+}
+
+Setting criteria(const char* key)
+{
+    return control<QComboBox>(
+        key, std::string(),
+        [](TMainForm1&, QComboBox* box, const SettingValue& value) {
+            box->setEditText(toQString(std::get<std::string>(value)));
+        },
+        [](const QComboBox* box) { return fromQString(box->currentText()); });
+}
+
+Setting checkBox(const char* key)
+{
+    return control<QCheckBox>(
+        key, true, [](TMainForm1&, QCheckBox* box, const SettingValue& value) { box->setChecked(std::get<bool>(value)); },
+        [](const QCheckBox* box) { return box->isChecked(); });
+}
 
 } // namespace
 
+// The settings in the order they are written; reading keeps the order within
+// each group. The window bounds are outer (frame) bounds, and those written
+// are of the normal (not maximised) window.
+const std::vector<Setting>& TMainForm1::settingsTable()
+{
+    static const std::vector<Setting> table = [] {
+        using G = SettingGroup;
+        const auto bound = [](const char* key, int factoryDefault, void (QRect::*set)(int), int (QRect::*get)() const) {
+            return Setting{key, G::Window, factoryDefault,
+                           [set](TMainForm1& window, const SettingValue& value) {
+                               (window.m_outerBounds.*set)(std::get<int>(value));
+                           },
+                           [get](const TMainForm1& window) -> SettingValue { return (window.savedOuterBounds().*get)(); }};
+        };
+        const auto letterMode = [](const char* key, bool factoryDefault) {
+            return control<QRadioButton>(
+                key, factoryDefault,
+                [](TMainForm1& window, QRadioButton* button, const SettingValue& value) {
+                    window.setLetterMode(button, std::get<bool>(value));
+                },
+                [](const QRadioButton* button) { return button->isChecked(); });
+        };
+        const auto lengthLimit = [](const char* key, int factoryDefault) {
+            return control<QSpinBox>(
+                key, factoryDefault,
+                [](TMainForm1& window, QSpinBox* spin, const SettingValue& value) {
+                    window.setLengthLimit(spin, std::get<int>(value));
+                },
+                [](const QSpinBox* spin) { return spin->value(); });
+        };
+
+        std::vector<Setting> rows{
+            {"WindowState_wsMaximized", G::Window, false,
+             [](TMainForm1& window, const SettingValue& value) { window.m_openMaximized = std::get<bool>(value); },
+             [](const TMainForm1& window) -> SettingValue { return window.isMaximized(); }},
+            bound("window_top_posn", 5, &QRect::setTop, &QRect::top),
+            bound("window_left_posn", 5, &QRect::setLeft, &QRect::left),
+            bound("window_Width", 620, &QRect::setWidth, &QRect::width),
+            bound("window_Height", 508, &QRect::setHeight, &QRect::height),
+            checkMark("Always_on_Top_Option", &TMainForm1::Always_On_Top_Option),
+            checkMark("Auto_Run_at_Windows_Startup_Option", &TMainForm1::Auto_Run_at_Windows_Startup_Option),
+        };
+        for (const SearchPageDescription& page : searchPageDescriptions()) rows.push_back(criteria(page.criteriaBox));
+        for (Setting row : {text("Excluded_Letters_Edit"), checkBox("Ignore_Words_With_Numbers_CheckBox"),
+                            checkBox("Ignore_All_Non_Alphanumeric_Chars_CheckBox"),
+                            letterMode("Search_for_Words_with_these_and_other_letters_RadioButton", true),
+                            letterMode("Search_for_Words_with_only_these_Any_Number_RadioButton", false),
+                            letterMode("Search_for_Words_with_only_these_Specified_Number_RadioButton", false),
+                            lengthLimit("Lower_Length_SpinEdit", 1), lengthLimit("Upper_Length_SpinEdit", 50)})
+            rows.push_back(std::move(row));
+        rows.push_back({"PageControl1", G::Controls, 0,
+                        [](TMainForm1& window, const SettingValue& value) { window.selectPage(std::get<int>(value)); },
+                        [](const TMainForm1& window) -> SettingValue { return window.activePageIndex(); }});
+        return rows;
+    }();
+    return table;
+}
+
+namespace {
+
+SettingValue readSetting(const IniFile& settings, const Setting& setting)
+{
+    return std::visit(
+        [&](const auto& factoryDefault) -> SettingValue {
+            using Type = std::decay_t<decltype(factoryDefault)>;
+            if constexpr (std::is_same_v<Type, bool>)
+                return settings.readBool(section, setting.key, factoryDefault);
+            else if constexpr (std::is_same_v<Type, int>)
+                return settings.readInteger(section, setting.key, factoryDefault);
+            else
+                return settings.readString(section, setting.key, factoryDefault);
+        },
+        setting.factoryDefault);
+}
+
+bool writeSetting(IniFile& settings, const Setting& setting, const SettingValue& value)
+{
+    return std::visit(
+        [&](const auto& typed) {
+            using Type = std::decay_t<decltype(typed)>;
+            if constexpr (std::is_same_v<Type, bool>)
+                return settings.writeBool(section, setting.key, typed);
+            else if constexpr (std::is_same_v<Type, int>)
+                return settings.writeInteger(section, setting.key, typed);
+            else
+                return settings.writeString(section, setting.key, typed);
+        },
+        value);
+}
+
+} // namespace
+
+// The start-up steps: the window's placement, the menu's check marks, the
+// search histories, then the controls.
 void TMainForm1::readSettings()
 {
     const IniFile settings(m_services.files, m_services.pathOf(settingsFileName));
-    m_outerBounds.setTop(settings.readInteger(section, "window_top_posn", 5));
-    m_outerBounds.setLeft(settings.readInteger(section, "window_left_posn", 5));
-    m_outerBounds.setWidth(settings.readInteger(section, "window_Width", 620));
-    m_outerBounds.setHeight(settings.readInteger(section, "window_Height", 508));
+    const auto readGroup = [&](SettingGroup group) {
+        for (const Setting& setting : settingsTable())
+            if (setting.group == group) setting.apply(*this, readSetting(settings, setting));
+    };
+    readGroup(SettingGroup::Window);
     applyOuterBounds();
-
-    Always_On_Top_Option->setChecked(settings.readBool(section, "Always_on_Top_Option", false));
-    Auto_Run_at_Windows_Startup_Option->setChecked(
-        settings.readBool(section, "Auto_Run_at_Windows_Startup_Option", false));
-    m_openMaximized = settings.readBool(section, "WindowState_wsMaximized", false);
-
-    Load_History(Wildcard_Search_ComboBox, m_services.pathOf(wildcardHistoryFileName));
-    Load_History(Words_With_These_Letters_Search_ComboBox, m_services.pathOf(letterHistoryFileName));
-    Load_History(Phonetic_Search_ComboBox, m_services.pathOf(phoneticHistoryFileName));
-
-    for (QComboBox* box : {Wildcard_Search_ComboBox, Words_With_These_Letters_Search_ComboBox, Phonetic_Search_ComboBox})
-        box->setEditText(toQString(settings.readString(section, fromQString(box->objectName()))));
-    Excluded_Letters_Edit->setText(toQString(settings.readString(section, "Excluded_Letters_Edit")));
-
-    Ignore_Words_With_Numbers_CheckBox->setChecked(settings.readBool(section, "Ignore_Words_With_Numbers_CheckBox", true));
-    Ignore_All_Non_Alphanumeric_Chars_CheckBox->setChecked(
-        settings.readBool(section, "Ignore_All_Non_Alphanumeric_Chars_CheckBox", true));
-    setLetterMode(Search_for_Words_with_these_and_other_letters_RadioButton,
-                  settings.readBool(section, "Search_for_Words_with_these_and_other_letters_RadioButton", true));
-    setLetterMode(Search_for_Words_with_only_these_Any_Number_RadioButton,
-                  settings.readBool(section, "Search_for_Words_with_only_these_Any_Number_RadioButton", false));
-    setLetterMode(Search_for_Words_with_only_these_Specified_Number_RadioButton,
-                  settings.readBool(section, "Search_for_Words_with_only_these_Specified_Number_RadioButton", false));
-    Search_for_Words_with_these_and_other_letters_RadioButtonClick();
-
-    setLengthLimit(Lower_Length_SpinEdit, settings.readInteger(section, "Lower_Length_SpinEdit", 1));
-    setLengthLimit(Upper_Length_SpinEdit, settings.readInteger(section, "Upper_Length_SpinEdit", 50));
-
-    selectPage(settings.readInteger(section, "PageControl1", 0));
+    readGroup(SettingGroup::Menu);
+    for (const SearchPage& page : m_searchPages)
+        Load_History(page.criteria, m_services.pathOf(page.description->historyFile));
+    readGroup(SettingGroup::Controls);
 }
 
-// Checking a mode unchecks the others and applies it; unchecking one leaves
-// the others alone, so no mode may be chosen at all.
+// Checking a mode unchecks the others; unchecking one leaves the others
+// alone, so no mode may be chosen at all. Either way the modes then apply.
 void TMainForm1::setLetterMode(QRadioButton* button, bool checked)
 {
     if (checked) {
         button->setChecked(true);
-        Search_for_Words_with_these_and_other_letters_RadioButtonClick();
-        return;
+    } else {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
     }
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(true);
+    Search_for_Words_with_these_and_other_letters_RadioButtonClick();
 }
 
 // Sets a limit within 1..50; its change handler runs even when the value
@@ -125,6 +235,12 @@ QMargins TMainForm1::frameMargins() const
             frame.bottom() - client.bottom()};
 }
 
+// The outer bounds of the normal (not maximised) window.
+QRect TMainForm1::savedOuterBounds() const
+{
+    return (isMaximized() ? normalGeometry() : geometry()).marginsAdded(frameMargins());
+}
+
 bool TMainForm1::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
@@ -134,45 +250,25 @@ bool TMainForm1::event(QEvent* event)
     return handled;
 }
 
+// Writes the settings in the order of the table, with the search histories
+// between the menu's check marks and the controls.
 void TMainForm1::Save_Settings()
 {
     IniFile settings(m_services.files, m_services.pathOf(settingsFileName));
-    const auto failed = [&](bool written) {
-        if (!written) m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
-        return !written;
+    const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
+        for (const Setting& setting : settingsTable()) {
+            if (std::find(groups.begin(), groups.end(), setting.group) == groups.end()) continue;
+            if (!writeSetting(settings, setting, setting.value(*this))) {
+                m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
+                return false;
+            }
+        }
+        return true;
     };
-
-    // The bounds written are those of the normal (not maximised) window.
-    const QRect outer = (isMaximized() ? normalGeometry() : geometry()).marginsAdded(frameMargins());
-    if (failed(settings.writeBool(section, "WindowState_wsMaximized", isMaximized())) ||
-        failed(settings.writeInteger(section, "window_top_posn", outer.top())) ||
-        failed(settings.writeInteger(section, "window_left_posn", outer.left())) ||
-        failed(settings.writeInteger(section, "window_Width", outer.width())) ||
-        failed(settings.writeInteger(section, "window_Height", outer.height())) ||
-        failed(settings.writeBool(section, "Always_on_Top_Option", Always_On_Top_Option->isChecked())) ||
-        failed(settings.writeBool(section, "Auto_Run_at_Windows_Startup_Option",
-                                  Auto_Run_at_Windows_Startup_Option->isChecked())))
-        return;
-
-    if (!Save_History(Wildcard_Search_ComboBox, m_services.pathOf(wildcardHistoryFileName)) ||
-        !Save_History(Words_With_These_Letters_Search_ComboBox, m_services.pathOf(letterHistoryFileName)) ||
-        !Save_History(Phonetic_Search_ComboBox, m_services.pathOf(phoneticHistoryFileName)))
-        return;
-
-    for (const QComboBox* box : {Wildcard_Search_ComboBox, Words_With_These_Letters_Search_ComboBox, Phonetic_Search_ComboBox})
-        if (failed(settings.writeString(section, fromQString(box->objectName()), textOf(box)))) return;
-    if (failed(settings.writeString(section, "Excluded_Letters_Edit", fromQString(Excluded_Letters_Edit->text()))))
-        return;
-    for (const QCheckBox* box : {Ignore_Words_With_Numbers_CheckBox, Ignore_All_Non_Alphanumeric_Chars_CheckBox})
-        if (failed(settings.writeBool(section, fromQString(box->objectName()), box->isChecked()))) return;
-    for (const QRadioButton* button : {Search_for_Words_with_these_and_other_letters_RadioButton,
-                                       Search_for_Words_with_only_these_Any_Number_RadioButton,
-                                       Search_for_Words_with_only_these_Specified_Number_RadioButton})
-        if (failed(settings.writeBool(section, fromQString(button->objectName()), button->isChecked()))) return;
-    if (failed(settings.writeInteger(section, "Lower_Length_SpinEdit", Lower_Length_SpinEdit->value())) ||
-        failed(settings.writeInteger(section, "Upper_Length_SpinEdit", Upper_Length_SpinEdit->value())))
-        return;
-    failed(settings.writeInteger(section, "PageControl1", activePageIndex()));
+    if (!writeGroups({SettingGroup::Window, SettingGroup::Menu})) return;
+    for (const SearchPage& page : m_searchPages)
+        if (!Save_History(page.criteria, m_services.pathOf(page.description->historyFile))) return;
+    writeGroups({SettingGroup::Controls});
 }
 
 void TMainForm1::Load_History(QComboBox* box, const std::string& path)

@@ -4,6 +4,7 @@
 // One window, on the offscreen platform, is started once for every case.
 #include "app/DesktopServices.h"
 #include "app/MainForm.h"
+#include "app/WindowControls.h"
 #include "fakes/FakePlatform.h"
 
 #include <benchmark/benchmark.h>
@@ -66,23 +67,24 @@ void timeRun(benchmark::State& state, const std::function<void()>& run, const QL
 
 void wildcard(benchmark::State& state, const char* criteria, const char* target)
 {
-    window->Wildcard_Search_ComboBox->setEditText(QString::fromLatin1(criteria));
-    timeRun(state, [] { window->Wildcard_Search_BitBtnClick(); }, window->Wildcard_Search_Label, target);
+    const SearchPageControls page = searchPage(*window, wildcardPage);
+    page.criteria->setEditText(QString::fromLatin1(criteria));
+    timeRun(state, [] { window->Wildcard_Search_BitBtnClick(); }, page.status, target);
 }
 
 void letters(benchmark::State& state, const char* criteria, QRadioButton* mode)
 {
     mode->click();
-    window->Words_With_These_Letters_Search_ComboBox->setEditText(QString::fromLatin1(criteria));
-    timeRun(state, [] { window->Search_for_Words_with_these_Letters_BitBtnClick(); },
-            window->Search_for_Words_with_these_Letters_Label, "target < 50 ms");
+    const SearchPageControls page = searchPage(*window, letterPage);
+    page.criteria->setEditText(QString::fromLatin1(criteria));
+    timeRun(state, [] { window->Search_for_Words_with_these_Letters_BitBtnClick(); }, page.status, "target < 50 ms");
 }
 
 void phonetic(benchmark::State& state, const char* criteria)
 {
-    window->Phonetic_Search_ComboBox->setEditText(QString::fromLatin1(criteria));
-    timeRun(state, [] { window->Phonetic_Word_Search_BitBtnClick(); }, window->Phonetic_Search_Label,
-            "target < 50 ms");
+    const SearchPageControls page = searchPage(*window, phoneticPage);
+    page.criteria->setEditText(QString::fromLatin1(criteria));
+    timeRun(state, [] { window->Phonetic_Word_Search_BitBtnClick(); }, page.status, "target < 50 ms");
 }
 
 void registerCases()

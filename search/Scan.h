@@ -1,7 +1,10 @@
 #pragma once
 
+#include "SearchRules.h"
 #include "wordlist/WordStore.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,27 @@ void scanRange(const WordStore& list, std::size_t begin, std::size_t end, const 
     list.forEach(begin, end, [&](const std::string& word) {
         if (matcher.matches(word)) results.emplace_back(matcher.result(word));
     });
+}
+
+// A search's criteria checks passed or refused, whatever its matcher: what a
+// window needs to run any search the same way.
+struct PreparedScan {
+    using Scan = std::function<void(const WordStore&, std::size_t begin, std::size_t end, std::vector<std::string>&)>;
+    Scan scan;                            // set when the search may run
+    std::string refusal;                  // the message when it may not
+    std::optional<std::string> exclusion; // as in Prepared
+};
+
+template <class Matcher>
+PreparedScan preparedScan(Prepared<Matcher> prepared)
+{
+    PreparedScan result{{}, std::move(prepared.refusal), std::move(prepared.exclusion)};
+    if (prepared.matcher)
+        result.scan = [matcher = std::move(*prepared.matcher)](const WordStore& list, std::size_t begin,
+                                                               std::size_t end, std::vector<std::string>& lines) {
+            scanRange(list, begin, end, matcher, lines);
+        };
+    return result;
 }
 
 } // namespace verbalia

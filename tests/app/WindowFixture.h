@@ -2,6 +2,7 @@
 
 // A main window over scripted platform fakes and a fresh program folder.
 
+#include "WindowControls.h"
 #include "app/MainForm.h"
 #include "fakes/FakeServices.h"
 

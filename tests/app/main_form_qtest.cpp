@@ -40,6 +40,8 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPageControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 938 words."));
         QCOMPARE(window.Known_Words_Label->text(), QStringLiteral("938 words."));
         QCOMPARE(window.knownWords().size(), std::size_t(938));
@@ -50,8 +52,8 @@ private slots:
         QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
         QVERIFY(!window.Halt_Processing_BitBtn->isEnabled());
         QVERIFY(!window.ProgressBar1->isVisible());
-        QVERIFY(window.Wildcard_Search_Label->text().isEmpty());
-        QVERIFY(window.Phonetic_Search_Label->text().isEmpty());
+        QVERIFY(wildcard.status->text().isEmpty());
+        QVERIFY(phonetic.status->text().isEmpty());
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
         QVERIFY(fixture.messages.shown.empty());
     }
@@ -67,6 +69,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        const SearchPageControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.PageControl1->geometry(), QRect(5, 4, 605, 409));
         QCOMPARE(window.Exit_BitBtn->geometry(), QRect(337, 416, 150, 35));
         QCOMPARE(window.Upper_Length_SpinEdit->geometry(), QRect(136, 20, 45, 27));
@@ -75,7 +78,8 @@ private slots:
         QCOMPARE(window.Search_for_Words_with_only_these_Specified_Number_RadioButton->text(),
                  QStringLiteral("Search for words containing only these letters and only the specified number of each letter."));
         QCOMPARE(window.PageControl1->tabText(3), QStringLiteral("Word List Maintenance"));
-        QCOMPARE(window.findChild<QComboBox*>("Phonetic_Search_ComboBox"), window.Phonetic_Search_ComboBox);
+        QCOMPARE(phonetic.criteria->geometry(), QRect(132, 21, 361, 25)); // found by its name
+        QCOMPARE(phonetic.status->geometry().topLeft(), QPoint(388, 350));
         QCOMPARE(window.Exit_BitBtn->font().pointSize(), 14);
         QVERIFY(window.Known_Words_MemoEx->font().fixedPitch() ||
                 window.Known_Words_MemoEx->font().family() == QStringLiteral("Courier New"));
@@ -85,8 +89,10 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        QCOMPARE(accessibleName(window.Wildcard_Search_ComboBox), QStringLiteral("Search Criteria :"));
-        QCOMPARE(accessibleName(window.Phonetic_Search_ComboBox), QStringLiteral("Base Word :"));
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPageControls phonetic = searchPage(window, phoneticPage);
+        QCOMPARE(accessibleName(wildcard.criteria), QStringLiteral("Search Criteria :"));
+        QCOMPARE(accessibleName(phonetic.criteria), QStringLiteral("Base Word :"));
         QCOMPARE(accessibleName(window.Lower_Length_SpinEdit), QStringLiteral("From :"));
         QCOMPARE(accessibleName(window.Upper_Length_SpinEdit), QStringLiteral("to :"));
         QCOMPARE(accessibleName(window.Excluded_Letters_Edit), QStringLiteral("Exclude words containing these letters :"));

@@ -58,21 +58,22 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "love\nlane\n");
         TMainForm1& window = fixture.start();
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("  l?ve \t"));
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("  l?ve \t"));
         window.Excluded_Letters_Edit->setText(QStringLiteral("E"));
-        window.Wildcard_Search_Label->setText(QStringLiteral("earlier"));
-        window.Wildcard_Search_BitBtn->click();
+        wildcard.status->setText(QStringLiteral("earlier"));
+        wildcard.run->click();
 
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
         QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Information);
         QCOMPARE(fixture.messages.shown[0].text,
                  std::string("The search criteria contain letter(s) that are in the list of excluded letters."));
-        QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("l?ve"));
+        QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("l?ve"));
         QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("e"));
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral("earlier"));
-        QCOMPARE(window.Wildcard_Search_ComboBox->count(), 0);
+        QCOMPARE(wildcard.status->text(), QStringLiteral("earlier"));
+        QCOMPARE(wildcard.criteria->count(), 0);
         QVERIFY(!window.ProgressBar1->isVisible());
-        QVERIFY(window.Wildcard_Search_BitBtn->isEnabled());
+        QVERIFY(wildcard.run->isEnabled());
     }
 
     void aCompletedRunListsAndCountsItsWords()
@@ -80,28 +81,29 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "acrid\nacid\namid\naphid\nAcrid\n");
         TMainForm1& window = fixture.start();
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("A??I?"));
-        QTest::keyClick(window.Wildcard_Search_ComboBox->lineEdit(), Qt::Key_Return);
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("A??I?"));
+        QTest::keyClick(wildcard.criteria->lineEdit(), Qt::Key_Return);
 
         QVERIFY(fixture.messages.shown.empty());
-        QCOMPARE(linesOf(window.WildCard_Search_Results_MemoEx), (QStringList{"acrid", "aphid"}));
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral("2 words found."));
-        QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("A??I?"));
-        QCOMPARE(window.Wildcard_Search_ComboBox->count(), 1);
-        QCOMPARE(window.Wildcard_Search_ComboBox->itemText(0), QStringLiteral("A??I?"));
+        QCOMPARE(linesOf(wildcard.results), (QStringList{"acrid", "aphid"}));
+        QCOMPARE(wildcard.status->text(), QStringLiteral("2 words found."));
+        QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("A??I?"));
+        QCOMPARE(wildcard.criteria->count(), 1);
+        QCOMPARE(wildcard.criteria->itemText(0), QStringLiteral("A??I?"));
         QVERIFY(!window.Halt_Processing_BitBtn->isEnabled());
         QVERIFY(!window.ProgressBar1->isVisible());
         for (QWidget* control : std::initializer_list<QWidget*>{
-                 window.Wildcard_Search_BitBtn, window.Exit_BitBtn, window.Wildcard_Search_ComboBox,
-                 window.Lower_Length_SpinEdit, window.Excluded_Letters_Edit, window.WildCard_Search_Results_MemoEx})
+                 wildcard.run, window.Exit_BitBtn, wildcard.criteria,
+                 window.Lower_Length_SpinEdit, window.Excluded_Letters_Edit, wildcard.results})
             QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
         QVERIFY(window.menuBar()->isEnabled());
 
         // A run that finds nothing still counts.
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("zz*"));
+        wildcard.criteria->setEditText(QStringLiteral("zz*"));
         window.Wildcard_Search_BitBtnClick();
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral("0 words found."));
-        QCOMPARE(window.Wildcard_Search_ComboBox->itemText(0), QStringLiteral("zz*"));
+        QCOMPARE(wildcard.status->text(), QStringLiteral("0 words found."));
+        QCOMPARE(wildcard.criteria->itemText(0), QStringLiteral("zz*"));
     }
 
     void theWindowIsLockedWhileARunScans()
@@ -109,24 +111,25 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(500));
         TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
         bool checked = false;
         duringRun(3, [&] {
             checked = true;
             QVERIFY(window.isRunning());
             QVERIFY(window.Halt_Processing_BitBtn->isEnabled());
             QVERIFY(window.ProgressBar1->isVisible());
-            QVERIFY(window.Wildcard_Search_Label->isEnabled());
-            QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral(" Searching ... "));
-            QVERIFY(!window.Wildcard_Search_BitBtn->isEnabled());
+            QVERIFY(wildcard.status->isEnabled());
+            QCOMPARE(wildcard.status->text(), QStringLiteral(" Searching ... "));
+            QVERIFY(!wildcard.run->isEnabled());
             QVERIFY(!window.Exit_BitBtn->isEnabled());
             QVERIFY(!window.Upper_Length_SpinEdit->isEnabled());
             QVERIFY(!window.Load_Word_List_BitBtn->isEnabled());
             QVERIFY(!window.menuBar()->isEnabled());
         });
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("*"));
+        wildcard.criteria->setEditText(QStringLiteral("*"));
         window.Wildcard_Search_BitBtnClick();
         QVERIFY(checked);
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral("500 words found."));
+        QCOMPARE(wildcard.status->text(), QStringLiteral("500 words found."));
         QVERIFY(window.menuBar()->isEnabled());
         QVERIFY(window.Exit_BitBtn->isEnabled());
     }
@@ -136,18 +139,19 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
         duringRun(5, [&] { window.Halt_Processing_BitBtn->click(); });
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("w*"));
+        wildcard.criteria->setEditText(QStringLiteral("w*"));
         window.Wildcard_Search_BitBtnClick();
 
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral(" Search Aborted by User !"));
-        const QStringList found = linesOf(window.WildCard_Search_Results_MemoEx);
+        QCOMPARE(wildcard.status->text(), QStringLiteral(" Search Aborted by User !"));
+        const QStringList found = linesOf(wildcard.results);
         QVERIFY(!found.isEmpty());
         QVERIFY(found.size() < 1000);
         QCOMPARE(found.size() % 11, 1); // one word tested after the step whose events brought the halt
         QCOMPARE(found.front(), QStringLiteral("w100000"));
         QVERIFY(!window.Halt_Processing_BitBtn->isEnabled());
-        QVERIFY(window.Wildcard_Search_BitBtn->isEnabled());
+        QVERIFY(wildcard.run->isEnabled());
     }
 
     void aCloseRequestDuringARunWaitsForItToStop()
@@ -155,6 +159,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
         window.Known_Word_List_Changed_CheckBox->setChecked(true);
         fixture.messages.scriptAnswers({Answer::No});
         bool stillOpen = false;
@@ -162,12 +167,12 @@ private slots:
             window.close();
             stillOpen = window.isVisible();
         });
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("w*"));
+        wildcard.criteria->setEditText(QStringLiteral("w*"));
         window.Wildcard_Search_BitBtnClick();
 
         QVERIFY(stillOpen);
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral(" Search Aborted by User !"));
+        QCOMPARE(wildcard.status->text(), QStringLiteral(" Search Aborted by User !"));
         QVERIFY(fixture.fileExists("verbalia.ini"));
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
         QVERIFY(fixture.messages.shown[0].question);
@@ -178,12 +183,13 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "ab\nabc\nabcd\n");
         TMainForm1& window = fixture.start();
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("ab*"));
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("ab*"));
         window.Wildcard_Search_BitBtnClick();
-        window.WildCard_Search_Results_MemoEx->selectAll();
-        window.Clipboard_Copy_WildCard_Search_Results_BitBtn->click();
+        wildcard.results->selectAll();
+        wildcard.copy->click();
         QCOMPARE(fixture.clipboard.content.value_or(""), std::string("ab\r\nabc\r\nabcd"));
-        QVERIFY(!window.WildCard_Search_Results_MemoEx->selectionModel()->hasSelection());
+        QVERIFY(!wildcard.results->selectionModel()->hasSelection());
     }
 
     void resetButtonsEmptyTheirBoxesAndKeepTheResults()
@@ -191,16 +197,17 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "ab\nabc\n");
         TMainForm1& window = fixture.start();
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("ab?"));
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("ab?"));
         window.Wildcard_Search_BitBtnClick();
         window.Excluded_Letters_Edit->setText(QStringLiteral("q"));
-        window.Reset_Wildcard_Search_Edit_BitBtn->click();
+        wildcard.reset->click();
         window.Reset_Excluded_Letters_Edit_BitBtn->click();
-        QVERIFY(window.Wildcard_Search_ComboBox->currentText().isEmpty());
-        QCOMPARE(window.Wildcard_Search_ComboBox->count(), 0);
+        QVERIFY(wildcard.criteria->currentText().isEmpty());
+        QCOMPARE(wildcard.criteria->count(), 0);
         QVERIFY(window.Excluded_Letters_Edit->text().isEmpty());
-        QCOMPARE(linesOf(window.WildCard_Search_Results_MemoEx), (QStringList{"abc"}));
-        QCOMPARE(window.Wildcard_Search_Label->text(), QStringLiteral("1 words found."));
+        QCOMPARE(linesOf(wildcard.results), (QStringList{"abc"}));
+        QCOMPARE(wildcard.status->text(), QStringLiteral("1 words found."));
     }
 
     void letterModesFollowTheRadioButtons()
@@ -208,18 +215,19 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "opts\npot\npotto\nspot\nstop\ntop\n");
         TMainForm1& window = fixture.start();
+        const SearchPageControls letters = searchPage(window, letterPage);
         window.PageControl1->setCurrentIndex(1);
-        window.Words_With_These_Letters_Search_ComboBox->setEditText(QStringLiteral("Pot"));
+        letters.criteria->setEditText(QStringLiteral("Pot"));
         window.Excluded_Letters_Edit->setText(QStringLiteral("S"));
-        window.Search_for_Words_with_these_Letters_BitBtn->click();
-        QCOMPARE(linesOf(window.Words_With_These_Letters_Search_MemoEx), (QStringList{"pot", "potto", "top"}));
-        QCOMPARE(window.Search_for_Words_with_these_Letters_Label->text(), QStringLiteral("3 words found."));
+        letters.run->click();
+        QCOMPARE(linesOf(letters.results), (QStringList{"pot", "potto", "top"}));
+        QCOMPARE(letters.status->text(), QStringLiteral("3 words found."));
 
         window.Search_for_Words_with_only_these_Specified_Number_RadioButton->click();
         QVERIFY(!window.Excluded_Letters_Edit->isEnabled());
-        window.Words_With_These_Letters_Search_ComboBox->setEditText(QStringLiteral("stop"));
-        QTest::keyClick(window.Words_With_These_Letters_Search_ComboBox->lineEdit(), Qt::Key_Enter);
-        QCOMPARE(linesOf(window.Words_With_These_Letters_Search_MemoEx), (QStringList{"opts", "spot", "stop"}));
+        letters.criteria->setEditText(QStringLiteral("stop"));
+        QTest::keyClick(letters.criteria->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(linesOf(letters.results), (QStringList{"opts", "spot", "stop"}));
         QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("s"));
     }
 
@@ -228,14 +236,15 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "Mass\nmice\nmoss\nmuse\nmy\nnice\n");
         TMainForm1& window = fixture.start();
+        const SearchPageControls phonetic = searchPage(window, phoneticPage);
         window.PageControl1->setCurrentIndex(2);
-        window.Phonetic_Search_ComboBox->setEditText(QStringLiteral("MICE"));
-        window.Phonetic_Word_Search_BitBtn->click();
-        QCOMPARE(linesOf(window.Phonetic_Search_MemoEx), (QStringList{"mass", "mice", "moss", "muse"}));
-        QCOMPARE(window.Phonetic_Search_Label->text(), QStringLiteral("4 words found that sound similar."));
-        QCOMPARE(window.Phonetic_Search_ComboBox->itemText(0), QStringLiteral("MICE"));
+        phonetic.criteria->setEditText(QStringLiteral("MICE"));
+        phonetic.run->click();
+        QCOMPARE(linesOf(phonetic.results), (QStringList{"mass", "mice", "moss", "muse"}));
+        QCOMPARE(phonetic.status->text(), QStringLiteral("4 words found that sound similar."));
+        QCOMPARE(phonetic.criteria->itemText(0), QStringLiteral("MICE"));
 
-        window.Phonetic_Search_ComboBox->setEditText(QStringLiteral("m1ce"));
+        phonetic.criteria->setEditText(QStringLiteral("m1ce"));
         window.Phonetic_Word_Search_BitBtnClick();
         QCOMPARE(fixture.messages.shown.back().text,
                  std::string("Only alphabetic letters A-Z or a-z are allowed in the search criteria."));

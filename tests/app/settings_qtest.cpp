@@ -47,14 +47,15 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
-        QVERIFY(window.Wildcard_Search_ComboBox->currentText().isEmpty());
+        QVERIFY(wildcard.criteria->currentText().isEmpty());
         QVERIFY(window.Excluded_Letters_Edit->text().isEmpty());
         QVERIFY(window.Ignore_Words_With_Numbers_CheckBox->isChecked());
         QVERIFY(window.Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked());
         QVERIFY(window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
         QVERIFY(!window.Always_On_Top_Option->isChecked());
-        QCOMPARE(window.Wildcard_Search_ComboBox->count(), 0);
+        QCOMPARE(wildcard.criteria->count(), 0);
         QVERIFY(!fixture.fileExists("verbalia.ini"));
     }
 
@@ -124,21 +125,24 @@ private slots:
         QRect outerBounds;
         {
             TMainForm1& window = fixture.start();
+            const SearchPageControls wildcard = searchPage(window, wildcardPage);
+            const SearchPageControls letters = searchPage(window, letterPage);
+            const SearchPageControls phonetic = searchPage(window, phoneticPage);
             window.setGeometry(40, 60, 700, 520);
             outerBounds = window.frameGeometry();
-            window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("a??i?"));
-            addToHistory(window.Wildcard_Search_ComboBox, "ac*al", false);
-            addToHistory(window.Wildcard_Search_ComboBox, "a??i?", false);
-            addToHistory(window.Phonetic_Search_ComboBox, "Mice", false);
-            window.Words_With_These_Letters_Search_ComboBox->setEditText(QStringLiteral("stop"));
-            window.Phonetic_Search_ComboBox->setEditText(QString::fromUtf8("Zoë"));
+            wildcard.criteria->setEditText(QStringLiteral("a??i?"));
+            addToHistory(wildcard.criteria, "ac*al", false);
+            addToHistory(wildcard.criteria, "a??i?", false);
+            addToHistory(phonetic.criteria, "Mice", false);
+            letters.criteria->setEditText(QStringLiteral("stop"));
+            phonetic.criteria->setEditText(QString::fromUtf8("Zoë"));
             window.Excluded_Letters_Edit->setText(QStringLiteral("xyz"));
             window.Ignore_Words_With_Numbers_CheckBox->setChecked(false);
             window.Search_for_Words_with_only_these_Any_Number_RadioButton->click();
             window.Upper_Length_SpinEdit->setValue(12);
             window.Lower_Length_SpinEdit->setValue(3);
             window.PageControl1->setCurrentIndex(2);
-            QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("a??i?"));
+            QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
             fixture.close();
         }
         QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("a??i?\r\nac*al\r\n"));
@@ -156,12 +160,15 @@ private slots:
                                            "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1"}));
 
         TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPageControls letters = searchPage(window, letterPage);
+        const SearchPageControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.frameGeometry(), outerBounds);
-        QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("a??i?"));
-        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"a??i?", "ac*al"}));
-        QCOMPARE(itemsOf(window.Phonetic_Search_ComboBox), (QStringList{"Mice"}));
-        QCOMPARE(window.Words_With_These_Letters_Search_ComboBox->currentText(), QStringLiteral("stop"));
-        QCOMPARE(window.Phonetic_Search_ComboBox->currentText(), QString::fromUtf8("Zoë"));
+        QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
+        QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"a??i?", "ac*al"}));
+        QCOMPARE(itemsOf(phonetic.criteria), (QStringList{"Mice"}));
+        QCOMPARE(letters.criteria->currentText(), QStringLiteral("stop"));
+        QCOMPARE(phonetic.criteria->currentText(), QString::fromUtf8("Zoë"));
         QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("xyz"));
         QVERIFY(!window.Ignore_Words_With_Numbers_CheckBox->isChecked());
         QVERIFY(window.Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked());
@@ -198,17 +205,18 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "cat\rdog\n\r\nbird");
         TMainForm1& window = fixture.start();
-        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"cat", "dog", "", "bird"}));
-        QVERIFY(window.Wildcard_Search_ComboBox->currentText().isEmpty());
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"cat", "dog", "", "bird"}));
+        QVERIFY(wildcard.criteria->currentText().isEmpty());
 
-        window.Wildcard_Search_ComboBox->setEditText(QStringLiteral("typed"));
-        addToHistory(window.Wildcard_Search_ComboBox, "CAT", false);
-        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"cat", "dog", "", "bird"}));
-        addToHistory(window.Wildcard_Search_ComboBox, "Bird", false);
-        QCOMPARE(itemsOf(window.Wildcard_Search_ComboBox), (QStringList{"Bird", "cat", "dog", ""}));
-        QCOMPARE(Find_History_Entry(historyOf(window.Wildcard_Search_ComboBox), "DOG", false), 2);
-        QCOMPARE(Find_History_Entry(historyOf(window.Wildcard_Search_ComboBox), "DOG", true), -1);
-        QCOMPARE(window.Wildcard_Search_ComboBox->currentText(), QStringLiteral("typed"));
+        wildcard.criteria->setEditText(QStringLiteral("typed"));
+        addToHistory(wildcard.criteria, "CAT", false);
+        QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"cat", "dog", "", "bird"}));
+        addToHistory(wildcard.criteria, "Bird", false);
+        QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"Bird", "cat", "dog", ""}));
+        QCOMPARE(Find_History_Entry(historyOf(wildcard.criteria), "DOG", false), 2);
+        QCOMPARE(Find_History_Entry(historyOf(wildcard.criteria), "DOG", true), -1);
+        QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("typed"));
     }
 
     void unwritableSettingsAreReportedAndTheWindowStillCloses()
