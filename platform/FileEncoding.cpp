@@ -30,50 +30,56 @@ const char* nextHighByte(const char* p, const char* end)
     return p;
 }
 
-// The Windows-1252 byte of the UTF-8 sequence at p (whose first byte is 128
-// or more) and the sequence's length; a length of 0 when the bytes there are
-// not UTF-8 or their character is not in Windows-1252. Windows-1252 holds
-// only characters below U+10000, so a four-byte sequence never fits.
-std::size_t decodeSequence(const char* p, const char* end, char& byte)
+// The UTF-8 sequence at p, whose first byte is 128 or more: its length (0
+// when the bytes there are not UTF-8: a stray or missing continuation byte,
+// an overlong form, a surrogate, beyond U+10FFFF) and its character.
+std::size_t decodeSequence(const char* p, const char* end, char32_t& character)
 {
     const auto at = [p](int i) { return static_cast<unsigned char>(p[i]); };
-    const auto continuation = [](unsigned char b) { return (b & 0xC0) == 0x80; };
-    char32_t character;
+    const unsigned char lead = at(0);
     std::size_t length;
-    if (at(0) >= 0xC2 && at(0) <= 0xDF && end - p >= 2 && continuation(at(1))) {
-        character = char32_t(at(0) & 0x1F) << 6 | (at(1) & 0x3F);
+    unsigned char low = 0x80, high = 0xBF; // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
-    } else if (at(0) >= 0xE0 && at(0) <= 0xEF && end - p >= 3 && continuation(at(1)) && continuation(at(2)) &&
-               (at(0) != 0xE0 || at(1) >= 0xA0)) { // no overlong form
-        // Surrogates (ED A0..BF ..) decode to characters the code page lacks.
-        character = char32_t(at(0) & 0x0F) << 12 | char32_t(at(1) & 0x3F) << 6 | (at(2) & 0x3F);
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
     } else {
         return 0;
     }
-    const std::optional<char> mapped = codepage::fromUnicode(character);
-    if (!mapped) return 0;
-    byte = *mapped;
+    if (std::size_t(end - p) < length || at(1) < low || at(1) > high) return 0;
+    character = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((at(int(i)) & 0xC0) != 0x80) return 0;
+        character = character << 6 | (at(int(i)) & 0x3F);
+    }
     return length;
 }
 
-// Walks the text after its byte-order mark: calls copy(from, to) for each
-// run of ASCII bytes and put(byte) for the Windows-1252 byte of each other
-// character. False, at once, when the text is not UTF-8 that fits Windows-1252.
+// Walks UTF-8 text: calls copy(from, to) for each run of ASCII bytes and
+// put(byte) for the Windows-1252 byte of each other character, substitute
+// for one the code page lacks. False, at once, when the text is not UTF-8 or
+// holds such a character and there is no substitute.
 template <class Copy, class Put>
-bool walkUtf8(std::string_view text, Copy&& copy, Put&& put)
+bool walkUtf8(std::string_view text, std::optional<char> substitute, Copy&& copy, Put&& put)
 {
-    if (text.starts_with(byteOrderMark)) text.remove_prefix(byteOrderMark.size());
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p != end) {
         const char* high = nextHighByte(p, end);
         copy(p, high);
         if (high == end) break;
-        char byte;
-        const std::size_t length = decodeSequence(high, end, byte);
+        char32_t character;
+        const std::size_t length = decodeSequence(high, end, character);
         if (length == 0) return false;
-        put(byte);
+        const std::optional<char> byte = codepage::fromUnicode(character);
+        if (!byte && !substitute) return false;
+        put(byte ? *byte : *substitute);
         p = high + length;
     }
     return true;
@@ -81,23 +87,31 @@ bool walkUtf8(std::string_view text, Copy&& copy, Put&& put)
 
 } // namespace
 
-FileEncoding detectEncoding(std::string_view bytes)
+bool EncodingDetector::feed(std::string_view piece)
 {
-    const std::string_view text = textOf(bytes);
-    if (nextHighByte(text.data(), text.data() + text.size()) == text.data() + text.size()) return FileEncoding::Bytes;
-    if (!walkUtf8(text, [](const char*, const char*) {}, [](char) {})) return FileEncoding::Bytes;
-    return text.starts_with(byteOrderMark) ? FileEncoding::Utf8WithBom : FileEncoding::Utf8;
+    if (m_first && piece.starts_with(byteOrderMark)) {
+        m_mark = true;
+        piece.remove_prefix(byteOrderMark.size());
+    }
+    m_first = false;
+    if (!m_utf8) return false;
+    if (nextHighByte(piece.data(), piece.data() + piece.size()) == piece.data() + piece.size()) return true;
+    m_highByte = true;
+    m_utf8 = walkUtf8(piece, std::nullopt, [](const char*, const char*) {}, [](char) {});
+    return m_utf8;
 }
 
-std::string convertUtf8File(std::string_view bytes)
+FileEncoding EncodingDetector::encoding() const
 {
-    const std::string_view text = textOf(bytes);
-    std::string result;
-    result.reserve(text.size());
-    walkUtf8(
-        text, [&result](const char* from, const char* to) { result.append(from, to); },
-        [&result](char byte) { result.push_back(byte); });
-    return result;
+    if (!m_utf8 || !(m_highByte || m_mark)) return FileEncoding::Bytes;
+    return m_mark ? FileEncoding::Utf8WithBom : FileEncoding::Utf8;
+}
+
+FileEncoding detectEncoding(std::string_view bytes)
+{
+    EncodingDetector detector;
+    detector.feed(textOf(bytes));
+    return detector.encoding();
 }
 
 // Converted in place, each run of ASCII moved down over the bytes that the
@@ -106,10 +120,11 @@ FileEncoding decodeFile(std::string& bytes)
 {
     const FileEncoding encoding = detectEncoding(bytes);
     if (encoding == FileEncoding::Bytes) return encoding;
-    bytes.resize(textOf(bytes).size());
+    const std::size_t skip = encoding == FileEncoding::Utf8WithBom ? byteOrderMark.size() : 0;
+    const std::string_view text = textOf(bytes).substr(skip);
     char* out = bytes.data();
     walkUtf8(
-        bytes,
+        text, std::nullopt,
         [&out](const char* from, const char* to) {
             if (out != from) std::memmove(out, from, std::size_t(to - from));
             out += to - from;
@@ -117,6 +132,17 @@ FileEncoding decodeFile(std::string& bytes)
         [&out](char byte) { *out++ = byte; });
     bytes.resize(std::size_t(out - bytes.data()));
     return encoding;
+}
+
+std::optional<std::string> utf8ToCodePage(std::string_view utf8, std::optional<char> substitute)
+{
+    std::string result;
+    result.reserve(utf8.size());
+    if (!walkUtf8(
+            utf8, substitute, [&result](const char* from, const char* to) { result.append(from, to); },
+            [&result](char byte) { result.push_back(byte); }))
+        return std::nullopt;
+    return result;
 }
 
 std::string encodeFile(std::string text, FileEncoding encoding)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,15 +15,33 @@ namespace verbalia {
 // text the program reads, a NUL byte ends the text.
 enum class FileEncoding { Bytes, Utf8, Utf8WithBom };
 
+// Learns the encoding of a text that arrives in pieces which split no
+// character (lines, say), the NUL that ends it already cut off.
+class EncodingDetector {
+public:
+    // False once the text is known to be taken byte for byte: later pieces
+    // cannot change that.
+    bool feed(std::string_view piece);
+    FileEncoding encoding() const;
+
+private:
+    bool m_first = true;
+    bool m_mark = false;
+    bool m_highByte = false;
+    bool m_utf8 = true;
+};
+
 // The encoding of a file's bytes; one pass that skips ASCII eight bytes at a time.
 FileEncoding detectEncoding(std::string_view bytes);
 
-// The Windows-1252 text of a file detected as UTF-8 (either kind), up to its
-// first NUL, without the byte-order mark.
-std::string convertUtf8File(std::string_view bytes);
-
-// Detects the encoding of a file's bytes and makes them the program's text in place.
+// Detects the encoding of a file's bytes and makes them the program's text
+// in place: converted up to the NUL, without the byte-order mark, when UTF-8.
 FileEncoding decodeFile(std::string& bytes);
+
+// The Windows-1252 text of valid UTF-8, each character the code page lacks
+// replaced by substitute; nothing when the text is not UTF-8, or holds such a
+// character and there is no substitute.
+std::optional<std::string> utf8ToCodePage(std::string_view utf8, std::optional<char> substitute = std::nullopt);
 
 // The bytes of a file that holds text in the given encoding: UTF-8 (after a
 // byte-order mark for Utf8WithBom), or the text itself. No text is an empty file.

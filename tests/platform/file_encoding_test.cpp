@@ -51,5 +51,24 @@ TEST(FileEncoding, DetectsAndConvertsAndWritesBack)
     EXPECT_EQ(encodeFile("", FileEncoding::Utf8WithBom), "");
 }
 
+TEST(FileEncoding, TextInPieces)
+{
+    EncodingDetector lines;
+    EXPECT_TRUE(lines.feed("\xEF\xBB\xBF" "abc"));
+    EXPECT_TRUE(lines.feed("caf\xC3\xA9"));
+    EXPECT_EQ(lines.encoding(), FileEncoding::Utf8WithBom);
+    EXPECT_FALSE(lines.feed("\xEF\xBB\xBF")); // a mark after the start is a character
+    EXPECT_FALSE(lines.feed("plain"));
+    EXPECT_EQ(lines.encoding(), FileEncoding::Bytes);
+}
+
+TEST(FileEncoding, TextWithSubstitutes)
+{
+    EXPECT_EQ(utf8ToCodePage("Ard\xC3\xA8" "che"), "Ard\xE8" "che");
+    EXPECT_EQ(utf8ToCodePage("\xC5\x81\xC3\xB3" "d\xC5\xBA"), std::nullopt);
+    EXPECT_EQ(utf8ToCodePage("\xC5\x81\xC3\xB3" "d\xC5\xBA \xF0\x9F\x98\x80", '\x7F'), "\x7F\xF3" "d\x7F \x7F");
+    EXPECT_EQ(utf8ToCodePage("Ard\xE8" "che", '\x7F'), std::nullopt); // not UTF-8
+}
+
 } // namespace
 } // namespace verbalia
