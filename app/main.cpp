@@ -1,3 +1,4 @@
+#include "DesktopEntry.h"
 #include "MainForm.h"
 
 #include "DesktopServices.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     using namespace verbalia;
+    if (const std::optional<int> status = runDesktopEntryCommand(argc, argv)) return *status;
     QApplication application(argc, argv);
 
     DesktopServices services(programFolder());

@@ -1,0 +1,166 @@
+#include "DesktopEntry.h"
+
+#include "platform/ProgramFolder.h"
+#include "text/TextHelpers.h"
+
+#include <unicode/ustring.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace verbalia {
+
+namespace {
+
+// The shipped desktop entry template, with @PROGRAM@ and @COMMAND@ to fill in.
+constexpr std::string_view entryTemplate =
+#include "DesktopEntryTemplate.inc"
+    ;
+
+constexpr std::string_view entryFile = "applications/verbalia.desktop";
+
+// The icons shipped beside the executable and where the icon theme wants them.
+struct Icon {
+    std::string_view shipped;
+    std::string_view installed;
+};
+constexpr Icon icons[] = {
+    {"verbalia.svg", "icons/hicolor/scalable/apps/verbalia.svg"},
+    {"verbalia.png", "icons/hicolor/256x256/apps/verbalia.png"},
+};
+
+bool isUtf8(std::string_view text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, text.data(), int32_t(text.size()), &status);
+    return status != U_INVALID_CHAR_FOUND && status != U_ILLEGAL_CHAR_FOUND;
+}
+
+bool holdsControl(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
+}
+
+// A string value of a desktop entry: a backslash starts an escape, so a
+// literal one is doubled.
+std::string entryValue(std::string_view text)
+{
+    return Replace_All_Occurrences(std::string(text), "\\", "\\\\");
+}
+
+// One argument of the Exec key: in double quotes, with the characters that
+// are special inside them escaped, and '%' (a field code) doubled.
+std::string execArgument(std::string_view argument)
+{
+    std::string quoted = "\"";
+    for (const char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        quoted += c == '%' ? "%%" : std::string(1, c);
+    }
+    return quoted + '"';
+}
+
+std::string parentFolder(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+
+bool createFolder(const std::string& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+} // namespace
+
+std::optional<std::string> userDataFolder(const char* xdgDataHome, const char* home)
+{
+    auto folder = [](std::string path) { return path.back() == '/' ? path : path + '/'; };
+    if (xdgDataHome && xdgDataHome[0] == '/') return folder(xdgDataHome);
+    if (home && home[0] == '/') return folder(home) + ".local/share/";
+    return std::nullopt;
+}
+
+std::optional<std::string> desktopEntryText(const std::string& program)
+{
+    if (program.empty() || program[0] != '/' || !isUtf8(program) || holdsControl(program)) return std::nullopt;
+    std::string text = Replace_All_Occurrences(std::string(entryTemplate), "@PROGRAM@", entryValue(program));
+    return Replace_All_Occurrences(std::move(text), "@COMMAND@", entryValue(execArgument(program)));
+}
+
+int installDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
+                        std::ostream& out, std::ostream& err)
+{
+    const std::optional<std::string> entry = desktopEntryText(program);
+    if (!entry) {
+        err << "A desktop entry cannot name this program's path (it must be UTF-8 without control characters): "
+            << program << '\n';
+        return 1;
+    }
+
+    // Read every icon first, so a missing one stops the command before it writes anything.
+    std::vector<std::pair<std::string, std::string>> writes; // path, bytes
+    for (const Icon& icon : icons) {
+        const std::string shipped = parentFolder(program) + std::string(icon.shipped);
+        std::optional<std::string> bytes = files.readAll(shipped);
+        if (!bytes) {
+            err << "Cannot read " << shipped << '\n';
+            return 1;
+        }
+        writes.emplace_back(dataFolder + std::string(icon.installed), std::move(*bytes));
+    }
+    // The entry comes last: once it is in the menu, its icon is in place.
+    const std::string entryPath = dataFolder + std::string(entryFile);
+    writes.emplace_back(entryPath, *entry);
+
+    for (const auto& [path, bytes] : writes) {
+        if (!createFolder(parentFolder(path)) || !files.writeAll(path, bytes)) {
+            err << "Cannot write " << path << '\n';
+            return 1;
+        }
+    }
+    out << "Verbalia is in the desktop's menu: " << entryPath << '\n';
+    return 0;
+}
+
+int removeDesktopEntry(FileSystem& files, const std::string& dataFolder, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> paths{dataFolder + std::string(entryFile)};
+    for (const Icon& icon : icons) paths.push_back(dataFolder + std::string(icon.installed));
+
+    bool found = false;
+    for (const std::string& path : paths) {
+        if (!files.exists(path)) continue;
+        found = true;
+        if (!files.remove(path)) {
+            err << "Cannot remove " << path << '\n';
+            return 1;
+        }
+    }
+    out << (found ? "Verbalia is no longer in the desktop's menu.\n" : "Verbalia was not in the desktop's menu.\n");
+    return 0;
+}
+
+std::optional<int> runDesktopEntryCommand(int argc, char** argv)
+{
+    if (argc != 2) return std::nullopt;
+    const std::string_view command = argv[1];
+    const bool install = command == "--install-desktop-entry";
+    if (!install && command != "--remove-desktop-entry") return std::nullopt;
+
+    const std::optional<std::string> dataFolder = userDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!dataFolder) {
+        std::cerr << "Neither XDG_DATA_HOME nor HOME names the folder of the desktop's menu entries\n";
+        return 1;
+    }
+    DiskFileSystem files;
+    return install ? installDesktopEntry(files, executablePath(), *dataFolder, std::cout, std::cerr)
+                   : removeDesktopEntry(files, *dataFolder, std::cout, std::cerr);
+}
+
+} // namespace verbalia

@@ -1,0 +1,125 @@
+#include "app/DesktopEntry.h"
+
+#include "fakes/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <stdlib.h>
+
+namespace verbalia {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DesktopEntryTest, DataFolderPrefersAnAbsoluteXdgDataHome)
+{
+    EXPECT_EQ(userDataFolder("/x/data", "/home/u"), "/x/data/");
+    EXPECT_EQ(userDataFolder("/x/data/", nullptr), "/x/data/");
+    EXPECT_EQ(userDataFolder(nullptr, "/home/u"), "/home/u/.local/share/");
+    EXPECT_EQ(userDataFolder("", "/home/u/"), "/home/u/.local/share/");
+    EXPECT_EQ(userDataFolder("relative/data", "/home/u"), "/home/u/.local/share/"); // relative ones are invalid
+    EXPECT_EQ(userDataFolder(nullptr, ""), std::nullopt);
+    EXPECT_EQ(userDataFolder(nullptr, nullptr), std::nullopt);
+}
+
+// The Exec and TryExec lines for paths with the characters that need escaping.
+TEST(DesktopEntryTest, EscapesTheProgramPath)
+{
+    struct Case {
+        std::string program, tryExec, exec;
+    };
+    const Case cases[] = {
+        {"/opt/verbalia-1.4/verbalia", "/opt/verbalia-1.4/verbalia", "\"/opt/verbalia-1.4/verbalia\""},
+        {"/home/a b/v", "/home/a b/v", "\"/home/a b/v\""},
+        {"/t/100%/v", "/t/100%/v", "\"/t/100%%/v\""},
+        {"/t/\"q\" $x `c`/v", "/t/\"q\" $x `c`/v", "\"/t/\\\\\"q\\\\\" \\\\$x \\\\`c\\\\`/v\""},
+        {"/t/back\\slash/v", "/t/back\\\\slash/v", "\"/t/back\\\\\\\\slash/v\""},
+        {"/t/caf\xC3\xA9/v", "/t/caf\xC3\xA9/v", "\"/t/caf\xC3\xA9/v\""},
+    };
+    for (const Case& c : cases) {
+        const std::optional<std::string> entry = desktopEntryText(c.program);
+        ASSERT_TRUE(entry) << c.program;
+        EXPECT_NE(entry->find("\nTryExec=" + c.tryExec + "\n"), std::string::npos) << *entry;
+        EXPECT_NE(entry->find("\nExec=" + c.exec + "\n"), std::string::npos) << *entry;
+        EXPECT_EQ(entry->find('@'), std::string::npos) << *entry;
+    }
+    for (const std::string refused : {"", "verbalia", "/t/caf\xE9/v", "/t/a\nb/v", "/t/a\tb/v"})
+        EXPECT_EQ(desktopEntryText(refused), std::nullopt) << refused;
+}
+
+class DesktopEntryFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "verbalia-entry-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        root = pattern + "/";
+        program = root + "release/verbalia";
+        data = root + "data/";
+        fs::create_directories(root + "release");
+        for (const char* icon : {"verbalia.svg", "verbalia.png"}) ASSERT_TRUE(files.writeAll(root + "release/" + icon, icon));
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    int install() { return installDesktopEntry(files, program, data, out, err); }
+    int remove() { return removeDesktopEntry(files, data, out, err); }
+
+    FakeFileSystem files;
+    std::string root;
+    std::string program;
+    std::string data;
+    std::ostringstream out, err;
+};
+
+TEST_F(DesktopEntryFilesTest, InstallsAndRemovesTheEntryAndIcons)
+{
+    const std::string entry = data + "applications/verbalia.desktop";
+    const std::string svg = data + "icons/hicolor/scalable/apps/verbalia.svg";
+    const std::string png = data + "icons/hicolor/256x256/apps/verbalia.png";
+
+    ASSERT_EQ(install(), 0) << err.str();
+    EXPECT_EQ(files.readAll(entry), desktopEntryText(program));
+    EXPECT_EQ(files.readAll(svg), "verbalia.svg");
+    EXPECT_EQ(files.readAll(png), "verbalia.png");
+    ASSERT_EQ(install(), 0) << err.str(); // again replaces them
+
+    ASSERT_EQ(remove(), 0) << err.str();
+    for (const std::string& path : {entry, svg, png}) EXPECT_FALSE(fs::exists(path)) << path;
+    out.str("");
+    EXPECT_EQ(remove(), 0); // nothing left to remove
+    EXPECT_EQ(out.str(), "Verbalia was not in the desktop's menu.\n");
+}
+
+TEST_F(DesktopEntryFilesTest, FailuresAreReportedAndAMissingIconWritesNothing)
+{
+
+    files.unreadableFiles.insert(root + "release/verbalia.png");
+    EXPECT_EQ(install(), 1);
+    EXPECT_EQ(err.str(), "Cannot read " + root + "release/verbalia.png\n");
+    EXPECT_FALSE(fs::exists(data));
+    files.unreadableFiles.clear();
+
+    // A file standing where a folder of the icon theme should be.
+    ASSERT_TRUE(files.writeAll(root + "icons-file", ""));
+    fs::create_directories(data);
+    fs::rename(root + "icons-file", data + "icons");
+    err.str("");
+    EXPECT_EQ(install(), 1);
+    EXPECT_EQ(err.str(), "Cannot write " + data + "icons/hicolor/scalable/apps/verbalia.svg\n");
+    EXPECT_FALSE(fs::exists(data + "applications/verbalia.desktop"));
+
+    fs::remove(data + "icons");
+    files.readOnlyFolders.insert(data + "applications/");
+    ASSERT_EQ(install(), 1);
+    files.readOnlyFolders.clear();
+    ASSERT_EQ(install(), 0);
+    files.readOnlyFolders.insert(data + "applications/");
+    err.str("");
+    EXPECT_EQ(remove(), 1);
+    EXPECT_EQ(err.str(), "Cannot remove " + data + "applications/verbalia.desktop\n");
+}
+
+} // namespace
+} // namespace verbalia
