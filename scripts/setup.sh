@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian 12, as root) and builds into build/.
+# Installs what the build needs (Debian 12, as root) and builds into build/;
+# with --packages-only it stops once the packages are installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libicu-dev libxcb1-dev
-          libgtest-dev libbenchmark-dev xvfb fonts-liberation)
+          libgtest-dev libbenchmark-dev xvfb fonts-liberation desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -14,6 +15,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get update -qq
     apt-get install -y -qq "${missing[@]}"
 fi
+[ "${1:-}" = --packages-only ] && exit 0
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
