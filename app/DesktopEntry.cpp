@@ -1,5 +1,6 @@
 #include "DesktopEntry.h"
 
+#include "platform/DesktopEntryFile.h"
 #include "platform/ProgramFolder.h"
 #include "text/TextHelpers.h"
 
@@ -48,25 +49,6 @@ bool holdsControl(std::string_view text)
     return false;
 }
 
-// A string value of a desktop entry: a backslash starts an escape, so a
-// literal one is doubled.
-std::string entryValue(std::string_view text)
-{
-    return Replace_All_Occurrences(std::string(text), "\\", "\\\\");
-}
-
-// One argument of the Exec key: in double quotes, with the characters that
-// are special inside them escaped, and '%' (a field code) doubled.
-std::string execArgument(std::string_view argument)
-{
-    std::string quoted = "\"";
-    for (const char c : argument) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-        quoted += c == '%' ? "%%" : std::string(1, c);
-    }
-    return quoted + '"';
-}
-
 std::string parentFolder(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
 
 bool createFolder(const std::string& folder)
@@ -78,19 +60,11 @@ bool createFolder(const std::string& folder)
 
 } // namespace
 
-std::optional<std::string> userDataFolder(const char* xdgDataHome, const char* home)
-{
-    auto folder = [](std::string path) { return path.back() == '/' ? path : path + '/'; };
-    if (xdgDataHome && xdgDataHome[0] == '/') return folder(xdgDataHome);
-    if (home && home[0] == '/') return folder(home) + ".local/share/";
-    return std::nullopt;
-}
-
 std::optional<std::string> desktopEntryText(const std::string& program)
 {
     if (program.empty() || program[0] != '/' || !isUtf8(program) || holdsControl(program)) return std::nullopt;
-    std::string text = Replace_All_Occurrences(std::string(entryTemplate), "@PROGRAM@", entryValue(program));
-    return Replace_All_Occurrences(std::move(text), "@COMMAND@", entryValue(execArgument(program)));
+    std::string text = Replace_All_Occurrences(std::string(entryTemplate), "@PROGRAM@", escapeDesktopEntryValue(program));
+    return Replace_All_Occurrences(std::move(text), "@COMMAND@", escapeDesktopEntryValue(desktopEntryCommand(program)));
 }
 
 int installDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
@@ -153,14 +127,16 @@ std::optional<int> runDesktopEntryCommand(int argc, char** argv)
     const bool install = command == "--install-desktop-entry";
     if (!install && command != "--remove-desktop-entry") return std::nullopt;
 
-    const std::optional<std::string> dataFolder = userDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const std::optional<std::string> dataFolder =
+        xdgBaseFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), ".local/share");
     if (!dataFolder) {
         std::cerr << "Neither XDG_DATA_HOME nor HOME names the folder of the desktop's menu entries\n";
         return 1;
     }
     DiskFileSystem files;
-    return install ? installDesktopEntry(files, executablePath(), *dataFolder, std::cout, std::cerr)
-                   : removeDesktopEntry(files, *dataFolder, std::cout, std::cerr);
+    const std::string folder = *dataFolder + "/";
+    return install ? installDesktopEntry(files, executablePath(), folder, std::cout, std::cerr)
+                   : removeDesktopEntry(files, folder, std::cout, std::cerr);
 }
 
 } // namespace verbalia

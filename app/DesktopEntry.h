@@ -8,11 +8,6 @@
 
 namespace verbalia {
 
-// The folder under which the desktop looks for the user's menu entries and
-// icons, ending with '/': XDG_DATA_HOME when it is an absolute path, else
-// HOME's .local/share; nothing when neither gives one.
-std::optional<std::string> userDataFolder(const char* xdgDataHome, const char* home);
-
 // The menu entry that starts the executable at the absolute path `program`;
 // nothing when a desktop entry cannot hold the path (not UTF-8, or holding a
 // control character).
@@ -21,7 +16,8 @@ std::optional<std::string> desktopEntryText(const std::string& program);
 // Puts the program into the desktop's menu: copies the icons beside the
 // executable into the user's icon theme and writes the menu entry, which
 // points at the executable where it is now. Reports on `out` or `err` and
-// returns the process exit status.
+// returns the process exit status. `dataFolder` is the user's data folder
+// (~/.local/share), ending with '/'.
 int installDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
                         std::ostream& out, std::ostream& err);
 

@@ -1,5 +1,6 @@
 #include "AutostartList.h"
 
+#include "DesktopEntryFile.h"
 #include "FileSystem.h"
 #include "text/LineText.h"
 #include "text/TextHelpers.h"
@@ -17,10 +18,7 @@ const char* const entryGroup = "[Desktop Entry]";
 // path, otherwise ~/.config.
 std::string configFolder()
 {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome && configHome[0] == '/') return configHome;
-    const char* home = std::getenv("HOME");
-    return std::string(home ? home : "") + "/.config";
+    return xdgBaseFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ".config").value_or("/.config");
 }
 
 bool isFolder(const std::string& path)
@@ -30,22 +28,6 @@ bool isFolder(const std::string& path)
 }
 
 std::string entryPath(const std::string& key, const std::string& name) { return key + "/" + name + ".desktop"; }
-
-// The escapes of a desktop entry's string values.
-std::string escapeValue(std::string_view text)
-{
-    std::string value;
-    for (const char c : text) {
-        switch (c) {
-        case '\\': value += "\\\\"; break;
-        case '\n': value += "\\n"; break;
-        case '\t': value += "\\t"; break;
-        case '\r': value += "\\r"; break;
-        default: value += c;
-        }
-    }
-    return value;
-}
 
 std::string unescapeValue(std::string_view value)
 {
@@ -88,15 +70,8 @@ std::string firstArgument(std::string_view command)
 
 std::string desktopEntry(const std::string& name, const std::string& path)
 {
-    std::string command = "\"";
-    for (const char c : path) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') command += '\\';
-        if (c == '%') command += '%';
-        command += c;
-    }
-    command += '"';
-    return std::string(entryGroup) + "\nType=Application\nName=" + escapeValue(name) + "\nExec=" +
-           escapeValue(command) + "\n";
+    return std::string(entryGroup) + "\nType=Application\nName=" + escapeDesktopEntryValue(name) + "\nExec=" +
+           escapeDesktopEntryValue(desktopEntryCommand(path)) + "\n";
 }
 
 std::string programOfDesktopEntry(const std::string& entry)

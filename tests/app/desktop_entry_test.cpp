@@ -1,28 +1,17 @@
 #include "app/DesktopEntry.h"
 
 #include "fakes/FakePlatform.h"
+#include "fakes/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
-#include <stdlib.h>
 
 namespace verbalia {
 namespace {
 
 namespace fs = std::filesystem;
-
-TEST(DesktopEntryTest, DataFolderPrefersAnAbsoluteXdgDataHome)
-{
-    EXPECT_EQ(userDataFolder("/x/data", "/home/u"), "/x/data/");
-    EXPECT_EQ(userDataFolder("/x/data/", nullptr), "/x/data/");
-    EXPECT_EQ(userDataFolder(nullptr, "/home/u"), "/home/u/.local/share/");
-    EXPECT_EQ(userDataFolder("", "/home/u/"), "/home/u/.local/share/");
-    EXPECT_EQ(userDataFolder("relative/data", "/home/u"), "/home/u/.local/share/"); // relative ones are invalid
-    EXPECT_EQ(userDataFolder(nullptr, ""), std::nullopt);
-    EXPECT_EQ(userDataFolder(nullptr, nullptr), std::nullopt);
-}
 
 // The Exec and TryExec lines for paths with the characters that need escaping.
 TEST(DesktopEntryTest, EscapesTheProgramPath)
@@ -53,21 +42,18 @@ class DesktopEntryFilesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "verbalia-entry-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root = pattern + "/";
         program = root + "release/verbalia";
         data = root + "data/";
         fs::create_directories(root + "release");
         for (const char* icon : {"verbalia.svg", "verbalia.png"}) ASSERT_TRUE(files.writeAll(root + "release/" + icon, icon));
     }
-    void TearDown() override { fs::remove_all(root); }
 
     int install() { return installDesktopEntry(files, program, data, out, err); }
     int remove() { return removeDesktopEntry(files, data, out, err); }
 
+    TemporaryFolder temporary;
+    const std::string& root = temporary.path();
     FakeFileSystem files;
-    std::string root;
     std::string program;
     std::string data;
     std::ostringstream out, err;
