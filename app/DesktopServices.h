@@ -6,6 +6,7 @@
 #include "platform/LaunchShowState.h"
 #include "platform/ServiceSet.h"
 #include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 
 namespace verbalia {
@@ -13,6 +14,7 @@ namespace verbalia {
 // The real desktop services the program runs on: one implementation of each
 // service listed in platform/PlatformServices.h.
 using DesktopServices =
-    ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, IcuCollation, IcuNumberFormat, DesktopLaunchShowState>;
+    ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, QtFileDialog, IcuCollation, IcuNumberFormat,
+                                 DesktopLaunchShowState>;
 
 } // namespace verbalia

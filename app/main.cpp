@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
     DesktopServices services(programFolder());
     TMainForm1 mainForm(services.platform());
     services.get<QtMessageBoxes>().setParent(&mainForm);
+    services.get<QtFileDialog>().setParent(&mainForm);
     TAboutBox aboutBox(&mainForm);
     mainForm.setAboutBox(&aboutBox);
 

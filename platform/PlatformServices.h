@@ -2,6 +2,7 @@
 
 #include "Clipboard.h"
 #include "Collation.h"
+#include "FileDialog.h"
 #include "FileSystem.h"
 #include "LaunchShowState.h"
 #include "MessageBoxes.h"
@@ -17,6 +18,7 @@
     SERVICE(MessageBoxes, messages)         \
     SERVICE(Clipboard, clipboard)           \
     SERVICE(FileSystem, files)              \
+    SERVICE(FileDialog, fileDialog)         \
     SERVICE(const Collation, collation)     \
     SERVICE(const NumberFormat, numbers)    \
     SERVICE(const LaunchShowState, launch)

@@ -4,6 +4,7 @@
 #include "PhoneticSearch.h"
 #include "text/TextHelpers.h"
 #include "WildcardSearch.h"
+#include "platform/FileEncoding.h"
 #include "platform/FileSystem.h"
 #include "platform/IcuCollation.h"
 #include "platform/IcuNumberFormat.h"
@@ -244,11 +245,12 @@ int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostre
 int harvestInto(std::string_view listText, const std::string& textPath, const HarvestOptions& options,
                 std::ostream& out, std::ostream& err)
 {
-    const std::optional<std::string> text = DiskFileSystem().readAll(textPath);
+    std::optional<std::string> text = DiskFileSystem().readAll(textPath);
     if (!text) {
         err << "Cannot open file " << textPath << '\n';
         return noInput;
     }
+    decodeFile(*text);
     WordStore list;
     list.assign(parseWordList(listText));
     const HarvestOutcome outcome =

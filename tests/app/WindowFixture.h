@@ -76,6 +76,7 @@ public:
     FakeMessageBoxes& messages = services.get<FakeMessageBoxes>();
     FakeClipboard& clipboard = services.get<FakeClipboard>();
     FakeFileSystem& files = services.get<FakeFileSystem>();
+    FakeFileDialog& fileDialog = services.get<FakeFileDialog>();
     FakeLaunchShowState& launch = services.get<FakeLaunchShowState>();
     std::unique_ptr<TMainForm1> window;
 };

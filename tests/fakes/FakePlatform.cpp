@@ -21,6 +21,15 @@ void FakeMessageBoxes::scriptAnswers(std::initializer_list<Answer> list)
     answers.insert(answers.end(), list.begin(), list.end());
 }
 
+std::optional<std::string> FakeFileDialog::chooseFileToOpen(const std::string& filter)
+{
+    filters.push_back(filter);
+    if (choices.empty()) return std::nullopt;
+    std::optional<std::string> choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
 bool FakeFileSystem::isReadOnly(const std::string& path) const
 {
     const std::string folder = path.substr(0, path.rfind('/') + 1);

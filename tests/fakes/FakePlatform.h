@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clipboard.h"
+#include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/LaunchShowState.h"
 #include "platform/MessageBoxes.h"
@@ -40,6 +41,16 @@ public:
 
     std::optional<std::string> content;
     int writes = 0;
+};
+
+// Answers each dialog with the next scripted choice (a path, or nothing for
+// Cancel; Cancel once they run out) and records the filters it was shown.
+class FakeFileDialog final : public FileDialog {
+public:
+    std::optional<std::string> chooseFileToOpen(const std::string& filter) override;
+
+    std::deque<std::optional<std::string>> choices;
+    std::vector<std::string> filters;
 };
 
 // The real disk, except that writes into the folders named read-only fail as

@@ -9,6 +9,7 @@ namespace verbalia {
 // What window tests run on: a scripted fake of every service that shows,
 // asks or touches the desktop; collation is the real one.
 using FakeServices =
-    ServiceSet<FakeMessageBoxes, FakeClipboard, FakeFileSystem, IcuCollation, FakeNumberFormat, FakeLaunchShowState>;
+    ServiceSet<FakeMessageBoxes, FakeClipboard, FakeFileSystem, FakeFileDialog, IcuCollation, FakeNumberFormat,
+               FakeLaunchShowState>;
 
 } // namespace verbalia
