@@ -154,8 +154,7 @@ private:
     WordStore m_knownWords;
     std::array<SearchPage, searchPageCount> m_searchPages;
 
-public:
-    // Controls of the window, by their names.
+    // Controls of the window, by their names (tests find them by objectName).
     QTabWidget* PageControl1 = nullptr;
     QGroupBox* Limit_Word_Length_GroupBox = nullptr;
     QLabel* Label1 = nullptr;

@@ -72,9 +72,9 @@ void wildcard(benchmark::State& state, const char* criteria, const char* target)
     timeRun(state, [] { window->Wildcard_Search_BitBtnClick(); }, page.status, target);
 }
 
-void letters(benchmark::State& state, const char* criteria, QRadioButton* mode)
+void letters(benchmark::State& state, const char* criteria, const char* mode)
 {
-    mode->click();
+    control<QRadioButton>(*window, mode)->click();
     const SearchPageControls page = searchPage(*window, letterPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
     timeRun(state, [] { window->Search_for_Words_with_these_Letters_BitBtnClick(); }, page.status, "target < 50 ms");
@@ -98,16 +98,16 @@ void registerCases()
     add("wildcard/*ed", [fast](benchmark::State& s) { wildcard(s, "*ed", fast); });
     add("wildcard/*", [](benchmark::State& s) { wildcard(s, "*", "target < 300 ms"); });
     add("letters/pot/contains", [](benchmark::State& s) {
-        letters(s, "pot", window->Search_for_Words_with_these_and_other_letters_RadioButton);
+        letters(s, "pot", "Search_for_Words_with_these_and_other_letters_RadioButton");
     });
     add("letters/pot/only_these", [](benchmark::State& s) {
-        letters(s, "pot", window->Search_for_Words_with_only_these_Any_Number_RadioButton);
+        letters(s, "pot", "Search_for_Words_with_only_these_Any_Number_RadioButton");
     });
     add("letters/pot/exact", [](benchmark::State& s) {
-        letters(s, "pot", window->Search_for_Words_with_only_these_Specified_Number_RadioButton);
+        letters(s, "pot", "Search_for_Words_with_only_these_Specified_Number_RadioButton");
     });
     add("letters/stop/exact", [](benchmark::State& s) {
-        letters(s, "stop", window->Search_for_Words_with_only_these_Specified_Number_RadioButton);
+        letters(s, "stop", "Search_for_Words_with_only_these_Specified_Number_RadioButton");
     });
     add("phonetic/Mice", [](benchmark::State& s) { phonetic(s, "Mice"); });
     add("phonetic/Robert", [](benchmark::State& s) { phonetic(s, "Robert"); });

@@ -43,15 +43,15 @@ private slots:
         const SearchPageControls wildcard = searchPage(window, wildcardPage);
         const SearchPageControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 938 words."));
-        QCOMPARE(window.Known_Words_Label->text(), QStringLiteral("938 words."));
+        QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("938 words."));
         QCOMPARE(window.knownWords().size(), std::size_t(938));
         QCOMPARE(window.knownWords().at(0), std::string("a"));
-        QCOMPARE(window.PageControl1->currentIndex(), 0);
-        QCOMPARE(window.Lower_Length_SpinEdit->value(), 1);
-        QCOMPARE(window.Upper_Length_SpinEdit->value(), 50);
-        QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
-        QVERIFY(!window.Halt_Processing_BitBtn->isEnabled());
-        QVERIFY(!window.ProgressBar1->isVisible());
+        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentIndex(), 0);
+        QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 1);
+        QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->value(), 50);
+        QVERIFY(!control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
+        QVERIFY(!control<QPushButton>(window, "Halt_Processing_BitBtn")->isEnabled());
+        QVERIFY(!control<QProgressBar>(window, "ProgressBar1")->isVisible());
         QVERIFY(wildcard.status->text().isEmpty());
         QVERIFY(phonetic.status->text().isEmpty());
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
@@ -70,19 +70,22 @@ private slots:
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
         const SearchPageControls phonetic = searchPage(window, phoneticPage);
-        QCOMPARE(window.PageControl1->geometry(), QRect(5, 4, 605, 409));
-        QCOMPARE(window.Exit_BitBtn->geometry(), QRect(337, 416, 150, 35));
-        QCOMPARE(window.Upper_Length_SpinEdit->geometry(), QRect(136, 20, 45, 27));
-        QCOMPARE(window.Known_Words_MemoEx->geometry(), QRect(8, 40, 225, 209));
-        QCOMPARE(window.Add_Unique_Words_BitBtn->geometry(), QRect(24, 336, 200, 27));
-        QCOMPARE(window.Search_for_Words_with_only_these_Specified_Number_RadioButton->text(),
+        auto* const PageControl1 = control<QTabWidget>(window, "PageControl1");
+        auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
+        auto* const Known_Words_MemoEx = control<QListView>(window, "Known_Words_MemoEx");
+        QCOMPARE(PageControl1->geometry(), QRect(5, 4, 605, 409));
+        QCOMPARE(Exit_BitBtn->geometry(), QRect(337, 416, 150, 35));
+        QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->geometry(), QRect(136, 20, 45, 27));
+        QCOMPARE(Known_Words_MemoEx->geometry(), QRect(8, 40, 225, 209));
+        QCOMPARE(control<QPushButton>(window, "Add_Unique_Words_BitBtn")->geometry(), QRect(24, 336, 200, 27));
+        QCOMPARE(control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->text(),
                  QStringLiteral("Search for words containing only these letters and only the specified number of each letter."));
-        QCOMPARE(window.PageControl1->tabText(3), QStringLiteral("Word List Maintenance"));
+        QCOMPARE(PageControl1->tabText(3), QStringLiteral("Word List Maintenance"));
         QCOMPARE(phonetic.criteria->geometry(), QRect(132, 21, 361, 25)); // found by its name
         QCOMPARE(phonetic.status->geometry().topLeft(), QPoint(388, 350));
-        QCOMPARE(window.Exit_BitBtn->font().pointSize(), 14);
-        QVERIFY(window.Known_Words_MemoEx->font().fixedPitch() ||
-                window.Known_Words_MemoEx->font().family() == QStringLiteral("Courier New"));
+        QCOMPARE(Exit_BitBtn->font().pointSize(), 14);
+        QVERIFY(Known_Words_MemoEx->font().fixedPitch() ||
+                Known_Words_MemoEx->font().family() == QStringLiteral("Courier New"));
     }
 
     void inputsAreNamedByTheirLabels()
@@ -93,9 +96,9 @@ private slots:
         const SearchPageControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(accessibleName(wildcard.criteria), QStringLiteral("Search Criteria :"));
         QCOMPARE(accessibleName(phonetic.criteria), QStringLiteral("Base Word :"));
-        QCOMPARE(accessibleName(window.Lower_Length_SpinEdit), QStringLiteral("From :"));
-        QCOMPARE(accessibleName(window.Upper_Length_SpinEdit), QStringLiteral("to :"));
-        QCOMPARE(accessibleName(window.Excluded_Letters_Edit), QStringLiteral("Exclude words containing these letters :"));
+        QCOMPARE(accessibleName(control<QSpinBox>(window, "Lower_Length_SpinEdit")), QStringLiteral("From :"));
+        QCOMPARE(accessibleName(control<QSpinBox>(window, "Upper_Length_SpinEdit")), QStringLiteral("to :"));
+        QCOMPARE(accessibleName(control<QLineEdit>(window, "Excluded_Letters_Edit")), QStringLiteral("Exclude words containing these letters :"));
     }
 
     void sharedGroupsHideOnTheMaintenancePageOnly()
@@ -103,10 +106,10 @@ private slots:
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
         for (int page : {0, 1, 2, 3, 0}) {
-            window.PageControl1->setCurrentIndex(page);
-            QCOMPARE(window.Limit_Word_Length_GroupBox->isVisible(), page != 3);
-            QCOMPARE(window.Excluded_Letters_GroupBox->isVisible(), page != 3);
-            QVERIFY(window.Excluded_Letters_Edit->isEnabled());
+            control<QTabWidget>(window, "PageControl1")->setCurrentIndex(page);
+            QCOMPARE(control<QGroupBox>(window, "Limit_Word_Length_GroupBox")->isVisible(), page != 3);
+            QCOMPARE(control<QGroupBox>(window, "Excluded_Letters_GroupBox")->isVisible(), page != 3);
+            QVERIFY(control<QLineEdit>(window, "Excluded_Letters_Edit")->isEnabled());
         }
     }
 
@@ -114,13 +117,15 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        window.Upper_Length_SpinEdit->setValue(25);
-        window.Lower_Length_SpinEdit->setValue(30);
-        QCOMPARE(window.Upper_Length_SpinEdit->value(), 30);
-        window.Lower_Length_SpinEdit->setValue(5);
-        window.Upper_Length_SpinEdit->setValue(3);
-        QCOMPARE(window.Lower_Length_SpinEdit->value(), 3);
-        QCOMPARE(window.Upper_Length_SpinEdit->value(), 3);
+        auto* const Upper_Length_SpinEdit = control<QSpinBox>(window, "Upper_Length_SpinEdit");
+        auto* const Lower_Length_SpinEdit = control<QSpinBox>(window, "Lower_Length_SpinEdit");
+        Upper_Length_SpinEdit->setValue(25);
+        Lower_Length_SpinEdit->setValue(30);
+        QCOMPARE(Upper_Length_SpinEdit->value(), 30);
+        Lower_Length_SpinEdit->setValue(5);
+        Upper_Length_SpinEdit->setValue(3);
+        QCOMPARE(Lower_Length_SpinEdit->value(), 3);
+        QCOMPARE(Upper_Length_SpinEdit->value(), 3);
     }
 
     void loadsWordListFileByteForByte()
@@ -147,7 +152,7 @@ private slots:
         QVERIFY(fixture.messages.shown.empty());
         QVERIFY(!fixture.fileExists("wordlist.dat"));
 
-        fixture.start().Known_Word_List_Changed_CheckBox->setChecked(true);
+        control<QCheckBox>(fixture.start(), "Known_Word_List_Changed_CheckBox")->setChecked(true);
         fixture.messages.scriptAnswers({Answer::No});
         fixture.close();
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
@@ -157,7 +162,7 @@ private slots:
                              "before exiting ?"));
         QVERIFY(!fixture.fileExists("wordlist.dat"));
 
-        fixture.start().Known_Word_List_Changed_CheckBox->setChecked(true);
+        control<QCheckBox>(fixture.start(), "Known_Word_List_Changed_CheckBox")->setChecked(true);
         fixture.messages.scriptAnswers({Answer::Yes});
         fixture.close();
         QCOMPARE(fixture.readFile("wordlist.dat").substr(0, 7), std::string("a\r\nable"));
@@ -167,56 +172,60 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        auto* const Reset_Word_List_BitBtn = control<QPushButton>(window, "Reset_Word_List_BitBtn");
+        auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
         fixture.messages.scriptAnswers({Answer::No});
-        window.Reset_Word_List_BitBtn->click();
+        Reset_Word_List_BitBtn->click();
         QCOMPARE(window.knownWords().size(), std::size_t(938));
-        QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
 
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Reset_Word_List_BitBtn->click();
+        Reset_Word_List_BitBtn->click();
         QCOMPARE(fixture.messages.shown.back().text, std::string("Reset the Known Word List ?  Are you sure ?"));
         QCOMPARE(window.knownWords().size(), std::size_t(0));
-        QCOMPARE(window.Known_Words_Label->text(), QStringLiteral("0 words."));
-        QVERIFY(window.Known_Word_List_Changed_CheckBox->isChecked());
+        QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("0 words."));
+        QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
 
         // Saving an empty list writes an empty file and clears the flag.
-        window.Save_Word_List_BitBtn->click();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QVERIFY(fixture.fileExists("wordlist.dat"));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string());
-        QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
     }
 
     void loadAsksBeforeLosingChanges()
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        auto* const Load_Word_List_BitBtn = control<QPushButton>(window, "Load_Word_List_BitBtn");
         fixture.messages.scriptAnswers({Answer::Yes});
         window.Reset_Word_List_BitBtnClick();
         fixture.writeFile("wordlist.dat", "one\ntwo\n");
 
         fixture.messages.scriptAnswers({Answer::No});
-        window.Load_Word_List_BitBtn->click();
+        Load_Word_List_BitBtn->click();
         QCOMPARE(fixture.messages.shown.back().text,
                  std::string("The Known Word List has been changed.  Are you sure re-load the list and lose the changes made ?"));
         QCOMPARE(window.knownWords().size(), std::size_t(0));
-        QCOMPARE(window.Known_Words_Label->text(), QStringLiteral("0 words."));
+        QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("0 words."));
 
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Load_Word_List_BitBtn->click();
+        Load_Word_List_BitBtn->click();
         QCOMPARE(window.knownWords().size(), std::size_t(2));
-        QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(!control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
     }
 
     void loadWithoutAFileKeepsTheListAndClearsTheFlag()
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        window.Known_Word_List_Changed_CheckBox->setChecked(true);
+        auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
+        Known_Word_List_Changed_CheckBox->setChecked(true);
         fixture.messages.scriptAnswers({Answer::Yes});
         window.Load_Word_List_BitBtnClick();
         QCOMPARE(window.knownWords().size(), std::size_t(938));
-        QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
-        QCOMPARE(window.Known_Words_Label->text(), QStringLiteral("938 words."));
+        QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
+        QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("938 words."));
     }
 
     void unreadableFileIsReportedAndLosesNothing()
@@ -240,22 +249,23 @@ private slots:
         window.Reset_Word_List_BitBtnClick();
 
         fixture.files.readOnlyFolders.insert(fixture.folder());
-        window.Save_Word_List_BitBtn->click();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.messages.shown.back().kind, MessageKind::Error);
         QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("old\r\nlist\r\n"));
-        QVERIFY(window.Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
     }
 
     void saveIntoAFolderStandingAtTheFilesPlaceFails()
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
         std::filesystem::create_directory(fixture.pathOf("wordlist.dat"));
-        window.Known_Word_List_Changed_CheckBox->setChecked(true);
+        Known_Word_List_Changed_CheckBox->setChecked(true);
         window.Save_Word_List_BitBtnClick();
         QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
-        QVERIFY(window.Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
         QVERIFY(std::filesystem::is_directory(fixture.pathOf("wordlist.dat")));
     }
 
@@ -264,11 +274,12 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "alpha\nbeta\ngamma\n");
         TMainForm1& window = fixture.start();
-        window.Known_Words_MemoEx->selectAll();
-        window.Copy_Word_List_To_Clipboard_BitBtn->click();
+        auto* const Known_Words_MemoEx = control<QListView>(window, "Known_Words_MemoEx");
+        Known_Words_MemoEx->selectAll();
+        control<QPushButton>(window, "Copy_Word_List_To_Clipboard_BitBtn")->click();
         QCOMPARE(fixture.clipboard.content.value_or(""), std::string("alpha\r\nbeta\r\ngamma"));
-        QVERIFY(!window.Known_Words_MemoEx->selectionModel()->hasSelection());
-        QVERIFY(!window.Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(!Known_Words_MemoEx->selectionModel()->hasSelection());
+        QVERIFY(!control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
 
         fixture.clipboard.content = "before";
         fixture.messages.scriptAnswers({Answer::Yes});

@@ -47,63 +47,135 @@ std::string numberedWords(int count)
     return words;
 }
 
+// Shows the page and types its criteria and the exclusion list.
+SearchPageControls typeCriteria(TMainForm1& window, int page, const QString& criteria, const QString& exclusion)
+{
+    control<QTabWidget>(window, "PageControl1")->setCurrentIndex(page);
+    const SearchPageControls controls = searchPage(window, SearchPageIndex(page));
+    controls.criteria->setEditText(criteria);
+    control<QLineEdit>(window, "Excluded_Letters_Edit")->setText(exclusion);
+    return controls;
+}
+
 } // namespace
 
 class SearchRunTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each page refuses criteria its search cannot take, changing nothing but
+    // the criteria and exclusion texts it writes back.
+    void aRefusalChangesOnlyTheWrittenBackTexts_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("criteria");
+        QTest::addColumn<QString>("exclusion");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("criteriaAfter");
+        QTest::addColumn<QString>("exclusionAfter");
+        const QString holdExcluded("The search criteria contain letter(s) that are in the list of excluded letters.");
+        QTest::newRow("wildcard") << int(wildcardPage) << "  l?ve \t" << "E" << holdExcluded << "l?ve" << "e";
+        QTest::newRow("letters") << int(letterPage) << " Pot " << "P" << holdExcluded << "Pot" << "p";
+        QTest::newRow("phonetic") << int(phoneticPage) << "m1ce" << ""
+                                  << "Only alphabetic letters A-Z or a-z are allowed in the search criteria." << "m1ce"
+                                  << "";
+    }
+
     void aRefusalChangesOnlyTheWrittenBackTexts()
     {
+        QFETCH(int, page);
+        QFETCH(QString, criteria);
+        QFETCH(QString, exclusion);
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "love\nlane\n");
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        wildcard.criteria->setEditText(QStringLiteral("  l?ve \t"));
-        window.Excluded_Letters_Edit->setText(QStringLiteral("E"));
-        wildcard.status->setText(QStringLiteral("earlier"));
-        wildcard.run->click();
+        const SearchPageControls controls = typeCriteria(window, page, criteria, exclusion);
+        auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
+        controls.status->setText(QStringLiteral("earlier"));
+        controls.run->click();
 
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
         QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Information);
-        QCOMPARE(fixture.messages.shown[0].text,
-                 std::string("The search criteria contain letter(s) that are in the list of excluded letters."));
-        QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("l?ve"));
-        QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("e"));
-        QCOMPARE(wildcard.status->text(), QStringLiteral("earlier"));
-        QCOMPARE(wildcard.criteria->count(), 0);
-        QVERIFY(!window.ProgressBar1->isVisible());
-        QVERIFY(wildcard.run->isEnabled());
+        QTEST(QString::fromStdString(fixture.messages.shown[0].text), "message");
+        QTEST(controls.criteria->currentText(), "criteriaAfter");
+        QTEST(Excluded_Letters_Edit->text(), "exclusionAfter");
+        QCOMPARE(controls.status->text(), QStringLiteral("earlier"));
+        QCOMPARE(controls.criteria->count(), 0);
+        QVERIFY(!control<QProgressBar>(window, "ProgressBar1")->isVisible());
+        QVERIFY(controls.run->isEnabled());
+    }
+
+    // A run on each page from Enter to the counted results, then the page's
+    // copy and reset buttons, then a run that finds nothing.
+    void aCompletedRunListsAndCountsItsWords_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("criteria");
+        QTest::addColumn<QString>("exclusion");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("findsNothing");
+        QTest::newRow("wildcard") << int(wildcardPage) << "acrid\nacid\namid\naphid\nAcrid\n" << "A??I?" << ""
+                                  << QStringList{"acrid", "aphid"} << "2 words found." << "zz*";
+        QTest::newRow("letters") << int(letterPage) << "opts\npot\npotto\nspot\nstop\ntop\n" << "Pot" << "S"
+                                 << QStringList{"pot", "potto", "top"} << "3 words found." << "zzz";
+        QTest::newRow("phonetic") << int(phoneticPage) << "Mass\nmice\nmoss\nmuse\nmy\nnice\n" << "MICE" << ""
+                                  << QStringList{"mass", "mice", "moss", "muse"} // lower-cased
+                                  << "4 words found that sound similar." << "Zebra";
     }
 
     void aCompletedRunListsAndCountsItsWords()
     {
+        QFETCH(int, page);
+        QFETCH(QString, words);
+        QFETCH(QString, criteria);
+        QFETCH(QString, exclusion);
+        QFETCH(QStringList, found);
+        QFETCH(QString, status);
+        QFETCH(QString, findsNothing);
         WindowFixture fixture;
-        fixture.writeFile("wordlist.dat", "acrid\nacid\namid\naphid\nAcrid\n");
+        fixture.writeFile("wordlist.dat", words.toStdString());
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        wildcard.criteria->setEditText(QStringLiteral("A??I?"));
-        QTest::keyClick(wildcard.criteria->lineEdit(), Qt::Key_Return);
+        const SearchPageControls controls = typeCriteria(window, page, criteria, exclusion);
+        auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
+        QTest::keyClick(controls.criteria->lineEdit(), Qt::Key_Return);
 
         QVERIFY(fixture.messages.shown.empty());
-        QCOMPARE(linesOf(wildcard.results), (QStringList{"acrid", "aphid"}));
-        QCOMPARE(wildcard.status->text(), QStringLiteral("2 words found."));
-        QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("A??I?"));
-        QCOMPARE(wildcard.criteria->count(), 1);
-        QCOMPARE(wildcard.criteria->itemText(0), QStringLiteral("A??I?"));
-        QVERIFY(!window.Halt_Processing_BitBtn->isEnabled());
-        QVERIFY(!window.ProgressBar1->isVisible());
-        for (QWidget* control : std::initializer_list<QWidget*>{
-                 wildcard.run, window.Exit_BitBtn, wildcard.criteria,
-                 window.Lower_Length_SpinEdit, window.Excluded_Letters_Edit, wildcard.results})
-            QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+        QCOMPARE(linesOf(controls.results), found);
+        QCOMPARE(controls.status->text(), status);
+        QCOMPARE(controls.criteria->currentText(), criteria);
+        QCOMPARE(controls.criteria->count(), 1);
+        QCOMPARE(controls.criteria->itemText(0), criteria);
+        QCOMPARE(Excluded_Letters_Edit->text(), exclusion.toLower());
+        QVERIFY(!control<QPushButton>(window, "Halt_Processing_BitBtn")->isEnabled());
+        QVERIFY(!control<QProgressBar>(window, "ProgressBar1")->isVisible());
+        for (QWidget* unlocked :
+             std::initializer_list<QWidget*>{controls.run, control<QPushButton>(window, "Exit_BitBtn"), controls.criteria,
+                                             control<QSpinBox>(window, "Lower_Length_SpinEdit"), Excluded_Letters_Edit,
+                                             controls.results})
+            QVERIFY2(unlocked->isEnabled(), qPrintable(unlocked->objectName()));
         QVERIFY(window.menuBar()->isEnabled());
 
+        controls.results->selectAll();
+        controls.copy->click();
+        QCOMPARE(QString::fromStdString(fixture.clipboard.content.value_or("")), found.join(QStringLiteral("\r\n")));
+        QVERIFY(!controls.results->selectionModel()->hasSelection());
+
+        // Reset empties the box and its history; the results stay.
+        controls.reset->click();
+        control<QPushButton>(window, "Reset_Excluded_Letters_Edit_BitBtn")->click();
+        QVERIFY(controls.criteria->currentText().isEmpty());
+        QCOMPARE(controls.criteria->count(), 0);
+        QVERIFY(Excluded_Letters_Edit->text().isEmpty());
+        QCOMPARE(linesOf(controls.results), found);
+        QCOMPARE(controls.status->text(), status);
+
         // A run that finds nothing still counts.
-        wildcard.criteria->setEditText(QStringLiteral("zz*"));
-        window.Wildcard_Search_BitBtnClick();
-        QCOMPARE(wildcard.status->text(), QStringLiteral("0 words found."));
-        QCOMPARE(wildcard.criteria->itemText(0), QStringLiteral("zz*"));
+        controls.criteria->setEditText(findsNothing);
+        controls.run->click();
+        QVERIFY(controls.status->text().startsWith(QStringLiteral("0 words found")));
+        QCOMPARE(controls.criteria->itemText(0), findsNothing);
     }
 
     void theWindowIsLockedWhileARunScans()
@@ -112,18 +184,19 @@ private slots:
         fixture.writeFile("wordlist.dat", numberedWords(500));
         TMainForm1& window = fixture.start();
         const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
         bool checked = false;
         duringRun(3, [&] {
             checked = true;
             QVERIFY(window.isRunning());
-            QVERIFY(window.Halt_Processing_BitBtn->isEnabled());
-            QVERIFY(window.ProgressBar1->isVisible());
+            QVERIFY(control<QPushButton>(window, "Halt_Processing_BitBtn")->isEnabled());
+            QVERIFY(control<QProgressBar>(window, "ProgressBar1")->isVisible());
             QVERIFY(wildcard.status->isEnabled());
             QCOMPARE(wildcard.status->text(), QStringLiteral(" Searching ... "));
             QVERIFY(!wildcard.run->isEnabled());
-            QVERIFY(!window.Exit_BitBtn->isEnabled());
-            QVERIFY(!window.Upper_Length_SpinEdit->isEnabled());
-            QVERIFY(!window.Load_Word_List_BitBtn->isEnabled());
+            QVERIFY(!Exit_BitBtn->isEnabled());
+            QVERIFY(!control<QSpinBox>(window, "Upper_Length_SpinEdit")->isEnabled());
+            QVERIFY(!control<QPushButton>(window, "Load_Word_List_BitBtn")->isEnabled());
             QVERIFY(!window.menuBar()->isEnabled());
         });
         wildcard.criteria->setEditText(QStringLiteral("*"));
@@ -131,7 +204,7 @@ private slots:
         QVERIFY(checked);
         QCOMPARE(wildcard.status->text(), QStringLiteral("500 words found."));
         QVERIFY(window.menuBar()->isEnabled());
-        QVERIFY(window.Exit_BitBtn->isEnabled());
+        QVERIFY(Exit_BitBtn->isEnabled());
     }
 
     void aHaltKeepsThePartialResults()
@@ -140,7 +213,8 @@ private slots:
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
         const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        duringRun(5, [&] { window.Halt_Processing_BitBtn->click(); });
+        auto* const Halt_Processing_BitBtn = control<QPushButton>(window, "Halt_Processing_BitBtn");
+        duringRun(5, [&] { Halt_Processing_BitBtn->click(); });
         wildcard.criteria->setEditText(QStringLiteral("w*"));
         window.Wildcard_Search_BitBtnClick();
 
@@ -150,7 +224,7 @@ private slots:
         QVERIFY(found.size() < 1000);
         QCOMPARE(found.size() % 11, 1); // one word tested after the step whose events brought the halt
         QCOMPARE(found.front(), QStringLiteral("w100000"));
-        QVERIFY(!window.Halt_Processing_BitBtn->isEnabled());
+        QVERIFY(!Halt_Processing_BitBtn->isEnabled());
         QVERIFY(wildcard.run->isEnabled());
     }
 
@@ -160,7 +234,7 @@ private slots:
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
         const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        window.Known_Word_List_Changed_CheckBox->setChecked(true);
+        control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->setChecked(true);
         fixture.messages.scriptAnswers({Answer::No});
         bool stillOpen = false;
         duringRun(4, [&] {
@@ -178,76 +252,18 @@ private slots:
         QVERIFY(fixture.messages.shown[0].question);
     }
 
-    void copyPutsEveryResultLineOnTheClipboard()
-    {
-        WindowFixture fixture;
-        fixture.writeFile("wordlist.dat", "ab\nabc\nabcd\n");
-        TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        wildcard.criteria->setEditText(QStringLiteral("ab*"));
-        window.Wildcard_Search_BitBtnClick();
-        wildcard.results->selectAll();
-        wildcard.copy->click();
-        QCOMPARE(fixture.clipboard.content.value_or(""), std::string("ab\r\nabc\r\nabcd"));
-        QVERIFY(!wildcard.results->selectionModel()->hasSelection());
-    }
-
-    void resetButtonsEmptyTheirBoxesAndKeepTheResults()
-    {
-        WindowFixture fixture;
-        fixture.writeFile("wordlist.dat", "ab\nabc\n");
-        TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        wildcard.criteria->setEditText(QStringLiteral("ab?"));
-        window.Wildcard_Search_BitBtnClick();
-        window.Excluded_Letters_Edit->setText(QStringLiteral("q"));
-        wildcard.reset->click();
-        window.Reset_Excluded_Letters_Edit_BitBtn->click();
-        QVERIFY(wildcard.criteria->currentText().isEmpty());
-        QCOMPARE(wildcard.criteria->count(), 0);
-        QVERIFY(window.Excluded_Letters_Edit->text().isEmpty());
-        QCOMPARE(linesOf(wildcard.results), (QStringList{"abc"}));
-        QCOMPARE(wildcard.status->text(), QStringLiteral("1 words found."));
-    }
-
-    void letterModesFollowTheRadioButtons()
+    void theExactCountModeFindsAnagramsWithoutTheExclusionList()
     {
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "opts\npot\npotto\nspot\nstop\ntop\n");
         TMainForm1& window = fixture.start();
-        const SearchPageControls letters = searchPage(window, letterPage);
-        window.PageControl1->setCurrentIndex(1);
-        letters.criteria->setEditText(QStringLiteral("Pot"));
-        window.Excluded_Letters_Edit->setText(QStringLiteral("S"));
-        letters.run->click();
-        QCOMPARE(linesOf(letters.results), (QStringList{"pot", "potto", "top"}));
-        QCOMPARE(letters.status->text(), QStringLiteral("3 words found."));
-
-        window.Search_for_Words_with_only_these_Specified_Number_RadioButton->click();
-        QVERIFY(!window.Excluded_Letters_Edit->isEnabled());
-        letters.criteria->setEditText(QStringLiteral("stop"));
+        const SearchPageControls letters = typeCriteria(window, letterPage, QStringLiteral("stop"), QStringLiteral("s"));
+        auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
+        control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->click();
+        QVERIFY(!Excluded_Letters_Edit->isEnabled());
         QTest::keyClick(letters.criteria->lineEdit(), Qt::Key_Enter);
         QCOMPARE(linesOf(letters.results), (QStringList{"opts", "spot", "stop"}));
-        QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("s"));
-    }
-
-    void phoneticRunsListLowerCaseWords()
-    {
-        WindowFixture fixture;
-        fixture.writeFile("wordlist.dat", "Mass\nmice\nmoss\nmuse\nmy\nnice\n");
-        TMainForm1& window = fixture.start();
-        const SearchPageControls phonetic = searchPage(window, phoneticPage);
-        window.PageControl1->setCurrentIndex(2);
-        phonetic.criteria->setEditText(QStringLiteral("MICE"));
-        phonetic.run->click();
-        QCOMPARE(linesOf(phonetic.results), (QStringList{"mass", "mice", "moss", "muse"}));
-        QCOMPARE(phonetic.status->text(), QStringLiteral("4 words found that sound similar."));
-        QCOMPARE(phonetic.criteria->itemText(0), QStringLiteral("MICE"));
-
-        phonetic.criteria->setEditText(QStringLiteral("m1ce"));
-        window.Phonetic_Word_Search_BitBtnClick();
-        QCOMPARE(fixture.messages.shown.back().text,
-                 std::string("Only alphabetic letters A-Z or a-z are allowed in the search criteria."));
+        QCOMPARE(Excluded_Letters_Edit->text(), QStringLiteral("s"));
     }
 };
 

@@ -50,11 +50,11 @@ private slots:
         const SearchPageControls wildcard = searchPage(window, wildcardPage);
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
-        QVERIFY(window.Excluded_Letters_Edit->text().isEmpty());
-        QVERIFY(window.Ignore_Words_With_Numbers_CheckBox->isChecked());
-        QVERIFY(window.Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked());
-        QVERIFY(window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
-        QVERIFY(!window.Always_On_Top_Option->isChecked());
+        QVERIFY(control<QLineEdit>(window, "Excluded_Letters_Edit")->text().isEmpty());
+        QVERIFY(control<QCheckBox>(window, "Ignore_Words_With_Numbers_CheckBox")->isChecked());
+        QVERIFY(control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->isChecked());
+        QVERIFY(control<QRadioButton>(window, "Search_for_Words_with_these_and_other_letters_RadioButton")->isChecked());
+        QVERIFY(!control<QAction>(window, "Always_On_Top_Option")->isChecked());
         QCOMPARE(wildcard.criteria->count(), 0);
         QVERIFY(!fixture.fileExists("verbalia.ini"));
     }
@@ -69,14 +69,14 @@ private slots:
                           "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
                           "PageControl1=3\r\nExcluded_Letters_Edit=qz\r\nwindow_Width=$200\r\n");
         TMainForm1& window = fixture.start();
-        QCOMPARE(window.Lower_Length_SpinEdit->value(), 10);
-        QCOMPARE(window.Upper_Length_SpinEdit->value(), 10);
-        QVERIFY(!window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
-        QVERIFY(!window.Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked());
-        QVERIFY(!window.Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked());
-        QCOMPARE(window.PageControl1->currentIndex(), 3);
-        QVERIFY(!window.Limit_Word_Length_GroupBox->isVisible());
-        QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("qz"));
+        QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 10);
+        QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->value(), 10);
+        QVERIFY(!control<QRadioButton>(window, "Search_for_Words_with_these_and_other_letters_RadioButton")->isChecked());
+        QVERIFY(!control<QRadioButton>(window, "Search_for_Words_with_only_these_Any_Number_RadioButton")->isChecked());
+        QVERIFY(!control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->isChecked());
+        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentIndex(), 3);
+        QVERIFY(!control<QGroupBox>(window, "Limit_Word_Length_GroupBox")->isVisible());
+        QCOMPARE(control<QLineEdit>(window, "Excluded_Letters_Edit")->text(), QStringLiteral("qz"));
         QCOMPARE(window.frameGeometry().width(), 512);
     }
 
@@ -85,16 +85,18 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.ini", "[verbalia]\r\nPageControl1=0x1F\r\nLower_Length_SpinEdit=99\r\n");
         TMainForm1& window = fixture.start();
+        auto* const PageControl1 = control<QTabWidget>(window, "PageControl1");
+        auto* const Limit_Word_Length_GroupBox = control<QGroupBox>(window, "Limit_Word_Length_GroupBox");
         QCOMPARE(window.activePageIndex(), -1);
-        QVERIFY(!window.PageControl1->currentWidget()->isVisible());
-        QVERIFY(window.Limit_Word_Length_GroupBox->isVisible());
-        QVERIFY(window.Excluded_Letters_GroupBox->isVisible());
-        QCOMPARE(window.Lower_Length_SpinEdit->value(), 50);
+        QVERIFY(!PageControl1->currentWidget()->isVisible());
+        QVERIFY(Limit_Word_Length_GroupBox->isVisible());
+        QVERIFY(control<QGroupBox>(window, "Excluded_Letters_GroupBox")->isVisible());
+        QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 50);
 
-        window.PageControl1->setCurrentIndex(3);
+        PageControl1->setCurrentIndex(3);
         QCOMPARE(window.activePageIndex(), 3);
-        QVERIFY(window.TabSheet4->isVisible());
-        QVERIFY(!window.Limit_Word_Length_GroupBox->isVisible());
+        QVERIFY(control<QWidget>(window, "TabSheet4")->isVisible());
+        QVERIFY(!Limit_Word_Length_GroupBox->isVisible());
     }
 
     void theLastCheckedModeWins()
@@ -104,19 +106,23 @@ private slots:
                           "[verbalia]\r\nSearch_for_Words_with_only_these_Any_Number_RadioButton=1\r\n"
                           "Search_for_Words_with_only_these_Specified_Number_RadioButton=1\r\nPageControl1=1\r\n");
         TMainForm1& window = fixture.start();
-        QVERIFY(!window.Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
-        QVERIFY(!window.Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked());
-        QVERIFY(window.Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked());
-        QVERIFY(!window.Excluded_Letters_Edit->isEnabled());
-        QVERIFY(!window.Excluded_Letters_Label->isEnabled());
+        auto* const Search_for_Words_with_these_and_other_letters_RadioButton =
+            control<QRadioButton>(window, "Search_for_Words_with_these_and_other_letters_RadioButton");
+        auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
+        auto* const PageControl1 = control<QTabWidget>(window, "PageControl1");
+        QVERIFY(!Search_for_Words_with_these_and_other_letters_RadioButton->isChecked());
+        QVERIFY(!control<QRadioButton>(window, "Search_for_Words_with_only_these_Any_Number_RadioButton")->isChecked());
+        QVERIFY(control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->isChecked());
+        QVERIFY(!Excluded_Letters_Edit->isEnabled());
+        QVERIFY(!control<QLabel>(window, "Excluded_Letters_Label")->isEnabled());
 
         // Other pages use the exclusion list whatever the mode.
-        window.PageControl1->setCurrentIndex(0);
-        QVERIFY(window.Excluded_Letters_Edit->isEnabled());
-        window.PageControl1->setCurrentIndex(1);
-        QVERIFY(!window.Excluded_Letters_Edit->isEnabled());
-        window.Search_for_Words_with_these_and_other_letters_RadioButton->click();
-        QVERIFY(window.Excluded_Letters_Edit->isEnabled());
+        PageControl1->setCurrentIndex(0);
+        QVERIFY(Excluded_Letters_Edit->isEnabled());
+        PageControl1->setCurrentIndex(1);
+        QVERIFY(!Excluded_Letters_Edit->isEnabled());
+        Search_for_Words_with_these_and_other_letters_RadioButton->click();
+        QVERIFY(Excluded_Letters_Edit->isEnabled());
     }
 
     void everyFieldSurvivesARestart()
@@ -136,12 +142,12 @@ private slots:
             addToHistory(phonetic.criteria, "Mice", false);
             letters.criteria->setEditText(QStringLiteral("stop"));
             phonetic.criteria->setEditText(QString::fromUtf8("Zoë"));
-            window.Excluded_Letters_Edit->setText(QStringLiteral("xyz"));
-            window.Ignore_Words_With_Numbers_CheckBox->setChecked(false);
-            window.Search_for_Words_with_only_these_Any_Number_RadioButton->click();
-            window.Upper_Length_SpinEdit->setValue(12);
-            window.Lower_Length_SpinEdit->setValue(3);
-            window.PageControl1->setCurrentIndex(2);
+            control<QLineEdit>(window, "Excluded_Letters_Edit")->setText(QStringLiteral("xyz"));
+            control<QCheckBox>(window, "Ignore_Words_With_Numbers_CheckBox")->setChecked(false);
+            control<QRadioButton>(window, "Search_for_Words_with_only_these_Any_Number_RadioButton")->click();
+            control<QSpinBox>(window, "Upper_Length_SpinEdit")->setValue(12);
+            control<QSpinBox>(window, "Lower_Length_SpinEdit")->setValue(3);
+            control<QTabWidget>(window, "PageControl1")->setCurrentIndex(2);
             QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
             fixture.close();
         }
@@ -169,13 +175,13 @@ private slots:
         QCOMPARE(itemsOf(phonetic.criteria), (QStringList{"Mice"}));
         QCOMPARE(letters.criteria->currentText(), QStringLiteral("stop"));
         QCOMPARE(phonetic.criteria->currentText(), QString::fromUtf8("Zoë"));
-        QCOMPARE(window.Excluded_Letters_Edit->text(), QStringLiteral("xyz"));
-        QVERIFY(!window.Ignore_Words_With_Numbers_CheckBox->isChecked());
-        QVERIFY(window.Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked());
-        QVERIFY(window.Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked());
-        QCOMPARE(window.Lower_Length_SpinEdit->value(), 3);
-        QCOMPARE(window.Upper_Length_SpinEdit->value(), 12);
-        QCOMPARE(window.PageControl1->currentIndex(), 2);
+        QCOMPARE(control<QLineEdit>(window, "Excluded_Letters_Edit")->text(), QStringLiteral("xyz"));
+        QVERIFY(!control<QCheckBox>(window, "Ignore_Words_With_Numbers_CheckBox")->isChecked());
+        QVERIFY(control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->isChecked());
+        QVERIFY(control<QRadioButton>(window, "Search_for_Words_with_only_these_Any_Number_RadioButton")->isChecked());
+        QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 3);
+        QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->value(), 12);
+        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentIndex(), 2);
     }
 
     void aMaximisedWindowReopensMaximisedOverItsNormalBounds()
@@ -224,7 +230,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "kept\r\n");
         TMainForm1& window = fixture.start();
-        window.Known_Word_List_Changed_CheckBox->setChecked(true);
+        control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->setChecked(true);
         fixture.files.readOnlyFolders.insert(fixture.folder());
         fixture.messages.scriptAnswers({Answer::No});
         QVERIFY(window.close());
