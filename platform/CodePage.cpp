@@ -75,15 +75,15 @@ std::u16string toUtf16(std::string_view text)
     return result;
 }
 
-std::string fromUtf16(std::u16string_view text)
+std::string fromUtf16(std::u16string_view text, char unmappable)
 {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        // A surrogate pair is one character and becomes one '?'.
+        // A surrogate pair is one character and becomes one substitute.
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) ++i;
-        result.push_back(fromUnicode(c).value_or('?'));
+        result.push_back(fromUnicode(c).value_or(unmappable));
     }
     return result;
 }
@@ -97,7 +97,7 @@ std::string fromUtf8(std::string_view utf8)
                          int32_t(utf8.size()), 0xFFFD, nullptr, &status);
     if (U_FAILURE(status)) return std::string(utf8);
     wide.resize(std::size_t(length));
-    return fromUtf16(wide);
+    return fromUtf16(wide, '?');
 }
 
 std::string toUtf8(std::string_view text)

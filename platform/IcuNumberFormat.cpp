@@ -25,7 +25,7 @@ std::string IcuNumberFormat::formatCount(std::int64_t count) const
     std::u16string text(buffer, buffer + length);
     for (char16_t& c : text)
         if (c == u'\u202F') c = u'\u00A0';
-    return codepage::fromUtf16(text);
+    return codepage::fromUtf16(text, '?');
 }
 
 } // namespace verbalia

@@ -91,6 +91,27 @@ bool parseDigits(std::string_view digits, int base, std::int64_t& magnitude)
     return true;
 }
 
+// The file's text with every run of NUL bytes (what an interrupted write can
+// leave behind) taken as a line end, so that the lines after it are read and
+// a rewrite leaves no NUL behind.
+std::string withNulsAsLineEnds(std::string bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    bool afterNul = false;
+    for (const char c : bytes) {
+        if (c == '\0') {
+            afterNul = true;
+            continue;
+        }
+        const auto isLineEnd = [](char x) { return x == '\r' || x == '\n'; };
+        if (afterNul && !text.empty() && !isLineEnd(text.back()) && !isLineEnd(c)) text += "\r\n";
+        afterNul = false;
+        text += c;
+    }
+    return text;
+}
+
 } // namespace
 
 int parseIniInteger(std::string_view text, int defaultValue)
@@ -108,7 +129,7 @@ int parseIniInteger(std::string_view text, int defaultValue)
 }
 
 IniFile::IniFile(FileSystem& files, std::string path)
-    : m_files(files), m_path(std::move(path)), m_text(m_files.readAll(m_path).value_or(std::string()))
+    : m_files(files), m_path(std::move(path)), m_text(withNulsAsLineEnds(m_files.readAll(m_path).value_or(std::string())))
 {
 }
 
@@ -133,8 +154,9 @@ bool IniFile::writeString(std::string_view section, std::string_view key, std::s
     // Lines this write adds follow the file's own line ends; a new file gets CR LF.
     const bool lfOnly = m_text.find('\n') != std::string::npos && m_text.find("\r\n") == std::string::npos;
     const char* lineEnd = lfOnly ? "\n" : "\r\n";
+    // A value is one line: a line end inside it would start a stray line.
     std::string entry;
-    entry.append(key).append("=").append(value);
+    entry.append(key).append("=").append(firstLine(value));
 
     const KeyPlace place = findKey(m_text, section, key);
     std::string text = m_text;

@@ -15,7 +15,8 @@ namespace verbalia {
 // added when missing).
 class IniFile {
 public:
-    // Reads the file; a missing or unreadable file reads as empty.
+    // Reads the file; a missing or unreadable file reads as empty. NUL bytes
+    // count as line ends and are gone from the file once it is rewritten.
     IniFile(FileSystem& files, std::string path);
 
     const std::string& path() const { return m_path; }
@@ -30,8 +31,8 @@ public:
     // An integer; anything but 0 is true.
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
-    // False when the file could not be written; the file then keeps what it
-    // held before this write.
+    // Writes the value up to its first line end. False when the file could
+    // not be written; the file then keeps what it held before this write.
     [[nodiscard]] bool writeString(std::string_view section, std::string_view key, std::string_view value);
     [[nodiscard]] bool writeInteger(std::string_view section, std::string_view key, int value);
     [[nodiscard]] bool writeBool(std::string_view section, std::string_view key, bool value);

@@ -11,6 +11,8 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
+std::string_view firstLine(std::string_view text) { return text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3))); }
+
 std::string joinLinesCrLf(const std::vector<std::string>& lines)
 {
     std::size_t total = 0;
@@ -18,7 +20,7 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines)
     std::string text;
     text.reserve(total);
     for (const std::string& line : lines) {
-        text += line;
+        text += firstLine(line);
         text += "\r\n";
     }
     return text;

@@ -18,7 +18,11 @@ void forEachLine(std::string_view text, Visit&& visit);
 
 std::vector<std::string> splitLines(std::string_view text);
 
-// Every line followed by CR LF; no lines give the empty text.
+// The text up to its first line end or NUL: what a one-line value may hold.
+std::string_view firstLine(std::string_view text);
+
+// Every line followed by CR LF, each cut at its own first line end so that
+// one line stays one line; no lines give the empty text.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 
 // The lines of a word list file: as splitLines, with every tab removed.

@@ -12,7 +12,8 @@ std::optional<std::string> QtClipboard::text() const
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return std::nullopt;
-    return fromQString(data->text());
+    // Pasted text may hold anything; what the code page lacks reads as '?'.
+    return fromQString(data->text(), '?');
 }
 
 void QtClipboard::setText(std::string_view text)

@@ -1,6 +1,5 @@
 #include "QtText.h"
 
-#include "platform/CodePage.h"
 
 namespace verbalia {
 
@@ -10,9 +9,10 @@ QString toQString(std::string_view text)
     return QString::fromUtf16(wide.data(), qsizetype(wide.size()));
 }
 
-std::string fromQString(const QString& text)
+std::string fromQString(const QString& text, char unmappable)
 {
-    return codepage::fromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())));
+    return codepage::fromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())),
+                               unmappable);
 }
 
 } // namespace verbalia

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CodePage.h"
+
 #include <QString>
 
 #include <string>
@@ -7,8 +9,9 @@
 
 namespace verbalia {
 
-// The edge between the program's 8-bit text and Qt's strings.
+// The edge between the program's 8-bit text and Qt's strings. Characters
+// that the code page cannot hold become the given substitute.
 QString toQString(std::string_view text);
-std::string fromQString(const QString& text);
+std::string fromQString(const QString& text, char unmappable = codepage::substitute);
 
 } // namespace verbalia

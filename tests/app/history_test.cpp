@@ -21,6 +21,7 @@ TEST(HistoryFileTest, SerializesWithCrLfAfterEveryEntry)
     EXPECT_EQ(serializeHistory({}), "");
     EXPECT_EQ(serializeHistory({""}), "\r\n");
     EXPECT_EQ(serializeHistory({"a??i?", "", "c\xE9t"}), "a??i?\r\n\r\nc\xE9t\r\n");
+    EXPECT_EQ(serializeHistory({"ab\r\ncd\nef", "x\ry"}), "ab\r\nx\r\n"); // one entry stays one line
 
     const History history{"", "first", "", "  spaced  ", "last", ""};
     EXPECT_EQ(parseHistory(serializeHistory(history)), history);

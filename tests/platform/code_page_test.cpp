@@ -13,7 +13,7 @@ TEST(CodePage, EveryByteRoundTrips)
     for (int b = 0x01; b <= 0xFF; ++b) bytes.push_back(char(b));
     const std::u16string wide = codepage::toUtf16(bytes);
     ASSERT_EQ(wide.size(), bytes.size());
-    EXPECT_EQ(codepage::fromUtf16(wide), bytes);
+    EXPECT_EQ(codepage::fromUtf16(wide, '?'), bytes);
 
     EXPECT_EQ(codepage::toUnicode(0x41), u'A');
     EXPECT_EQ(codepage::toUnicode(0x80), u'\u20AC'); // euro sign
@@ -22,12 +22,12 @@ TEST(CodePage, EveryByteRoundTrips)
     EXPECT_EQ(codepage::toUtf16("caf\xE9"), u"caf\u00E9");
 }
 
-TEST(CodePage, UnmappableBecomesQuestionMark)
+TEST(CodePage, UnmappableBecomesTheSubstituteGiven)
 {
-    EXPECT_EQ(codepage::fromUtf16(u"a\u4E00b"), "a?b");
-    EXPECT_EQ(codepage::fromUtf16(u"\U0001F600"), "?"); // one character, one '?'
-    EXPECT_EQ(codepage::fromUtf16(u"x\xD800y"), "x?y");   // lone surrogate
-    EXPECT_EQ(codepage::fromUtf16(u"\u20AC\u2019"), "\x80\x92");
+    EXPECT_EQ(codepage::fromUtf16(u"a\u4E00b", '?'), "a?b");
+    EXPECT_EQ(codepage::fromUtf16(u"\U0001F600", '?'), "?"); // one character, one '?'
+    EXPECT_EQ(codepage::fromUtf16(u"x\xD800y", '?'), "x?y");   // lone surrogate
+    EXPECT_EQ(codepage::fromUtf16(u"\u20AC\u2019", '?'), "\x80\x92");
 }
 
 TEST(CodePage, NativeText)

@@ -162,6 +162,33 @@ TEST_F(IniFileTest, AddsMissingSectionAtTheEnd)
     EXPECT_EQ(fileText(), "[other]\r\nx=y\r\nw=z\r\n[verbalia]\r\nKey=v\r\n");
 }
 
+TEST_F(IniFileTest, NulBytesEndLinesAndAreDroppedOnRewrite)
+{
+    const std::string zeroFilled(4948, '\0');
+    const std::string nulInside = std::string("[verbalia]\r\na=1", 16) + std::string(3, '\0') + "b=2\r\n";
+    for (const std::string& bytes : {zeroFilled, nulInside}) {
+        writeFile(bytes);
+        {
+            IniFile ini(m_files, m_path);
+            EXPECT_TRUE(ini.writeInteger("verbalia", "c", 3));
+        }
+        const std::string text = fileText();
+        EXPECT_EQ(text.find('\0'), std::string::npos);
+        IniFile reread(m_files, m_path);
+        EXPECT_EQ(reread.readInteger("verbalia", "c", 0), 3);
+        if (bytes == nulInside) EXPECT_EQ(text, "[verbalia]\r\na=1\r\nb=2\r\nc=3\r\n");
+        else EXPECT_EQ(text, "[verbalia]\r\nc=3\r\n");
+    }
+}
+
+TEST_F(IniFileTest, ValueIsWrittenUpToItsFirstLineEnd)
+{
+    IniFile ini(m_files, m_path);
+    EXPECT_TRUE(ini.writeString("verbalia", "a", "ab\r\ncd\nef"));
+    EXPECT_TRUE(ini.writeString("verbalia", "b", "x\ry"));
+    EXPECT_EQ(fileText(), "[verbalia]\r\na=ab\r\nb=x\r\n");
+}
+
 TEST_F(IniFileTest, FailedWriteReturnsFalseAndKeepsTheFile)
 {
     IniFile ini(m_files, m_path);
