@@ -6,6 +6,8 @@
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QSessionManager>
 
 int main(int argc, char* argv[])
@@ -13,6 +15,7 @@ int main(int argc, char* argv[])
     using namespace verbalia;
     if (const std::optional<int> status = runDesktopEntryCommand(argc, argv)) return *status;
     QApplication application(argc, argv);
+    application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(programFolder() + "verbalia.png"))));
 
     DesktopServices services(programFolder());
     TMainForm1 mainForm(services.platform());
