@@ -1,5 +1,9 @@
 #pragma once
 
+// The main window. docs/ARCHITECTURE.md ("A map of the window") says which
+// file holds which part of it, how a search runs, and where new pages,
+// searches, settings and platform services go.
+
 #include "SearchPage.h"
 #include "Setting.h"
 #include "platform/PlatformServices.h"
