@@ -4,9 +4,11 @@
 #include "platform/IcuCollation.h"
 #include "platform/IcuNumberFormat.h"
 #include "platform/LaunchShowState.h"
+#include "platform/MemoryStatus.h"
 #include "platform/ServiceSet.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtDesktopOpener.h"
 #include "platform/qt/QtMessageBoxes.h"
 
 namespace verbalia {
@@ -15,6 +17,6 @@ namespace verbalia {
 // service listed in platform/PlatformServices.h.
 using DesktopServices =
     ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, QtFileDialog, IcuCollation, IcuNumberFormat,
-                                 DesktopLaunchShowState>;
+               DesktopLaunchShowState, ProcMemoryStatus, QtDesktopOpener>;
 
 } // namespace verbalia

@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     TMainForm1 mainForm(services.platform());
     services.get<QtMessageBoxes>().setParent(&mainForm);
     services.get<QtFileDialog>().setParent(&mainForm);
-    TAboutBox aboutBox(&mainForm);
+    TAboutBox aboutBox(services.platform(), &mainForm);
     mainForm.setAboutBox(&aboutBox);
 
     // The end of the desktop session closes the window like its close box,

@@ -2,9 +2,11 @@
 
 #include "Clipboard.h"
 #include "Collation.h"
+#include "DesktopOpener.h"
 #include "FileDialog.h"
 #include "FileSystem.h"
 #include "LaunchShowState.h"
+#include "MemoryStatus.h"
 #include "MessageBoxes.h"
 #include "NumberFormat.h"
 
@@ -21,7 +23,9 @@
     SERVICE(FileDialog, fileDialog)         \
     SERVICE(const Collation, collation)     \
     SERVICE(const NumberFormat, numbers)    \
-    SERVICE(const LaunchShowState, launch)
+    SERVICE(const LaunchShowState, launch)  \
+    SERVICE(const MemoryStatus, memory)     \
+    SERVICE(DesktopOpener, desktop)
 
 namespace verbalia {
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libicu-dev libxcb1-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libicu-dev libxcb1-dev
           libgtest-dev libbenchmark-dev xvfb fonts-liberation desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/Clipboard.h"
+#include "platform/DesktopOpener.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/LaunchShowState.h"
+#include "platform/MemoryStatus.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberFormat.h"
 
@@ -82,6 +84,19 @@ class FakeLaunchShowState final : public LaunchShowState {
 public:
     ShowState requested() const override { return state; }
     ShowState state = ShowState::Normal;
+};
+
+class FakeMemoryStatus final : public MemoryStatus {
+public:
+    std::optional<MemoryFigures> read() const override { return figures; }
+    std::optional<MemoryFigures> figures = MemoryFigures{1000, 500, 0, 0};
+};
+
+// Records every address handed to the desktop.
+class FakeDesktopOpener final : public DesktopOpener {
+public:
+    void open(const std::string& address) override { opened.push_back(address); }
+    std::vector<std::string> opened;
 };
 
 } // namespace verbalia

@@ -10,6 +10,6 @@ namespace verbalia {
 // asks or touches the desktop; collation is the real one.
 using FakeServices =
     ServiceSet<FakeMessageBoxes, FakeClipboard, FakeFileSystem, FakeFileDialog, IcuCollation, FakeNumberFormat,
-               FakeLaunchShowState>;
+               FakeLaunchShowState, FakeMemoryStatus, FakeDesktopOpener>;
 
 } // namespace verbalia
