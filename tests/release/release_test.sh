@@ -26,8 +26,10 @@ work=$(mktemp -d)
 trap 'kill "${program_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-tar -xzf "$archive" -C "$work"
-folder=$(echo "$work"/verbalia-*)
+# A folder name with a space, which the run path and the desktop entry must bear.
+mkdir "$work/my programs"
+tar -xzf "$archive" -C "$work/my programs"
+folder=$(echo "$work/my programs"/verbalia-*)
 [ -d "$folder" ] || fail "the archive holds no verbalia-<version> folder"
 for file in verbalia verbalia-find verbalia.txt catalog.txt qt.conf LICENSE.txt verbalia.svg verbalia.png verbalia.desktop.in \
             plugins/platforms/libqxcb.so; do
