@@ -269,7 +269,7 @@ void TMainForm1::Save_Word_List_BitBtnClick()
         bytes += word;
         bytes += "\r\n";
     });
-    if (!m_services.files.writeAll(path, bytes)) {
+    if (!m_services.files.writeAll(path, encodeFile(std::move(bytes), m_knownWordsEncoding))) {
         m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
         return;
     }
@@ -286,12 +286,13 @@ void TMainForm1::Load_Word_List_BitBtnClick()
     if (m_services.files.exists(path)) {
         // The file is read whole before the list is touched, so a file that
         // cannot be read leaves the list as it was.
-        const std::optional<std::string> bytes = m_services.files.readAll(path);
+        std::optional<std::string> bytes = m_services.files.readAll(path);
         if (!bytes) {
             Show_Known_Word_Count();
             m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(path));
             return;
         }
+        m_knownWordsEncoding = decodeFile(*bytes);
         modelOf(Known_Words_MemoEx)->beginBulkUpdate();
         m_knownWords.assign(parseWordList(*bytes));
         modelOf(Known_Words_MemoEx)->endBulkUpdate();

@@ -6,6 +6,7 @@
 
 #include "SearchPage.h"
 #include "Setting.h"
+#include "platform/FileEncoding.h"
 #include "platform/PlatformServices.h"
 #include "text/ProgramTitle.h"
 #include "search/LetterSearch.h"
@@ -156,6 +157,7 @@ private:
     bool m_outerBoundsPending = false; // until the window frame is known
 
     WordStore m_knownWords;
+    FileEncoding m_knownWordsEncoding = FileEncoding::Bytes; // how wordlist.dat held it: Save writes it so
     std::array<SearchPage, searchPageCount> m_searchPages;
 
     // Controls of the window, by their names (tests find them by objectName).

@@ -15,6 +15,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <fstream>
+#include <iterator>
+
 using namespace verbalia;
 
 namespace {
@@ -142,6 +145,35 @@ private slots:
 
         window.Save_Word_List_BitBtnClick();
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\n\r\n  pie \r\nxy\r\nlast\r\n"));
+    }
+
+    // Debian's large list is UTF-8: it shows and searches with its accents
+    // and is saved back as it came, line ends apart. A Windows-1252 list
+    // keeps its bytes.
+    void listsAreSavedInTheEncodingTheyCameIn()
+    {
+        const std::string debianList = "/usr/share/dict/british-english-insane";
+        std::ifstream in(debianList, std::ios::binary);
+        QVERIFY2(in, "install wbritish-insane");
+        const std::string original{std::istreambuf_iterator<char>(in), {}};
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", original);
+        TMainForm1& window = fixture.start();
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("?rd?che"));
+        window.Wildcard_Search_BitBtnClick();
+        const QAbstractItemModel* results = wildcard.results->model();
+        QCOMPARE(results->rowCount(), 2);
+        QCOMPARE(results->index(1, 0).data().toString(), QStringLiteral("Ard\u00E8che"));
+        window.Save_Word_List_BitBtnClick();
+        std::string withCrLf;
+        for (const char c : original) withCrLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        QVERIFY(fixture.readFile("wordlist.dat") == withCrLf);
+
+        fixture.close();
+        fixture.writeFile("wordlist.dat", "caf\xE9\r\nna\xEFve\r\n");
+        fixture.start().Save_Word_List_BitBtnClick();
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string("caf\xE9\r\nna\xEFve\r\n"));
     }
 
     void closeAsksOnlyWhenTheListChanged()
