@@ -17,7 +17,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class QAction;
