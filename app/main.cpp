@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
     application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(programFolder() + "verbalia.png"))));
 
     DesktopServices services(programFolder());
+    // Temporary files of saves that a crash cut short.
+    services.get<DiskFileSystem>().removeLeftovers(programFolder());
     TMainForm1 mainForm(services.platform());
     services.get<QtMessageBoxes>().setParent(&mainForm);
     services.get<QtFileDialog>().setParent(&mainForm);

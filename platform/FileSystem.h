@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,9 +18,13 @@ public:
     // The file's bytes, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> readAll(const std::string& path) const = 0;
 
-    // Replaces the file whole: the bytes go to a temporary file in the same
-    // folder, which is then renamed over the old one. On failure the old file
-    // is untouched and false is returned.
+    // Replaces the file whole, as an editor saves: the bytes go to a
+    // temporary file in the same folder, which takes the old file's owner and
+    // permissions and is then renamed over it. A symbolic link is followed
+    // (its target is replaced). A file that its owner may not write is not
+    // replaced. In a folder that forbids new files, a file that may be written
+    // is rewritten in place. On failure false is returned; the old file is
+    // untouched except when a rewrite in place fails.
     virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
 
     // Deletes the file; true when no file is left at the path.
@@ -33,6 +38,21 @@ public:
     std::optional<std::string> readAll(const std::string& path) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool remove(const std::string& path) override;
+
+    // Deletes the temporary files that writes into the folder (a path ending
+    // in '/') left behind when the program was killed; those that a running
+    // write still holds stay.
+    void removeLeftovers(const std::string& folder);
 };
+
+// How a read in pieces ended.
+enum class PieceRead { done, cannotOpen, cannotRead, changed };
+
+// Reads the file a block at a time, handing each block to take, which returns
+// false to stop early; memory stays at one block whatever the file's size.
+// Pipes and FIFOs are read as streams. A regular file whose size or
+// modification time changes while it is read (another program rewriting or
+// cutting it) ends as changed.
+PieceRead readInPieces(const std::string& path, const std::function<bool(std::string_view)>& take);
 
 } // namespace verbalia

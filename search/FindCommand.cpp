@@ -17,11 +17,6 @@
 #include <optional>
 #include <ostream>
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace verbalia {
 
 namespace {
@@ -139,101 +134,93 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     return {};
 }
 
-// The bytes of a word list file, mapped rather than copied since they are
-// read only once; read into memory where the file cannot be mapped. A file cut
-// short by another program during the search stops this one (SIGBUS).
-class WordListFile {
-public:
-    WordListFile() = default;
-    WordListFile(const WordListFile&) = delete;
-    WordListFile& operator=(const WordListFile&) = delete;
-    ~WordListFile()
-    {
-        if (m_map) ::munmap(m_map, m_size);
-    }
-
-    // False when the file cannot be opened or read.
-    bool load(const std::string& path)
-    {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return false;
-        struct stat status;
-        const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-        if (regular && status.st_size > 0) {
-            void* map = ::mmap(nullptr, std::size_t(status.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            if (map != MAP_FAILED) {
-                m_map = map;
-                m_size = std::size_t(status.st_size);
-            }
-        }
-        ::close(fd);
-        if (!regular) return false;
-        if (m_map) return true;
-        std::optional<std::string> bytes = DiskFileSystem().readAll(path);
-        if (!bytes) return false;
-        m_bytes = std::move(*bytes);
+// Hands each line of the word list to visit as the list would hold it (tabs
+// removed): the file read a block at a time up to its first NUL, or the
+// built-in list when there is no file. A list that cannot be read, or that
+// changes while it is read, is reported on err and gives false.
+template <class Visit>
+bool readWordList(const std::optional<std::string>& path, Visit&& visit, std::ostream& err)
+{
+    if (!path) {
+        for (const std::string& word : builtinWordList()) visit(std::string_view(word));
         return true;
     }
+    const auto entry = [&visit](std::string_view line) {
+        if (line.find('\t') == std::string_view::npos) return visit(line);
+        std::string word(line);
+        word.erase(std::remove(word.begin(), word.end(), '\t'), word.end());
+        visit(std::string_view(word));
+    };
+    LineSplitter lines;
+    const PieceRead outcome = readInPieces(*path, [&](std::string_view piece) { return lines.feed(piece, entry); });
+    lines.finish(entry);
+    switch (outcome) {
+    case PieceRead::done:
+        return true;
+    case PieceRead::cannotOpen:
+        err << "Cannot open file " << *path << '\n';
+        break;
+    case PieceRead::cannotRead:
+        err << "Cannot read file " << *path << '\n';
+        break;
+    case PieceRead::changed:
+        err << "The file " << *path << " changed while it was read.\n";
+        break;
+    }
+    return false;
+}
 
-    void setText(std::string text) { m_bytes = std::move(text); }
+// Gathers lines in a small buffer that stays in the cache and writes it to
+// out each time it fills.
+class OutputBuffer {
+public:
+    explicit OutputBuffer(std::ostream& out) : m_out(out) { m_output.reserve(chunk + 64); }
 
-    std::string_view text() const
+    void add(std::string_view line, const char* lineEnd)
     {
-        return m_map ? std::string_view(static_cast<const char*>(m_map), m_size) : std::string_view(m_bytes);
+        m_output += line;
+        m_output += lineEnd;
+        if (m_output.size() >= chunk) write();
+    }
+
+    // Writes what is gathered; false when out has failed.
+    bool flush()
+    {
+        write();
+        m_out.flush();
+        return bool(m_out);
     }
 
 private:
-    void* m_map = nullptr;
-    std::size_t m_size = 0;
-    std::string m_bytes; // when not mapped
+    static constexpr std::size_t chunk = 64 * 1024;
+
+    void write()
+    {
+        m_out.write(m_output.data(), std::streamsize(m_output.size()));
+        m_output.clear();
+    }
+
+    std::ostream& m_out;
+    std::string m_output;
 };
 
-// Tests each line of the word list text, as the list would hold it, and
-// writes the result line of each match to out.
 template <class Matcher>
-void findWords(std::string_view text, const Matcher& matcher, std::ostream& out)
-{
-    // Results are gathered in a small buffer that stays in the cache, and
-    // written each time it fills.
-    constexpr std::size_t chunk = 64 * 1024;
-    std::string output;
-    output.reserve(chunk + 64);
-    const auto test = [&](std::string_view word) {
-        if (matcher.matches(word)) {
-            output += matcher.result(word);
-            output += '\n';
-            if (output.size() >= chunk) {
-                out.write(output.data(), std::streamsize(output.size()));
-                output.clear();
-            }
-        }
-    };
-    // Lines are looked at for tabs only when the text holds any, and copied
-    // only to drop them.
-    if (text.find('\t') == std::string_view::npos) {
-        forEachLine(text, test);
-    } else {
-        forEachLine(text, [&](std::string_view line) {
-            if (line.find('\t') == std::string_view::npos) return test(line);
-            std::string entry(line);
-            entry.erase(std::remove(entry.begin(), entry.end(), '\t'), entry.end());
-            test(entry);
-        });
-    }
-    out.write(output.data(), std::streamsize(output.size()));
-}
-
-template <class Matcher>
-int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostream& out, std::ostream& err)
+int search(const Prepared<Matcher>& prepared, const std::optional<std::string>& listPath, std::ostream& out,
+           std::ostream& err)
 {
     if (!prepared.matcher) {
         // One line per paragraph.
         err << Replace_All_Occurrences(prepared.refusal, "\n\n", "\n") << '\n';
         return refused;
     }
-    findWords(words, *prepared.matcher, out);
-    out.flush();
-    if (!out) {
+    const Matcher& matcher = *prepared.matcher;
+    OutputBuffer output(out);
+    const bool read = readWordList(listPath, [&](std::string_view word) {
+        if (matcher.matches(word)) output.add(matcher.result(word), "\n");
+    }, err);
+    const bool written = output.flush();
+    if (!read) return noInput;
+    if (!written) {
         err << "verbalia-find: cannot write the results\n";
         return writeError;
     }
@@ -242,9 +229,11 @@ int search(const Prepared<Matcher>& prepared, std::string_view words, std::ostre
 
 // Adds the new words of the text file to the list and writes the list in
 // the layout of wordlist.dat; the closing message goes to err.
-int harvestInto(std::string_view listText, const std::string& textPath, const HarvestOptions& options,
+int harvestInto(const std::optional<std::string>& listPath, const std::string& textPath, const HarvestOptions& options,
                 std::ostream& out, std::ostream& err)
 {
+    std::vector<std::string> words;
+    if (!readWordList(listPath, [&words](std::string_view word) { words.emplace_back(word); }, err)) return noInput;
     std::optional<std::string> text = DiskFileSystem().readAll(textPath);
     if (!text) {
         err << "Cannot open file " << textPath << '\n';
@@ -252,24 +241,13 @@ int harvestInto(std::string_view listText, const std::string& textPath, const Ha
     }
     decodeFile(*text);
     WordStore list;
-    list.assign(parseWordList(listText));
+    list.assign(std::move(words));
     const HarvestOutcome outcome =
         harvest(list, IcuCollation(), splitLines(workAreaTextFromFile(*text)), options, HarvestHooks{});
 
-    constexpr std::size_t chunk = 64 * 1024;
-    std::string output;
-    output.reserve(chunk + 64);
-    list.forEach(0, list.size(), [&](const std::string& word) {
-        output += word;
-        output += "\r\n";
-        if (output.size() >= chunk) {
-            out.write(output.data(), std::streamsize(output.size()));
-            output.clear();
-        }
-    });
-    out.write(output.data(), std::streamsize(output.size()));
-    out.flush();
-    if (!out) {
+    OutputBuffer output(out);
+    list.forEach(0, list.size(), [&output](const std::string& word) { output.add(word, "\r\n"); });
+    if (!output.flush()) {
         err << "verbalia-find: cannot write the word list\n";
         return writeError;
     }
@@ -285,23 +263,14 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     Request request;
     if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
 
-    const std::string path = request.listPath.value_or(programFolder + "wordlist.dat");
-    WordListFile list;
-    if (request.listPath || DiskFileSystem().exists(path)) {
-        if (!list.load(path)) {
-            err << "Cannot open file " << path << '\n';
-            return noInput;
-        }
-    } else {
-        list.setText(joinLinesCrLf(builtinWordList()));
-    }
-    const std::string_view words = list.text();
-    if (request.command == "harvest") return harvestInto(words, request.textPath, request.harvest, out, err);
+    std::optional<std::string> list = request.listPath;
+    if (!list && DiskFileSystem().exists(programFolder + "wordlist.dat")) list = programFolder + "wordlist.dat";
+    if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
 
     const SearchInput input{request.criteria, request.exclusion, request.range};
-    if (request.command == "wildcard") return search(prepareWildcardSearch(input), words, out, err);
-    if (request.command == "letters") return search(prepareLetterSearch(input, request.mode), words, out, err);
-    return search(preparePhoneticSearch(input), words, out, err);
+    if (request.command == "wildcard") return search(prepareWildcardSearch(input), list, out, err);
+    if (request.command == "letters") return search(prepareLetterSearch(input, request.mode), list, out, err);
+    return search(preparePhoneticSearch(input), list, out, err);
 }
 
 } // namespace verbalia

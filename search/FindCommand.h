@@ -11,7 +11,8 @@ namespace verbalia {
 // the window would list, one per line; a harvest writes the whole list as
 // wordlist.dat holds it. Returns the process exit code: 0 done, 2 search
 // refused (its message on err), 64 usage error, 66 word list or text file
-// unreadable, 74 output not written.
+// unreadable, or the list changed while it was read (the words written by
+// then are not to be trusted), 74 output not written.
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
                    std::ostream& err);
 

@@ -28,6 +28,25 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines);
 // The lines of a word list file: as splitLines, with every tab removed.
 std::vector<std::string> parseWordList(std::string_view text);
 
+// The same lines from text that arrives in pieces (a file read a block at a
+// time, a pipe): a line that spans pieces is held until its end arrives.
+class LineSplitter {
+public:
+    // Visits the lines that the piece completes. False once a NUL has ended
+    // the text: this piece's bytes after it, and any later piece, are ignored.
+    template <class Visit>
+    bool feed(std::string_view piece, Visit&& visit);
+
+    // The end of the text: visits a last line that has no line end.
+    template <class Visit>
+    void finish(Visit&& visit);
+
+private:
+    std::string m_partial;    // the start of a line whose end has not arrived
+    bool m_afterCr = false;   // the last piece ended in CR, so a leading LF belongs to it
+    bool m_ended = false;     // a NUL was seen
+};
+
 template <class Visit>
 void forEachLine(std::string_view text, Visit&& visit)
 {
@@ -51,6 +70,47 @@ void forEachLine(std::string_view text, Visit&& visit)
         if (lineEnd == end) return;
         start = lineEnd + (lineEnd == cr && lf == cr + 1 ? 2 : 1);
     }
+}
+
+template <class Visit>
+bool LineSplitter::feed(std::string_view piece, Visit&& visit)
+{
+    if (m_ended) return false;
+    if (const std::size_t nul = piece.find('\0'); nul != std::string_view::npos) {
+        piece = piece.substr(0, nul);
+        m_ended = true;
+    }
+    if (m_afterCr && !piece.empty()) {
+        if (piece.front() == '\n') piece.remove_prefix(1);
+        m_afterCr = false;
+    }
+
+    const std::size_t last = piece.find_last_of("\r\n");
+    if (last == std::string_view::npos) {
+        m_partial.append(piece);
+        return !m_ended;
+    }
+    std::size_t start = 0;
+    if (!m_partial.empty()) {
+        // The held line ends at this piece's first line end.
+        const std::size_t first = piece.find_first_of("\r\n");
+        m_partial.append(piece.substr(0, first));
+        visit(std::string_view(m_partial));
+        m_partial.clear();
+        start = first + (piece[first] == '\r' && first + 1 < piece.size() && piece[first + 1] == '\n' ? 2 : 1);
+    }
+    // Every line from start ends within the piece, the last one at `last`.
+    if (start <= last) forEachLine(piece.substr(start, last + 1 - start), visit);
+    m_afterCr = last + 1 == piece.size() && piece[last] == '\r';
+    m_partial.assign(piece.substr(last + 1));
+    return !m_ended;
+}
+
+template <class Visit>
+void LineSplitter::finish(Visit&& visit)
+{
+    if (!m_partial.empty()) visit(std::string_view(m_partial));
+    m_partial.clear();
 }
 
 } // namespace verbalia

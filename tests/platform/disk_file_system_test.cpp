@@ -8,6 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace verbalia {
 namespace {
 
@@ -86,6 +92,82 @@ TEST_F(DiskFileSystemTest, Remove)
     ASSERT_TRUE(disk.writeAll(path, "[verbalia]\r\n"));
     EXPECT_TRUE(disk.remove(path));
     EXPECT_FALSE(disk.exists(path));
+}
+
+struct stat statusOf(const std::string& path)
+{
+    struct stat status {};
+    EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+    return status;
+}
+
+TEST_F(DiskFileSystemTest, ReplacesAFileAsAnEditorDoes)
+{
+    // The old file's permissions and owner are kept.
+    const std::string path = folder + "wordlist.dat";
+    ASSERT_TRUE(disk.writeAll(path, "old"));
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(disk.writeAll(path, "new"));
+    EXPECT_EQ(statusOf(path).st_mode & 07777, 0640u);
+    if (root) EXPECT_EQ(statusOf(path).st_uid, 65534u);
+
+    // A file its owner may not write is read-only, for root too.
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_FALSE(disk.writeAll(path, "newer"));
+    EXPECT_EQ(disk.readAll(path), "new");
+
+    // A symbolic link is followed: the target is replaced, the link stays.
+    fs::create_directory(folder + "lists");
+    ASSERT_TRUE(disk.writeAll(folder + "lists/words.txt", "target"));
+    fs::create_symlink("lists/words.txt", folder + "verbalia.wcs");
+    ASSERT_TRUE(disk.writeAll(folder + "verbalia.wcs", "through the link"));
+    EXPECT_TRUE(fs::is_symlink(folder + "verbalia.wcs"));
+    EXPECT_EQ(disk.readAll(folder + "lists/words.txt"), "through the link");
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"lists", "verbalia.wcs", "wordlist.dat"}));
+}
+
+// Writes as an ordinary user, for whom a folder's permissions count (they do
+// not for root).
+bool writeAsOrdinaryUser(const std::string& path, std::string_view bytes)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::_exit(DiskFileSystem().writeAll(path, bytes) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(DiskFileSystemTest, ReadOnlyFolderRewritesWritableFilesInPlace)
+{
+    const std::string path = folder + "verbalia.ini";
+    ASSERT_TRUE(disk.writeAll(path, "[verbalia]\r\nPageControl1=2\r\n"));
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    EXPECT_TRUE(writeAsOrdinaryUser(path, "[verbalia]\r\n"));
+    EXPECT_FALSE(writeAsOrdinaryUser(folder + "verbalia.wcs", "new file"));
+    ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    EXPECT_EQ(disk.readAll(path), "[verbalia]\r\n");
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"verbalia.ini"});
+}
+
+TEST_F(DiskFileSystemTest, LeftoverTemporaryFilesAreRemoved)
+{
+    const std::vector<std::string> kept = {".verbalia-tmp.abcdef", "held.verbalia-tmp.Held01", "notes.verbalia-tmp.ab1",
+                                           "wordlist.dat", "wordlist.dat.backup"};
+    for (const std::string& name : kept) ASSERT_TRUE(disk.writeAll(folder + name, name));
+    for (const char* name : {"wordlist.dat.verbalia-tmp.a1B2c3", "verbalia.ini.verbalia-tmp.XyZ789"})
+        ASSERT_TRUE(disk.writeAll(folder + name, "left behind"));
+    // A write still under way holds its file.
+    const int held = ::open((folder + "held.verbalia-tmp.Held01").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    disk.removeLeftovers(folder);
+    ::close(held);
+    EXPECT_EQ(folderEntries(), kept);
 }
 
 } // namespace

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace verbalia;
 namespace fs = std::filesystem;
@@ -181,4 +185,64 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
     EXPECT_EQ(run({"--list", list, "harvest", missing}), 66);
     EXPECT_EQ(m_err.str(), "Cannot open file " + missing + "\n");
     EXPECT_EQ(m_out.str(), "");
+}
+
+TEST_F(FindCommand, ListFromAPipe)
+{
+    const std::string fifo = (m_folder / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << "acrid\nadmit\r\nabcde"; });
+    EXPECT_EQ(run({"--list", fifo, "wildcard", "a????"}), 0);
+    writer.join();
+    EXPECT_EQ(m_out.str(), "acrid\nadmit\nabcde\n");
+}
+
+TEST_F(FindCommand, ReadingStopsAtTheFirstNul)
+{
+    // 8 GB of NUL bytes (a sparse file) and a word after them: an empty list,
+    // found without reading on.
+    const std::string path = (m_folder / "sparse.dat").string();
+    std::ofstream(path, std::ios::binary).flush();
+    ASSERT_EQ(::truncate(path.c_str(), 8LL << 30), 0);
+    std::ofstream(path, std::ios::binary | std::ios::app) << "\nzebra\n";
+    EXPECT_EQ(run({"--list", path, "wildcard", "*"}), 0);
+    EXPECT_EQ(m_out.str(), "");
+}
+
+// Results written here change the word list file, as another program might
+// while the list is read.
+class ChangingOutput : public std::stringbuf {
+public:
+    ChangingOutput(std::string path, bool shorten) : m_path(std::move(path)), m_shorten(shorten) {}
+
+protected:
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override
+    {
+        if (!m_changed) {
+            if (m_shorten) EXPECT_EQ(::truncate(m_path.c_str(), 10), 0);
+            else std::ofstream(m_path, std::ios::binary | std::ios::app) << "more\n";
+            m_changed = true;
+        }
+        return std::stringbuf::xsputn(bytes, count);
+    }
+
+private:
+    std::string m_path;
+    bool m_shorten;
+    bool m_changed = false;
+};
+
+TEST_F(FindCommand, ListChangedWhileReadIsAnError)
+{
+    std::string list;
+    for (int i = 0; i < 200000; ++i) list += "w" + std::to_string(i) + "\r\n";
+    for (const bool shorten : {true, false}) {
+        const std::string path = (m_folder / "changing.txt").string();
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << list;
+        ChangingOutput changing(path, shorten);
+        std::ostream out(&changing);
+        m_err.str({});
+        EXPECT_EQ(runFindCommand({"--list", path, "wildcard", "w*"}, m_folder.string() + "/", out, m_err), 66);
+        EXPECT_EQ(m_err.str(), "The file " + path + " changed while it was read.\n");
+    }
 }

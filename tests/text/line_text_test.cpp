@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -66,6 +67,18 @@ TEST(LineText, LongTextsFollowTheSameRules)
         const std::string following = text + "\nz\r";
         const std::string_view view(following.data(), text.size());
         EXPECT_EQ(splitLines(view), linesByteByByte(text)) << testing::PrintToString(text);
+
+        // The same text in pieces of random sizes, empty ones included.
+        LineSplitter splitter;
+        Lines pieceLines;
+        const auto collect = [&](std::string_view line) { pieceLines.emplace_back(line); };
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t size = std::min<std::size_t>(random() % 8, text.size() - at);
+            splitter.feed(std::string_view(text).substr(at, size), collect);
+            at += size;
+        }
+        splitter.finish(collect);
+        EXPECT_EQ(pieceLines, linesByteByByte(text)) << testing::PrintToString(text);
     }
 
     const std::string crOnly = std::string(100000, 'w') + std::string(100000, '\r');
