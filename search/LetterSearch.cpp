@@ -36,7 +36,7 @@ Prepared<LetterMatcher> prepareLetterSearch(const SearchInput& input, LetterMode
     }
     matcher.m_letters = std::move(letters);
     matcher.m_mode = mode;
-    if (usesExclusion) matcher.m_exclusion = exclusion;
+    if (usesExclusion) matcher.m_exclusion.add(exclusion);
     matcher.m_range = input.range;
     return {std::move(matcher), {}, std::move(exclusion)};
 }
@@ -65,7 +65,7 @@ bool LetterMatcher::matches(std::string_view word) const
         }
         break;
     }
-    return m_exclusion.empty() || !Contains_Any_Of(word, m_exclusion);
+    return m_exclusion.empty() || !m_exclusion.containsAnyOf(word);
 }
 
 } // namespace verbalia

@@ -27,7 +27,7 @@ private:
     std::string m_distinct; // each letter of m_letters once, in order of first occurrence
     std::array<int, 256> m_letterCount{}; // occurrences in m_letters, by character code
     LetterMode m_mode = LetterMode::ContainsAll;
-    std::string m_exclusion; // empty where the mode does not use it
+    CharacterSet m_exclusion; // empty where the mode does not use it
     LengthRange m_range;
 };
 

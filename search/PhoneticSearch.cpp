@@ -26,7 +26,8 @@ Prepared<PhoneticMatcher> preparePhoneticSearch(const SearchInput& input)
     PhoneticMatcher matcher;
     matcher.m_baseKey = Phonetic_Key(upperAscii(input.criteria));
     matcher.m_initial = matcher.m_baseKey[0];
-    matcher.m_exclusion = exclusion;
+    matcher.m_exclusion.add(exclusion);
+    matcher.m_exclusion.add(upperAscii(exclusion));
     matcher.m_range = input.range;
     return {std::move(matcher), {}, std::move(exclusion)};
 }
@@ -37,12 +38,8 @@ bool PhoneticMatcher::matches(std::string_view word) const
     if (!m_range.contains(word.size())) return false;
     char key[4];
     if (std::string_view(key, upperPhoneticKey(word, key)) != m_baseKey) return false;
-    // The excluded letters are lower case; the word is compared lower-cased.
-    for (char letter : m_exclusion) {
-        if (word.find(letter) != std::string_view::npos || word.find(upperAscii(letter)) != std::string_view::npos)
-            return false;
-    }
-    return true;
+    // The word is compared lower-cased: the set holds the excluded letters in both cases.
+    return !m_exclusion.containsAnyOf(word);
 }
 
 std::string PhoneticMatcher::result(std::string_view word) const { return lowerAscii(word); }

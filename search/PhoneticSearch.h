@@ -18,7 +18,7 @@ private:
 
     std::string m_baseKey;
     char m_initial = 0;
-    std::string m_exclusion;
+    CharacterSet m_exclusion; // the excluded letters in both cases
     LengthRange m_range;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/ProgressStep.h"
+#include "text/TextHelpers.h"
 
 #include <cstddef>
 #include <optional>

@@ -52,7 +52,7 @@ Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
     matcher.m_hasFirst = pattern[0] != '?' && pattern[0] != '*';
     matcher.m_first = pattern[0];
     matcher.m_pattern = std::move(pattern);
-    matcher.m_exclusion = exclusion;
+    matcher.m_exclusion.add(exclusion);
     matcher.m_range = input.range;
     return {std::move(matcher), {}, std::move(exclusion)};
 }
@@ -73,7 +73,7 @@ bool WildcardMatcher::matches(std::string_view word) const
             if (m_pattern[i] != '?' && m_pattern[i] != word[i]) return false;
         }
     }
-    return m_exclusion.empty() || !Contains_Any_Of(word, m_exclusion);
+    return m_exclusion.empty() || !m_exclusion.containsAnyOf(word);
 }
 
 } // namespace verbalia

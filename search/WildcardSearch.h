@@ -23,7 +23,7 @@ private:
     std::string m_prefix, m_suffix;
     bool m_hasFirst = false; // the pattern begins with a character to match
     char m_first = 0;
-    std::string m_exclusion;
+    CharacterSet m_exclusion;
     LengthRange m_range;
 };
 

@@ -63,9 +63,7 @@ std::string Letters_Only(std::string_view text)
 
 bool Contains_Any_Of(std::string_view text, std::string_view characters)
 {
-    if (text.empty()) return false;
-    return std::any_of(characters.begin(), characters.end(),
-                       [text](char c) { return text.find(c) != std::string_view::npos; });
+    return CharacterSet(characters).containsAnyOf(text);
 }
 
 bool isLettersOnly(std::string_view text) { return std::all_of(text.begin(), text.end(), isAsciiLetter); }

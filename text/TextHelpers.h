@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,33 @@ std::string Letters_Only(std::string_view text);
 
 // True when any of the characters occurs in the text.
 bool Contains_Any_Of(std::string_view text, std::string_view characters);
+
+// A set of characters held as a 256-entry table, built once, so that testing
+// a text costs the same however many characters the set holds.
+class CharacterSet {
+public:
+    CharacterSet() = default;
+    explicit CharacterSet(std::string_view characters) { add(characters); }
+
+    void add(std::string_view characters)
+    {
+        for (const char c : characters) m_members[static_cast<unsigned char>(c)] = true;
+        m_empty = m_empty && characters.empty();
+    }
+    bool empty() const { return m_empty; }
+
+    bool containsAnyOf(std::string_view text) const
+    {
+        for (const char c : text) {
+            if (m_members[static_cast<unsigned char>(c)]) return true;
+        }
+        return false;
+    }
+
+private:
+    std::array<bool, 256> m_members{};
+    bool m_empty = true;
+};
 
 // True when the text consists of the letters A-Z and a-z only (or is empty).
 bool isLettersOnly(std::string_view text);

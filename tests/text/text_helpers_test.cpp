@@ -58,6 +58,7 @@ TEST(TextHelpers, ContainsAnyOf)
     EXPECT_FALSE(Contains_Any_Of("Zebra", "z"));
     EXPECT_FALSE(Contains_Any_Of("", "a"));
     EXPECT_FALSE(Contains_Any_Of("a", ""));
+    EXPECT_TRUE(Contains_Any_Of("caf\xE9", "\x80\xE9")); // bytes above 127 too
 }
 
 TEST(TextHelpers, CaseChangesTouchOnlyAsciiLetters)
