@@ -9,6 +9,8 @@ namespace verbalia {
 
 // A read-only list model over lines held elsewhere (the known word list, a
 // results list): nothing is copied, a row is converted when it is painted.
+// Views get at most the first few thousand characters of a very long line,
+// followed by an ellipsis; text() keeps every byte.
 class LineListModel final : public QAbstractListModel {
 public:
     template <class Lines>

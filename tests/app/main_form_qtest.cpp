@@ -319,6 +319,26 @@ private slots:
         window.Copy_Word_List_To_Clipboard_BitBtnClick();
         QCOMPARE(fixture.clipboard.content.value_or(""), std::string("before"));
     }
+
+    void veryLongLinesAreCutOnlyWhereTheyAreDrawn()
+    {
+        WindowFixture fixture;
+        const std::string longLine(10'000'000, 'w');
+        fixture.writeFile("wordlist.dat", longLine + "\r\nshort\r\n");
+        TMainForm1& window = fixture.start();
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
+        auto* const Known_Words_MemoEx = control<QListView>(window, "Known_Words_MemoEx");
+        QCOMPARE(Known_Words_MemoEx->grab().isNull(), false);
+        const QString shown = Known_Words_MemoEx->model()->index(0, 0).data().toString();
+        QVERIFY(shown.size() < 10000);
+        QVERIFY(shown.endsWith(QChar(0x2026)));
+        QCOMPARE(Known_Words_MemoEx->model()->index(1, 0).data().toString(), QStringLiteral("short"));
+
+        window.Copy_Word_List_To_Clipboard_BitBtnClick();
+        QCOMPARE(fixture.clipboard.content.value_or(""), longLine + "\r\nshort");
+        window.Save_Word_List_BitBtnClick();
+        QCOMPARE(fixture.readFile("wordlist.dat"), longLine + "\r\nshort\r\n");
+    }
 };
 
 QTEST_MAIN(MainFormTest)
