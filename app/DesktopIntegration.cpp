@@ -25,16 +25,9 @@ const char* const keyMissing = "Error: The specified Registry Key for this opera
 
 } // namespace
 
-DesktopIntegration::DesktopIntegration(Services services, std::string executablePath, std::string programFolder)
-    : m_services(services)
-    , m_executablePath(std::move(executablePath))
-    , m_programFolder(std::move(programFolder))
+DesktopIntegration::DesktopIntegration(PlatformServices services)
+    : m_services(std::move(services))
 {
-}
-
-std::string DesktopIntegration::executableName() const
-{
-    return m_executablePath.substr(m_executablePath.rfind('/') + 1);
 }
 
 bool DesktopIntegration::Write_Registry_String(const std::string& name, const std::string& value)
@@ -84,8 +77,8 @@ std::string DesktopIntegration::Read_Registry_String(const std::string& name) co
 
 bool DesktopIntegration::Enable_Auto_Run()
 {
-    const std::string name = executableName();
-    if (!Write_Registry_String(name, m_executablePath)) return false;
+    const std::string& name = m_services.executableName;
+    if (!Write_Registry_String(name, m_services.executablePath())) return false;
     m_services.messages.show(MessageKind::Information,
                              "This program (" + shown(name) + ") will now run automatically at Windows Start-Up.");
     return true;
@@ -93,7 +86,7 @@ bool DesktopIntegration::Enable_Auto_Run()
 
 bool DesktopIntegration::Disable_Auto_Run()
 {
-    const std::string name = executableName();
+    const std::string& name = m_services.executableName;
     if (!Delete_Registry_Value(name)) return false;
     m_services.messages.show(MessageKind::Information, "This program (" + shown(name) +
                                                            ") will now no-longer run automatically at Windows Start-Up.");
@@ -105,14 +98,15 @@ bool DesktopIntegration::Disable_Auto_Run()
 // the program was moved, and the user may have it updated.
 bool DesktopIntegration::Check_Auto_Run()
 {
-    const std::string name = executableName();
+    const std::string& name = m_services.executableName;
+    const std::string path = m_services.executablePath();
     const std::string entry = Read_Registry_String(name);
     if (entry.empty()) return false;
-    if (equalsIgnoringAsciiCase(entry, m_executablePath)) return true;
+    if (equalsIgnoringAsciiCase(entry, path)) return true;
     const std::string question =
         "The directory / path settings required to make this program (" + shown(name) + ")" + "\r\n" +
         "run automatically at Windows Start-up do not match where the program " + "\r\n" + "is currently being run from." +
-        "\r\n" + "\r\n" + " Old      = " + shown(entry) + "\r\n" + " Current = " + shown(m_executablePath) + "\r\n" +
+        "\r\n" + "\r\n" + " Old      = " + shown(entry) + "\r\n" + " Current = " + shown(path) + "\r\n" +
         "\r\n" + "Do you want to update the Windows Registry to " + "reflect the programs current locaton ?";
     if (m_services.messages.ask(MessageKind::Warning, question) == Answer::Yes) Enable_Auto_Run();
     return true;
@@ -168,11 +162,11 @@ void DesktopIntegration::View_In_Notepad(const std::string& path)
 }
 
 // Whether the read-me exists is left to the viewer to report.
-void DesktopIntegration::View_Readme() { View_In_Notepad(m_programFolder + readmeFileName(executableName())); }
+void DesktopIntegration::View_Readme() { View_In_Notepad(m_services.pathOf(readmeFileName(m_services.executableName))); }
 
 void DesktopIntegration::View_Catalog()
 {
-    const std::string path = m_programFolder + catalogFileName;
+    const std::string path = m_services.pathOf(catalogFileName);
     if (m_services.files.exists(path)) {
         View_In_Notepad(path);
         return;

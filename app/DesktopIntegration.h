@@ -1,10 +1,6 @@
 #pragma once
 
-#include "platform/AutostartList.h"
-#include "platform/FileAttributes.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextViewer.h"
+#include "platform/PlatformServices.h"
 
 #include <string>
 #include <string_view>
@@ -17,17 +13,7 @@ namespace verbalia {
 // has said why.
 class DesktopIntegration {
 public:
-    struct Services {
-        MessageBoxes& messages;
-        FileSystem& files;
-        AutostartList& autostart;
-        FileAttributes& attributes;
-        TextViewer& viewer;
-    };
-
-    // executablePath: the running program's full path; programFolder ends
-    // with '/'.
-    DesktopIntegration(Services services, std::string executablePath, std::string programFolder);
+    explicit DesktopIntegration(PlatformServices services);
 
     // The run-at-start-up entry, named after the executable's file name and
     // holding its full path.
@@ -51,11 +37,7 @@ public:
     void View_Catalog();
 
 private:
-    std::string executableName() const;
-
-    Services m_services;
-    std::string m_executablePath;
-    std::string m_programFolder;
+    PlatformServices m_services;
 };
 
 // The read-me beside an executable: its file name up to the first '.',

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AutostartList.h"
+#include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
 #include "platform/IcuCollation.h"
 #include "platform/IcuNumberFormat.h"
@@ -10,6 +12,8 @@
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtDesktopOpener.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtWindowManager.h"
+#include "platform/qt/XdgTextViewer.h"
 
 namespace verbalia {
 
@@ -17,6 +21,7 @@ namespace verbalia {
 // service listed in platform/PlatformServices.h.
 using DesktopServices =
     ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, QtFileDialog, IcuCollation, IcuNumberFormat,
-               DesktopLaunchShowState, ProcMemoryStatus, QtDesktopOpener>;
+               DesktopLaunchShowState, ProcMemoryStatus, QtDesktopOpener, XdgAutostartList, DiskFileAttributes,
+               XdgTextViewer, QtWindowManager>;
 
 } // namespace verbalia

@@ -99,10 +99,10 @@ void TMainForm1::connectHandlers()
     connect(Save_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Save_Word_List_BitBtnClick);
     connect(Load_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Load_Word_List_BitBtnClick);
 
-    // Commands whose services this build does not provide stay visible but unavailable.
-    for (QAction* entry : {Always_On_Top_Option, Auto_Run_at_Windows_Startup_Option, Restore_Factory_Defaults_Option,
-                           View_Readme_file_Option, View_Shareware_Catalog_Option, AboutOption})
-        entry->setEnabled(false);
+    connectDesktopCommands();
+
+    // The about box is not built yet: its entry stays visible but unavailable.
+    AboutOption->setEnabled(false);
 }
 
 void TMainForm1::showEvent(QShowEvent* event)
@@ -141,6 +141,11 @@ void TMainForm1::FormShow()
     Set_Titles();
     Apply_Launch_Show_State();
     if (m_openMaximized) showMaximized();
+    // The check mark read is inverted and then toggled back, which applies it
+    // to the window; the autostart list, not the settings, decides Auto-Run.
+    Always_On_Top_Option->setChecked(!Always_On_Top_Option->isChecked());
+    Toggle_Always_On_Top();
+    Auto_Run_at_Windows_Startup_Option->setChecked(m_desktop.Check_Auto_Run());
     PageControl1Change();
     setKnownWordListChanged(false);
 

@@ -6,6 +6,7 @@
 
 #include "SearchPage.h"
 #include "Setting.h"
+#include "app/DesktopIntegration.h"
 #include "platform/FileEncoding.h"
 #include "platform/PlatformServices.h"
 #include "text/ProgramTitle.h"
@@ -86,6 +87,13 @@ public slots:
     void Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick();
     void Clipboard_Copy_Phonetic_Search_BitBtnClick();
 
+    // The File and Help menu commands that talk to the desktop.
+    void Always_On_Top_OptionClick();
+    void Auto_Run_at_Windows_Startup_OptionClick();
+    void Restore_Factory_Defaults_OptionClick();
+    void View_Readme_file_OptionClick();
+    void View_Shareware_Catalog_OptionClick();
+
 public:
     // True while a search runs.
     bool isRunning() const { return m_running; }
@@ -105,6 +113,9 @@ public:
 
     // The active page, or -1 when none is.
     int activePageIndex() const;
+
+    void Toggle_Always_On_Top();
+    void Restore_Factory_Defaults();
 
 protected:
     bool event(QEvent* event) override;
@@ -136,6 +147,8 @@ private:
     void createControls();
     void createMenu();
     void connectHandlers();
+    void connectDesktopCommands();
+    std::string settingsPath() const;
     void Set_Titles();
     void Apply_Launch_Show_State();
     void Copy_View_To_Clipboard(QListView* view);
@@ -145,6 +158,7 @@ private:
     std::string wordListPath() const;
 
     PlatformServices m_services;
+    DesktopIntegration m_desktop{m_services};
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_noPageSelected = false;

@@ -163,11 +163,13 @@ bool writeSetting(IniFile& settings, const Setting& setting, const SettingValue&
 
 } // namespace
 
+std::string TMainForm1::settingsPath() const { return m_services.pathOf(settingsFileName); }
+
 // The start-up steps: the window's placement, the menu's check marks, the
 // search histories, then the controls.
 void TMainForm1::readSettings()
 {
-    const IniFile settings(m_services.files, m_services.pathOf(settingsFileName));
+    const IniFile settings(m_services.files, settingsPath());
     const auto readGroup = [&](SettingGroup group) {
         for (const Setting& setting : settingsTable())
             if (setting.group == group) setting.apply(*this, readSetting(settings, setting));
@@ -254,7 +256,7 @@ bool TMainForm1::event(QEvent* event)
 // between the menu's check marks and the controls.
 void TMainForm1::Save_Settings()
 {
-    IniFile settings(m_services.files, m_services.pathOf(settingsFileName));
+    IniFile settings(m_services.files, settingsPath());
     const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
         for (const Setting& setting : settingsTable()) {
             if (std::find(groups.begin(), groups.end(), setting.group) == groups.end()) continue;

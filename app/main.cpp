@@ -17,12 +17,13 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(programFolder() + "verbalia.png"))));
 
-    DesktopServices services(programFolder());
+    DesktopServices services(programFolder(), executableName());
     // Temporary files of saves that a crash cut short.
     services.get<DiskFileSystem>().removeLeftovers(programFolder());
     TMainForm1 mainForm(services.platform());
     services.get<QtMessageBoxes>().setParent(&mainForm);
     services.get<QtFileDialog>().setParent(&mainForm);
+    services.get<QtWindowManager>().setWindow(&mainForm);
     TAboutBox aboutBox(services.platform(), &mainForm);
     mainForm.setAboutBox(&aboutBox);
 

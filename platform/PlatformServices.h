@@ -1,14 +1,18 @@
 #pragma once
 
+#include "AutostartList.h"
 #include "Clipboard.h"
 #include "Collation.h"
 #include "DesktopOpener.h"
+#include "FileAttributes.h"
 #include "FileDialog.h"
 #include "FileSystem.h"
 #include "LaunchShowState.h"
 #include "MemoryStatus.h"
 #include "MessageBoxes.h"
 #include "NumberFormat.h"
+#include "TextViewer.h"
+#include "WindowManager.h"
 
 #include <string>
 
@@ -25,7 +29,11 @@
     SERVICE(const NumberFormat, numbers)    \
     SERVICE(const LaunchShowState, launch)  \
     SERVICE(const MemoryStatus, memory)     \
-    SERVICE(DesktopOpener, desktop)
+    SERVICE(DesktopOpener, desktop)         \
+    SERVICE(AutostartList, autostart)       \
+    SERVICE(FileAttributes, attributes)     \
+    SERVICE(TextViewer, viewer)             \
+    SERVICE(WindowManager, windowManager)
 
 namespace verbalia {
 
@@ -36,8 +44,10 @@ struct PlatformServices {
     VERBALIA_PLATFORM_SERVICES(VERBALIA_SERVICE_MEMBER)
 #undef VERBALIA_SERVICE_MEMBER
     std::string programFolder; // ends with '/'
+    std::string executableName; // the running program's file name, in the program folder
 
     std::string pathOf(const std::string& fileName) const { return programFolder + fileName; }
+    std::string executablePath() const { return programFolder + executableName; }
 };
 
 } // namespace verbalia

@@ -16,11 +16,13 @@ std::string programFolder()
 {
     std::error_code error;
     const std::string executable = executablePath();
-    std::filesystem::path folder =
+    const std::filesystem::path folder =
         executable.empty() ? std::filesystem::current_path(error) : std::filesystem::path(executable).parent_path();
     std::string result = folder.string();
     if (result.empty() || result.back() != '/') result.push_back('/');
     return result;
 }
+
+std::string executableName() { return std::filesystem::path(executablePath()).filename().string(); }
 
 } // namespace verbalia

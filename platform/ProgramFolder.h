@@ -11,4 +11,7 @@ std::string executablePath();
 // The folder of the running executable, ending with a path separator.
 std::string programFolder();
 
+// The running executable's file name, without its folder.
+std::string executableName();
+
 } // namespace verbalia

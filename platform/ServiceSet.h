@@ -58,8 +58,10 @@ public:
     template <class... Replacement>
     using With = ServiceSet<typename serviceset::Pick<Impl, Replacement...>::type...>;
 
-    explicit ServiceSet(std::string programFolder)
+    // Tests and benchmarks stand in for a program named "verbalia".
+    explicit ServiceSet(std::string programFolder, std::string executableName = "verbalia")
         : m_programFolder(std::move(programFolder))
+        , m_executableName(std::move(executableName))
     {
     }
     ServiceSet(const ServiceSet&) = delete;
@@ -75,7 +77,7 @@ public:
     PlatformServices platform()
     {
 #define VERBALIA_PROVIDE(Interface, name) provide<Interface>(),
-        return PlatformServices{VERBALIA_PLATFORM_SERVICES(VERBALIA_PROVIDE) m_programFolder};
+        return PlatformServices{VERBALIA_PLATFORM_SERVICES(VERBALIA_PROVIDE) m_programFolder, m_executableName};
 #undef VERBALIA_PROVIDE
     }
 
@@ -90,6 +92,7 @@ private:
 
     std::tuple<Impl...> m_impls;
     std::string m_programFolder;
+    std::string m_executableName;
 };
 
 } // namespace verbalia

@@ -1,6 +1,5 @@
 #include "app/DesktopIntegration.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 #include "fakes/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +14,7 @@ namespace fs = std::filesystem;
 
 class DesktopIntegrationTest : public ::testing::Test {
 protected:
-    DesktopIntegration desktop(const std::string& executableName = "verbalia")
-    {
-        return DesktopIntegration({messages, files, autostart, attributes, viewer}, folder + executableName, folder);
-    }
+    DesktopIntegration desktop() { return DesktopIntegration(services.platform()); }
 
     std::string createFile(const std::string& name)
     {
@@ -35,11 +31,11 @@ protected:
 
     TemporaryFolder temporary;
     const std::string folder = temporary.path();
-    FakeMessageBoxes messages;
-    FakeFileSystem files;
-    FakeAutostartList autostart;
-    FakeFileAttributes attributes;
-    FakeTextViewer viewer;
+    FakeServices services{folder};
+    FakeMessageBoxes& messages = services.get<FakeMessageBoxes>();
+    FakeAutostartList& autostart = services.get<FakeAutostartList>();
+    FakeFileAttributes& attributes = services.get<FakeFileAttributes>();
+    FakeTextViewer& viewer = services.get<FakeTextViewer>();
 };
 
 TEST_F(DesktopIntegrationTest, AutoRunWithoutConfigurationFolderNamesKeyItemAndValue)
@@ -151,7 +147,10 @@ TEST_F(DesktopIntegrationTest, FileStateAndSafeDeletion)
 
 TEST_F(DesktopIntegrationTest, ReadmeAndCatalogViewers)
 {
-    desktop("my.word.tool").View_Readme();
+    FakeServices myWordTool(folder, "my.word.tool");
+    FakeTextViewer& viewerOfMyWordTool = myWordTool.get<FakeTextViewer>();
+    DesktopIntegration(myWordTool.platform()).View_Readme();
+    EXPECT_EQ(viewerOfMyWordTool.opened, std::vector<std::string>{folder + "my.txt"});
     desktop().View_Readme(); // opened whether it exists or not
     desktop().View_Catalog();
     const std::string catalog = createFile("catalog.txt");
@@ -162,7 +161,7 @@ TEST_F(DesktopIntegrationTest, ReadmeAndCatalogViewers)
     viewer.installed = false;
     desktop().View_Catalog();
 
-    EXPECT_EQ(viewer.opened, (std::vector<std::string>{folder + "my.txt", folder + "verbalia.txt", catalog}));
+    EXPECT_EQ(viewer.opened, (std::vector<std::string>{folder + "verbalia.txt", catalog}));
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{
                                 "Tarnwick's Shareware Catalog is not in the same directory as Verbalia - v1.4f.  The "
                                 "required file 'catalog.txt' was included in the distribution ZIP file.  Please unzip "

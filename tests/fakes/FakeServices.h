@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakePlatform.h"
 #include "platform/IcuCollation.h"
 #include "platform/ServiceSet.h"
@@ -10,6 +11,7 @@ namespace verbalia {
 // asks or touches the desktop; collation is the real one.
 using FakeServices =
     ServiceSet<FakeMessageBoxes, FakeClipboard, FakeFileSystem, FakeFileDialog, IcuCollation, FakeNumberFormat,
-               FakeLaunchShowState, FakeMemoryStatus, FakeDesktopOpener>;
+               FakeLaunchShowState, FakeMemoryStatus, FakeDesktopOpener, FakeAutostartList, FakeFileAttributes,
+               FakeTextViewer, FakeWindowManager>;
 
 } // namespace verbalia

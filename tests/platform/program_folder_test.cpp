@@ -13,6 +13,7 @@ TEST(ProgramFolder, IsTheFolderOfThisExecutable)
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '/');
     EXPECT_EQ(executablePath(), folder + "platform_tests");
+    EXPECT_EQ(executableName(), "platform_tests");
 }
 
 } // namespace

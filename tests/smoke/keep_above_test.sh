@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts the real program under a window manager, chooses File > Always On Top
+# twice, and checks that the window manager keeps the window above the others
+# and then no longer, while the window stays the same window at the same place.
+set -euo pipefail
+program=$1
+
+folder=$(mktemp -d)
+trap 'kill "${program_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
+cp "$program" "$folder/verbalia"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$folder/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$folder/display")" XDG_CONFIG_HOME="$folder/config"
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+# A program started before the window manager is ready waits long for its frame.
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+
+QT_QPA_PLATFORM=xcb "$folder/verbalia" 2>/dev/null &
+program_pid=$!
+window=
+for _ in $(seq 200); do
+    window=$(xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' 2>/dev/null | head -1) || true
+    [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS | grep -q = && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "no window appeared"; exit 1; }
+
+above() { xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
+place() { xwininfo -id "$window" 2>/dev/null | grep -E 'Absolute|Width|Height' | tr -s ' ' | tr '\n' ' '; }
+
+# The program sets its outer bounds once the window manager has framed it:
+# wait until the active window's place holds still for a second.
+xdotool windowactivate --sync "$window" 2>/dev/null
+before=$(place)
+for _ in $(seq 30); do
+    sleep 1
+    [ "$(place)" = "$before" ] && break
+    before=$(place)
+done
+
+# Chooses the menu entry and waits until the keep-above state is the one wanted.
+choose_always_on_top() {
+    local wanted=$1
+    xdotool windowactivate --sync "$window" 2>/dev/null
+    xdotool key --delay 300 alt+f o
+    for _ in $(seq 100); do
+        if above; then [ "$wanted" = above ] && return 0; else [ "$wanted" = normal ] && return 0; fi
+        sleep 0.1
+    done
+    echo "the window did not become $wanted"
+    exit 1
+}
+
+above && { echo "kept above before the command"; exit 1; }
+choose_always_on_top above
+[ "$(place)" = "$before" ] || { echo "moved: $before -> $(place)"; exit 1; }
+choose_always_on_top normal
+[ "$(place)" = "$before" ] || { echo "moved: $before -> $(place)"; exit 1; }
+[ "$(xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' | head -1)" = "$window" ] ||
+    { echo "the window was created anew"; exit 1; }
+echo "kept above and back, at $before"
