@@ -5,21 +5,16 @@
 set -euo pipefail
 program=$1
 
-folder=$(mktemp -d)
-trap 'kill "${program_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
-cp "$program" "$folder/verbalia"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$folder/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$folder/display")" XDG_CONFIG_HOME="$folder/config"
+. "$(dirname "$0")/x_server.sh" "$program"
+export XDG_CONFIG_HOME="$folder/config"
 openbox >/dev/null 2>&1 &
-wm_pid=$!
+started_pids+=($!)
 # A program started before the window manager is ready waits long for its frame.
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
 QT_QPA_PLATFORM=xcb "$folder/verbalia" 2>/dev/null &
 program_pid=$!
+started_pids+=($program_pid)
 window=
 for _ in $(seq 200); do
     window=$(xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' 2>/dev/null | head -1) || true

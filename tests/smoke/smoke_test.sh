@@ -5,14 +5,7 @@ set -euo pipefail
 program=$1
 closer=$2
 
-folder=$(mktemp -d)
-trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
-cp "$program" "$folder/verbalia"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$folder/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$folder/display")"
+. "$(dirname "$0")/x_server.sh" "$program"
 
 QT_QPA_PLATFORM=xcb "$folder/verbalia" &
 program_pid=$!
