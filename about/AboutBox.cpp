@@ -104,6 +104,7 @@ TAboutBox::TAboutBox(const PlatformServices& services, QWidget* parent)
     , m_desktop(services.desktop)
 {
     setObjectName(QStringLiteral("AboutBox"));
+    setWindowModality(Qt::ApplicationModal);
     setFixedSize(clientSize);
     setFont(QFont(bodyFontFamily, 10));
     createControls();

@@ -50,6 +50,7 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     Known_Words_MemoEx->setModel(new LineListModel(m_knownWords, this));
 
     connectHandlers();
+    centralWidget()->installEventFilter(this); // FormResize
 
     // The lock covers the controls; containers stay enabled so that what
     // they show stays readable while a run locks their contents.
@@ -67,6 +68,7 @@ TMainForm1::~TMainForm1() = default;
 void TMainForm1::connectHandlers()
 {
     connect(ExitOption, &QAction::triggered, this, &TMainForm1::ExitOptionClick);
+    connect(AboutOption, &QAction::triggered, this, &TMainForm1::AboutOptionClick);
     connect(Exit_BitBtn, &QPushButton::clicked, this, &TMainForm1::Exit_BitBtnClick);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm1::PageControl1Change);
     connect(PageControl1, &QTabWidget::tabBarClicked, this, [this](int page) {
@@ -100,9 +102,6 @@ void TMainForm1::connectHandlers()
     connect(Load_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Load_Word_List_BitBtnClick);
 
     connectDesktopCommands();
-
-    // The about box is not built yet: its entry stays visible but unavailable.
-    AboutOption->setEnabled(false);
 }
 
 void TMainForm1::showEvent(QShowEvent* event)
@@ -136,6 +135,7 @@ void TMainForm1::FormShow()
     const int clientWidth = PageControl1->width() + 2 * PageControl1->x();
     const int clientHeight = Exit_BitBtn->y() + Exit_BitBtn->height() + PageControl1->y();
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    Capture_Layout_Baseline(clientWidth, clientHeight);
 
     readSettings();
     Set_Titles();
@@ -226,6 +226,12 @@ void TMainForm1::FormCloseQuery()
 }
 
 void TMainForm1::ExitOptionClick() { close(); }
+
+// The about box is modal; what it returns is of no interest.
+void TMainForm1::AboutOptionClick()
+{
+    if (m_aboutBox) m_aboutBox->show();
+}
 
 void TMainForm1::Exit_BitBtnClick() { close(); }
 

@@ -61,6 +61,8 @@ public slots:
     void ExitOptionClick();
     void Exit_BitBtnClick();
     void PageControl1Change();
+    void FormResize();
+    void AboutOptionClick();
     void Lower_Length_SpinEditChange();
     void Upper_Length_SpinEditChange();
 
@@ -119,6 +121,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -150,6 +153,8 @@ private:
     void connectDesktopCommands();
     std::string settingsPath() const;
     void Set_Titles();
+    void Capture_Layout_Baseline(int clientWidth, int clientHeight);
+    void Scale_To_Window();
     void Apply_Launch_Show_State();
     void Copy_View_To_Clipboard(QListView* view);
     LineListModel* modelOf(QListView* view) const;
@@ -168,6 +173,8 @@ private:
     bool m_openMaximized = false;
     QRect m_outerBounds;      // as read from the settings
     bool m_outerBoundsPending = false; // until the window frame is known
+
+    std::vector<QObject*> m_components; // the window's components, in the order of the layout baseline
 
     WordStore m_knownWords;
     FileEncoding m_knownWordsEncoding = FileEncoding::Bytes; // how wordlist.dat held it: Save writes it so

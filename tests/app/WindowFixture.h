@@ -6,6 +6,7 @@
 #include "app/MainForm.h"
 #include "fakes/FakeServices.h"
 
+#include <QMenuBar>
 #include <QTest>
 
 #include <filesystem>
@@ -50,6 +51,14 @@ public:
         window = std::make_unique<TMainForm1>(services.platform());
         window->show();
         return *window;
+    }
+
+    // Sizes the window so that its client area (below the menu) is as given,
+    // or as near as the window allows; returns the client size it got.
+    QSize setClientSize(int width, int height)
+    {
+        window->resize(width, height + window->menuBar()->height());
+        return window->centralWidget()->size();
     }
 
     // Closes the window as its close box would and forgets it.

@@ -2,7 +2,9 @@
 // the known word list's buttons.
 
 #include "WindowFixture.h"
+#include "about/AboutBox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -72,6 +74,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
+        QCOMPARE(fixture.setClientSize(615, 455), QSize(615, 455));
         const SearchPageControls phonetic = searchPage(window, phoneticPage);
         auto* const PageControl1 = control<QTabWidget>(window, "PageControl1");
         auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
@@ -338,6 +341,18 @@ private slots:
         QCOMPARE(fixture.clipboard.content.value_or(""), longLine + "\r\nshort");
         window.Save_Word_List_BitBtnClick();
         QCOMPARE(fixture.readFile("wordlist.dat"), longLine + "\r\nshort\r\n");
+    }
+
+    void helpAboutShowsTheAboutBoxModally()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        TAboutBox aboutBox(fixture.services.platform(), &window);
+        window.setAboutBox(&aboutBox);
+        window.findChild<QAction*>(QStringLiteral("AboutOption"))->trigger();
+        QVERIFY(aboutBox.isVisible());
+        QCOMPARE(aboutBox.windowModality(), Qt::ApplicationModal);
+        aboutBox.OKButtonClick();
     }
 };
 

@@ -1,0 +1,135 @@
+// The window's proportional rescaling: the layout baseline taken once at
+// start-up, and every control and font recomputed from it whenever the
+// client area changes size.
+
+#include "MainForm.h"
+
+#include "LayoutBaseline.h"
+#include "platform/qt/QtText.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace verbalia {
+namespace {
+
+bool isComponent(const QObject* object)
+{
+    const QString name = object->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+// The components in a container, in the order they were made: each named
+// control, a container before what it holds, the pages of a page control in
+// the order of their tabs, a menu's entries in menu order. The inner parts of
+// a control (a combo box's edit field, the tab bar's arrows) are not
+// components, nor is a window of its own such as the about box, which
+// belongs to the application.
+void collectComponents(const QObject* container, std::vector<QObject*>& components)
+{
+    const auto add = [&components](QObject* component) {
+        if (isComponent(component)) components.push_back(component);
+        collectComponents(component, components);
+    };
+    if (const auto* pages = qobject_cast<const QTabWidget*>(container)) {
+        for (int i = 0; i < pages->count(); ++i) add(pages->widget(i));
+        return;
+    }
+    if (qobject_cast<const QMenuBar*>(container) || qobject_cast<const QMenu*>(container)) {
+        for (QAction* entry : static_cast<const QWidget*>(container)->actions()) {
+            if (QMenu* menu = entry->menu())
+                add(menu);
+            else if (isComponent(entry))
+                components.push_back(entry);
+        }
+        return;
+    }
+    const bool holdsControls =
+        container->inherits("QGroupBox") || container->metaObject() == &QWidget::staticMetaObject;
+    if (!holdsControls) return;
+    for (QObject* child : container->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget && !widget->isWindow()) add(child);
+    }
+}
+
+// A control with a place on the screen: the menu bar, its menus and entries
+// and anything that is not a widget have none.
+QWidget* placedControl(QObject* component)
+{
+    auto* widget = qobject_cast<QWidget*>(component);
+    if (!widget || qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget)) return nullptr;
+    return widget;
+}
+
+// A page of the page control is placed by its container; only its font follows the baseline.
+bool placedByItsContainer(const QWidget* control)
+{
+    const QWidget* container = control->parentWidget();
+    return container && container->layout() && container->layout()->indexOf(control) >= 0;
+}
+
+} // namespace
+
+void TMainForm1::Capture_Layout_Baseline(int clientWidth, int clientHeight)
+{
+    if (Scaling_ListBox->count() > 0) return;
+    // The controls of the client area, then the menu.
+    m_components.clear();
+    collectComponents(centralWidget(), m_components);
+    m_components.push_back(menuBar());
+    collectComponents(menuBar(), m_components);
+    QStringList lines{toQString(baselineHeader(clientWidth, clientHeight))};
+    for (QObject* component : m_components) {
+        const QWidget* control = placedControl(component);
+        if (!control) {
+            lines.append(toQString(placelessLine));
+            continue;
+        }
+        const ControlGeometry geometry{control->x(), control->width(), control->y(), control->height(),
+                                       control->font().pointSize()};
+        lines.append(toQString(baselineLine(geometry, fromQString(control->objectName()))));
+    }
+    Scaling_ListBox->addItems(lines);
+}
+
+void TMainForm1::Scale_To_Window()
+{
+    if (Scaling_ListBox->count() == 0) return;
+    const QSize client = centralWidget()->size();
+    const std::optional<ScaleFactors> factors =
+        scaleFactors(fromQString(Scaling_ListBox->item(0)->text()), client.width(), client.height());
+    if (!factors) return;
+    const int lines = Scaling_ListBox->count();
+    for (std::size_t i = 0; i < m_components.size() && int(i) + 1 < lines; ++i) {
+        const std::string line = fromQString(Scaling_ListBox->item(int(i) + 1)->text());
+        QWidget* control = placedControl(m_components[i]);
+        if (line.size() <= 1 || !control) continue;
+        const ControlGeometry design = parseBaselineLine(line);
+        const ControlGeometry now = scaled(design, *factors);
+        if (!placedByItsContainer(control)) control->setGeometry(now.left, now.top, now.width, now.height);
+        // Qt has no font of 0 points: a window shrunk that far shows its text at 1 point.
+        const int points = std::max(now.fontSize, 1);
+        if (design.fontSize > 0 && control->font().pointSize() != points) {
+            QFont font = control->font();
+            font.setPointSize(points);
+            control->setFont(font);
+        }
+    }
+}
+
+bool TMainForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm1::FormResize() { Scale_To_Window(); }
+
+} // namespace verbalia
