@@ -16,12 +16,14 @@ std::string shown(const std::string& native) { return codepage::fromUtf8(native)
 
 std::string registryError(const char* head, const std::string& key, const std::string& name, const std::string* value)
 {
-    std::string text = std::string(head) + " Error Key   = " + shown(key) + "\r\n" + " Error Item  = " + shown(name) + "\r\n";
+    std::string text =
+        std::string(head) + " Error Key   = " + shown(key) + "\r\n" + " Error Item  = " + shown(name) + "\r\n";
     if (value) text += " Error Value = " + shown(*value) + "\r\n";
     return text + "\r\n" + "Please contact the program's author.";
 }
 
-const char* const keyMissing = "Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n";
+const char* const keyMissing =
+    "Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n";
 
 } // namespace
 
@@ -88,8 +90,9 @@ bool DesktopIntegration::Disable_Auto_Run()
 {
     const std::string& name = m_services.executableName;
     if (!Delete_Registry_Value(name)) return false;
-    m_services.messages.show(MessageKind::Information, "This program (" + shown(name) +
-                                                           ") will now no-longer run automatically at Windows Start-Up.");
+    m_services.messages.show(MessageKind::Information,
+                             "This program (" + shown(name) +
+                                 ") will now no-longer run automatically at Windows Start-Up.");
     return true;
 }
 
@@ -105,9 +108,10 @@ bool DesktopIntegration::Check_Auto_Run()
     if (equalsIgnoringAsciiCase(entry, path)) return true;
     const std::string question =
         "The directory / path settings required to make this program (" + shown(name) + ")" + "\r\n" +
-        "run automatically at Windows Start-up do not match where the program " + "\r\n" + "is currently being run from." +
-        "\r\n" + "\r\n" + " Old      = " + shown(entry) + "\r\n" + " Current = " + shown(path) + "\r\n" +
-        "\r\n" + "Do you want to update the Windows Registry to " + "reflect the programs current locaton ?";
+        "run automatically at Windows Start-up do not match where the program " + "\r\n" +
+        "is currently being run from." + "\r\n" + "\r\n" + " Old      = " + shown(entry) + "\r\n" +
+        " Current = " + shown(path) + "\r\n" + "\r\n" + "Do you want to update the Windows Registry to " +
+        "reflect the programs current locaton ?";
     if (m_services.messages.ask(MessageKind::Warning, question) == Answer::Yes) Enable_Auto_Run();
     return true;
 }
@@ -162,7 +166,10 @@ void DesktopIntegration::View_In_Notepad(const std::string& path)
 }
 
 // Whether the read-me exists is left to the viewer to report.
-void DesktopIntegration::View_Readme() { View_In_Notepad(m_services.pathOf(readmeFileName(m_services.executableName))); }
+void DesktopIntegration::View_Readme()
+{
+    View_In_Notepad(m_services.pathOf(readmeFileName(m_services.executableName)));
+}
 
 void DesktopIntegration::View_Catalog()
 {
@@ -172,8 +179,8 @@ void DesktopIntegration::View_Catalog()
         return;
     }
     m_services.messages.show(MessageKind::Information,
-                             std::string("Tarnwick's Shareware Catalog is not in the same directory as ") + programTitle +
-                                 ".  " + "The required file 'catalog.txt' was included in the " +
+                             std::string("Tarnwick's Shareware Catalog is not in the same directory as ") +
+                                 programTitle + ".  " + "The required file 'catalog.txt' was included in the " +
                                  "distribution ZIP file.  Please unzip this file and try again.");
 }
 

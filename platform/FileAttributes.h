@@ -6,7 +6,12 @@
 namespace verbalia {
 
 // File attribute bits.
-enum FileAttribute : unsigned { readOnlyAttribute = 1, hiddenAttribute = 2, systemAttribute = 4, archiveAttribute = 32 };
+enum FileAttribute : unsigned {
+    readOnlyAttribute = 1,
+    hiddenAttribute = 2,
+    systemAttribute = 4,
+    archiveAttribute = 32
+};
 
 // What opening a file for reading and writing, alone, found.
 enum class ExclusiveOpen { Opened, NotFound, HeldElsewhere, Failed };

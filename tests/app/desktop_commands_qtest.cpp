@@ -91,7 +91,8 @@ private slots:
         QVERIFY(!entry(window, "Always_On_Top_Option")->isChecked());
         QVERIFY(!fixture.services.get<FakeWindowManager>().keepAbove);
         QVERIFY(entry(window, "Auto_Run_at_Windows_Startup_Option")->isChecked());
-        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Wildcard_Search_ComboBox"))->itemText(0), QStringLiteral("a??le"));
+        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Wildcard_Search_ComboBox"))->itemText(0),
+                 QStringLiteral("a??le"));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\npie\r\n"));
     }
 
@@ -99,7 +100,8 @@ private slots:
     {
         WindowFixture fixture;
         entry(fixture.start(), "View_Readme_file_Option")->trigger();
-        QCOMPARE(fixture.services.get<FakeTextViewer>().opened, std::vector<std::string>{fixture.pathOf("verbalia.txt")});
+        QCOMPARE(fixture.services.get<FakeTextViewer>().opened,
+                 std::vector<std::string>{fixture.pathOf("verbalia.txt")});
     }
 };
 

@@ -43,10 +43,12 @@ TEST_F(DesktopIntegrationTest, AutoRunWithoutConfigurationFolderNamesKeyItemAndV
     autostart.configFolderExists = false;
     EXPECT_FALSE(desktop().Enable_Auto_Run());
     EXPECT_FALSE(desktop().Disable_Auto_Run());
-    const std::string head = "Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
-                             " Error Key   = /home/user/.config/autostart\r\n Error Item  = verbalia\r\n";
+    const std::string head =
+        "Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
+        " Error Key   = /home/user/.config/autostart\r\n Error Item  = verbalia\r\n";
     const std::string tail = "\r\nPlease contact the program's author.";
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{head + " Error Value = " + folder + "verbalia\r\n" + tail, head + tail}));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{head + " Error Value = " + folder + "verbalia\r\n" + tail, head + tail}));
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(autostart.entries.empty());
 }
@@ -58,8 +60,8 @@ TEST_F(DesktopIntegrationTest, EnableThenDisableTwiceSucceedEachTime)
     EXPECT_TRUE(desktop().Disable_Auto_Run());
     EXPECT_TRUE(desktop().Disable_Auto_Run()); // the entry is already gone
     const std::string off = "This program (verbalia) will now no-longer run automatically at Windows Start-Up.";
-    EXPECT_EQ(shownTexts(),
-              (std::vector<std::string>{"This program (verbalia) will now run automatically at Windows Start-Up.", off, off}));
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{
+                                "This program (verbalia) will now run automatically at Windows Start-Up.", off, off}));
     EXPECT_TRUE(autostart.entries.empty());
 }
 
@@ -73,7 +75,8 @@ TEST_F(DesktopIntegrationTest, FaultsOfTheListAreReportedAsFailures)
     for (const Case& c : std::vector<Case>{
              {&FakeAutostartList::writesFail, true, "Failed to set data for 'verbalia'"},
              {&FakeAutostartList::writesLost, true, "Error: The required settings could not be created \r\nor saved"},
-             {&FakeAutostartList::deletesIgnored, false, "Error: The required Registry Key settings \r\ncould not be removed"}}) {
+             {&FakeAutostartList::deletesIgnored, false,
+              "Error: The required Registry Key settings \r\ncould not be removed"}}) {
         FakeAutostartList list;
         list.entries["verbalia"] = "/elsewhere/verbalia";
         list.*c.fault = true;
@@ -93,7 +96,8 @@ TEST_F(DesktopIntegrationTest, CheckAutoRunAsksOnlyWhenTheEntryPointsElsewhere)
     const std::string question =
         "The directory / path settings required to make this program (verbalia)\r\nrun automatically at Windows "
         "Start-up do not match where the program \r\nis currently being run from.\r\n\r\n Old      = /old/verbalia\r\n"
-        " Current = " + here + "\r\n\r\nDo you want to update the Windows Registry to reflect the programs current locaton ?";
+        " Current = " +
+        here + "\r\n\r\nDo you want to update the Windows Registry to reflect the programs current locaton ?";
     struct Case {
         std::string entry;
         Answer answer;
@@ -101,12 +105,15 @@ TEST_F(DesktopIntegrationTest, CheckAutoRunAsksOnlyWhenTheEntryPointsElsewhere)
         std::vector<std::string> shown;
         std::string entryAfter;
     };
-    for (const Case& c : std::vector<Case>{
-             {"", Answer::No, false, {}, ""},
-             {upper, Answer::No, true, {}, upper},
-             {"/old/verbalia", Answer::No, true, {question}, "/old/verbalia"},
-             {"/old/verbalia", Answer::Yes, true,
-              {question, "This program (verbalia) will now run automatically at Windows Start-Up."}, here}}) {
+    for (const Case& c :
+         std::vector<Case>{{"", Answer::No, false, {}, ""},
+                           {upper, Answer::No, true, {}, upper},
+                           {"/old/verbalia", Answer::No, true, {question}, "/old/verbalia"},
+                           {"/old/verbalia",
+                            Answer::Yes,
+                            true,
+                            {question, "This program (verbalia) will now run automatically at Windows Start-Up."},
+                            here}}) {
         autostart.entries.clear();
         if (!c.entry.empty()) autostart.entries["verbalia"] = c.entry;
         messages.shown.clear();

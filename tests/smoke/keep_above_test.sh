@@ -6,7 +6,6 @@ set -euo pipefail
 program=$1
 
 . "$(dirname "$0")/x_server.sh" "$program"
-export XDG_CONFIG_HOME="$folder/config"
 openbox >/dev/null 2>&1 &
 started_pids+=($!)
 # A program started before the window manager is ready waits long for its frame.

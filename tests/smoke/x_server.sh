@@ -1,7 +1,8 @@
 # Sourced by the smoke tests with the program as $1: a fresh program folder
-# holding a copy of the program, and an X server of its own on DISPLAY. The
-# folder goes, and every process listed in started_pids is ended, when the
-# test ends.
+# holding a copy of the program, an X server of its own on DISPLAY, and a
+# configuration folder of its own (so no autostart entry of the user's asks a
+# question). The folder goes, and every process listed in started_pids is
+# ended, when the test ends.
 folder=$(mktemp -d)
 started_pids=()
 trap 'kill "${started_pids[@]}" 2>/dev/null || true; rm -rf "$folder"' EXIT
@@ -10,4 +11,4 @@ cp "$1" "$folder/verbalia"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev/null &
 started_pids+=($!)
 for _ in $(seq 50); do [ -s "$folder/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$folder/display")"
+export DISPLAY=":$(cat "$folder/display")" XDG_CONFIG_HOME="$folder/config"
