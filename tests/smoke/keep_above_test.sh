@@ -15,7 +15,7 @@ QT_QPA_PLATFORM=xcb "$folder/verbalia" 2>/dev/null &
 program_pid=$!
 started_pids+=($program_pid)
 window=
-for _ in $(seq 200); do
+for _ in $(seq 600); do
     window=$(xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' 2>/dev/null | head -1) || true
     [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS | grep -q = && break
     sleep 0.1
@@ -36,13 +36,18 @@ for _ in $(seq 30); do
 done
 
 # Chooses the menu entry and waits until the keep-above state is the one wanted.
+# On a busy machine the menu may open too late for the key that picks the entry,
+# so the choice is tried again after a while, with the menu closed first.
+is_state() { if above; then [ "$1" = above ]; else [ "$1" = normal ]; fi; }
 choose_always_on_top() {
     local wanted=$1
-    xdotool windowactivate --sync "$window" 2>/dev/null
-    xdotool key --delay 300 alt+f o
-    for _ in $(seq 100); do
-        if above; then [ "$wanted" = above ] && return 0; else [ "$wanted" = normal ] && return 0; fi
-        sleep 0.1
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$window" 2>/dev/null
+        xdotool key alt+f
+        sleep 1
+        xdotool key o
+        for _ in $(seq 150); do is_state "$wanted" && return 0; sleep 0.1; done
+        xdotool key Escape Escape
     done
     echo "the window did not become $wanted"
     exit 1
