@@ -8,6 +8,7 @@
 #include "platform/qt/QtText.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
@@ -121,6 +122,10 @@ void TMainForm1::Scale_To_Window()
             font.setPointSize(points);
             control->setFont(font);
         }
+        // A one-line label keeps its whole caption, as it was sized to at
+        // design: a count longer than the design width stays readable.
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     }
 }
 
