@@ -105,15 +105,15 @@ std::string toUtf8(std::string_view text)
     const auto& table = tables().toUtf8;
     std::string result;
     result.reserve(text.size() + text.size() / 8);
-    const char* run = text.data();
-    const char* const end = text.data() + text.size();
-    for (const char* p = run; p != end; ++p) {
-        if (static_cast<unsigned char>(*p) < 0x80) continue;
-        result.append(run, p);
-        result += table[static_cast<unsigned char>(*p)];
-        run = p + 1;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        const char* high = firstNonAscii(p, end);
+        result.append(p, high);
+        if (high == end) break;
+        result += table[static_cast<unsigned char>(*high)];
+        p = high + 1;
     }
-    result.append(run, end);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +17,21 @@ namespace codepage {
 // keeps, so the criteria checks refuse it instead of searching for something
 // else.
 inline constexpr char substitute = '\x7F';
+
+// The first byte of 128 or more at or after p, or end; ASCII is skipped
+// eight bytes at a time.
+inline const char* firstNonAscii(const char* p, const char* end)
+{
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, p, 8);
+        if (block & 0x8080808080808080u) break;
+    }
+    while (p != end && static_cast<unsigned char>(*p) < 0x80) ++p;
+    return p;
+}
+
+inline bool isAscii(std::string_view text) { return firstNonAscii(text.data(), text.data() + text.size()) == text.data() + text.size(); }
 
 std::u16string toUtf16(std::string_view text);
 std::string fromUtf16(std::u16string_view text, char unmappable);

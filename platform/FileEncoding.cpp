@@ -2,14 +2,13 @@
 
 #include "CodePage.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 namespace verbalia {
 
 namespace {
-
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 // The text up to its first NUL.
 std::string_view textOf(std::string_view bytes)
@@ -18,16 +17,13 @@ std::string_view textOf(std::string_view bytes)
     return nul ? bytes.substr(0, std::size_t(static_cast<const char*>(nul) - bytes.data())) : bytes;
 }
 
-// The first byte of 128 or more at or after p, or end.
-const char* nextHighByte(const char* p, const char* end)
+// The length of the UTF-8 sequence that the byte starts; 0 when it starts none.
+std::size_t sequenceLength(unsigned char lead)
 {
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t block;
-        std::memcpy(&block, p, 8);
-        if (block & 0x8080808080808080u) break;
-    }
-    while (p != end && static_cast<unsigned char>(*p) < 0x80) ++p;
-    return p;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
 }
 
 // The UTF-8 sequence at p, whose first byte is 128 or more: its length (0
@@ -37,21 +33,13 @@ std::size_t decodeSequence(const char* p, const char* end, char32_t& character)
 {
     const auto at = [p](int i) { return static_cast<unsigned char>(p[i]); };
     const unsigned char lead = at(0);
-    std::size_t length;
+    const std::size_t length = sequenceLength(lead);
+    if (length == 0) return 0;
     unsigned char low = 0x80, high = 0xBF; // the second byte's range
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
     if (std::size_t(end - p) < length || at(1) < low || at(1) > high) return 0;
     character = lead & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {
@@ -71,7 +59,7 @@ bool walkUtf8(std::string_view text, std::optional<char> substitute, Copy&& copy
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p != end) {
-        const char* high = nextHighByte(p, end);
+        const char* high = codepage::firstNonAscii(p, end);
         copy(p, high);
         if (high == end) break;
         char32_t character;
@@ -87,31 +75,68 @@ bool walkUtf8(std::string_view text, std::optional<char> substitute, Copy&& copy
 
 } // namespace
 
-bool EncodingDetector::feed(std::string_view piece)
+bool Utf8PieceDecoder::feed(std::string_view piece)
 {
-    if (m_first && piece.starts_with(byteOrderMark)) {
-        m_mark = true;
-        piece.remove_prefix(byteOrderMark.size());
-    }
-    m_first = false;
+    m_converted.clear();
     if (!m_utf8) return false;
-    if (nextHighByte(piece.data(), piece.data() + piece.size()) == piece.data() + piece.size()) return true;
+    if (!m_pending.empty()) {
+        const std::size_t missing = sequenceLength(static_cast<unsigned char>(m_pending[0])) - m_pending.size();
+        const std::size_t taken = std::min(missing, piece.size());
+        m_pending.append(piece.substr(0, taken));
+        piece.remove_prefix(taken);
+        if (taken < missing) return true;
+        const std::string character = std::move(m_pending);
+        m_pending.clear();
+        if (!take(character)) return false;
+    }
+    // A character whose first byte is among the last three may continue in the next piece.
+    for (std::size_t back = 1; back <= 3 && back <= piece.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(piece[piece.size() - back]);
+        if (byte >= 0x80 && byte < 0xC0) continue; // a continuation byte: its first is further back
+        if (sequenceLength(byte) > back) {
+            m_pending = piece.substr(piece.size() - back);
+            piece.remove_suffix(back);
+        }
+        break;
+    }
+    return take(piece);
+}
+
+bool Utf8PieceDecoder::take(std::string_view text)
+{
+    if (m_first && !text.empty()) {
+        m_first = false;
+        if (text.starts_with(utf8ByteOrderMark)) {
+            m_mark = true;
+            text.remove_prefix(utf8ByteOrderMark.size());
+        }
+    }
+    if (codepage::isAscii(text)) {
+        if (m_convert) m_converted.append(text);
+        return true;
+    }
     m_highByte = true;
-    m_utf8 = walkUtf8(piece, std::nullopt, [](const char*, const char*) {}, [](char) {});
+    if (m_convert) {
+        m_utf8 = walkUtf8(
+            text, std::nullopt, [this](const char* from, const char* to) { m_converted.append(from, to); },
+            [this](char byte) { m_converted.push_back(byte); });
+    } else {
+        m_utf8 = walkUtf8(text, std::nullopt, [](const char*, const char*) {}, [](char) {});
+    }
     return m_utf8;
 }
 
-FileEncoding EncodingDetector::encoding() const
+FileEncoding Utf8PieceDecoder::encoding() const
 {
-    if (!m_utf8 || !(m_highByte || m_mark)) return FileEncoding::Bytes;
+    if (!m_utf8 || !m_pending.empty() || !(m_highByte || m_mark)) return FileEncoding::Bytes;
     return m_mark ? FileEncoding::Utf8WithBom : FileEncoding::Utf8;
 }
 
 FileEncoding detectEncoding(std::string_view bytes)
 {
-    EncodingDetector detector;
-    detector.feed(textOf(bytes));
-    return detector.encoding();
+    Utf8PieceDecoder decoder(false);
+    decoder.feed(textOf(bytes));
+    return decoder.encoding();
 }
 
 // Converted in place, each run of ASCII moved down over the bytes that the
@@ -120,7 +145,7 @@ FileEncoding decodeFile(std::string& bytes)
 {
     const FileEncoding encoding = detectEncoding(bytes);
     if (encoding == FileEncoding::Bytes) return encoding;
-    const std::size_t skip = encoding == FileEncoding::Utf8WithBom ? byteOrderMark.size() : 0;
+    const std::size_t skip = encoding == FileEncoding::Utf8WithBom ? utf8ByteOrderMark.size() : 0;
     const std::string_view text = textOf(bytes).substr(skip);
     char* out = bytes.data();
     walkUtf8(
@@ -151,7 +176,7 @@ std::string encodeFile(std::string text, FileEncoding encoding)
     switch (encoding) {
     case FileEncoding::Bytes: return text;
     case FileEncoding::Utf8: return codepage::toUtf8(text);
-    case FileEncoding::Utf8WithBom: return std::string(byteOrderMark) + codepage::toUtf8(text);
+    case FileEncoding::Utf8WithBom: return std::string(utf8ByteOrderMark) + codepage::toUtf8(text);
     }
     return text;
 }

@@ -15,16 +15,32 @@ namespace verbalia {
 // text the program reads, a NUL byte ends the text.
 enum class FileEncoding { Bytes, Utf8, Utf8WithBom };
 
-// Learns the encoding of a text that arrives in pieces which split no
-// character (lines, say), the NUL that ends it already cut off.
-class EncodingDetector {
+inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Reads a text that arrives in pieces (a file read a block at a time), the
+// NUL that ends it already cut off: learns its encoding and, when asked to,
+// converts it. A piece may end inside a character; its bytes wait for the next.
+class Utf8PieceDecoder {
 public:
-    // False once the text is known to be taken byte for byte: later pieces
-    // cannot change that.
+    explicit Utf8PieceDecoder(bool convert) : m_convert(convert) {}
+
+    // False once the text is known not to be UTF-8 that fits Windows-1252;
+    // later pieces cannot change that and are ignored.
     bool feed(std::string_view piece);
+
+    // When converting: the Windows-1252 text of the characters that the last
+    // piece completed, without the byte-order mark.
+    std::string_view converted() const { return m_converted; }
+
+    // At the end of the text: its encoding (Bytes when it ends inside a character).
     FileEncoding encoding() const;
 
 private:
+    bool take(std::string_view text);
+
+    const bool m_convert;
+    std::string m_converted;
+    std::string m_pending; // the start of a character that the last piece cut short
     bool m_first = true;
     bool m_mark = false;
     bool m_highByte = false;

@@ -5,7 +5,6 @@
 
 #include <unicode/ucol.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
 
@@ -45,11 +44,6 @@ private:
     int32_t m_length;
 };
 
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
 void IcuCollation::Closer::operator()(UCollator* c) const
@@ -68,7 +62,7 @@ IcuCollation::~IcuCollation() = default;
 int IcuCollation::compare(std::string_view a, std::string_view b) const
 {
     // ASCII text is the same in UTF-8, which the collator reads directly.
-    if (isAscii(a) && isAscii(b)) {
+    if (codepage::isAscii(a) && codepage::isAscii(b)) {
         UErrorCode status = U_ZERO_ERROR;
         UCollationResult result =
             ucol_strcollUTF8(m_shifted.get(), a.data(), int32_t(a.size()), b.data(), int32_t(b.size()), &status);

@@ -4,6 +4,7 @@
 #include "PhoneticSearch.h"
 #include "text/TextHelpers.h"
 #include "WildcardSearch.h"
+#include "platform/CodePage.h"
 #include "platform/FileEncoding.h"
 #include "platform/FileSystem.h"
 #include "platform/IcuCollation.h"
@@ -16,6 +17,8 @@
 #include <charconv>
 #include <optional>
 #include <ostream>
+
+#include <sys/stat.h>
 
 namespace verbalia {
 
@@ -41,7 +44,14 @@ constexpr const char* usageText =
     "                     program, or the built-in list when there is none)\n"
     "  --min N, --max N   word lengths to list, 1 to 50 (default 1 and 50)\n"
     "  --exclude LETTERS  leave out words holding any of LETTERS\n"
-    "  (--min, --max and --exclude apply to the searches only)\n";
+    "  (--min, --max and --exclude apply to the searches only)\n"
+    "Encodings:\n"
+    "  A list in UTF-8 whose characters all exist in Windows-1252 (as Debian's word lists)\n"
+    "  is converted to Windows-1252 as it is read; PATTERN, LETTERS, WORD and TEXTFILE are\n"
+    "  then taken as UTF-8 where they are valid UTF-8 (a character Windows-1252 lacks is a\n"
+    "  non-letter that no word holds), and the output is UTF-8. With any other list the\n"
+    "  arguments and the output are byte for byte, and TEXTFILE is converted only when it\n"
+    "  is such a UTF-8 file itself.\n";
 
 struct Request {
     std::optional<std::string> listPath;
@@ -134,47 +144,119 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     return {};
 }
 
-// Hands each line of the word list to visit as the list would hold it (tabs
-// removed): the file read a block at a time up to its first NUL, or the
-// built-in list when there is no file. A list that cannot be read, or that
-// changes while it is read, is reported on err and gives false.
-template <class Visit>
-bool readWordList(const std::optional<std::string>& path, Visit&& visit, std::ostream& err)
+// A word list to read: its file (none for the built-in list), how the file
+// holds its text, and the text itself, converted, when the file could be read
+// only once.
+struct WordList {
+    std::optional<std::string> path;
+    FileEncoding encoding = FileEncoding::Bytes;
+    std::optional<std::string> heldText;
+
+    bool utf8() const { return encoding != FileEncoding::Bytes; }
+};
+
+// An argument or text that goes with the list, as the list's encoding takes it.
+std::string asListText(const WordList& list, std::string text)
 {
-    if (!path) {
-        for (const std::string& word : builtinWordList()) visit(std::string_view(word));
+    if (!list.utf8()) return text;
+    std::optional<std::string> converted = utf8ToCodePage(text, codepage::substitute);
+    return converted ? std::move(*converted) : text;
+}
+
+bool reportRead(PieceRead outcome, const std::string& path, std::ostream& err)
+{
+    switch (outcome) {
+    case PieceRead::done:
         return true;
+    case PieceRead::cannotOpen:
+        err << "Cannot open file " << path << '\n';
+        break;
+    case PieceRead::cannotRead:
+        err << "Cannot read file " << path << '\n';
+        break;
+    case PieceRead::changed:
+        err << "The file " << path << " changed while it was read.\n";
+        break;
     }
+    return false;
+}
+
+// The piece up to a NUL, which ends the text; false then.
+bool beforeNul(std::string_view& piece)
+{
+    const std::size_t nul = piece.find('\0');
+    piece = piece.substr(0, nul);
+    return nul == std::string_view::npos;
+}
+
+// Learns how the list's file holds its text, which decides how the
+// arguments are taken, before the search. A regular file is read for that
+// (up to its first NUL, and only until it is known to be byte for byte) and
+// read again by the search; anything else (a pipe) can be read only once, so
+// its text is held. A list that cannot be read is reported on err and gives false.
+bool learnEncoding(WordList& list, std::ostream& err)
+{
+    if (!list.path) return true;
+    struct stat status;
+    const bool regular = ::stat(list.path->c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    Utf8PieceDecoder decoder(false);
+    std::string text;
+    const PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
+        const bool more = beforeNul(piece);
+        if (!regular) text.append(piece);
+        return (decoder.feed(piece) || !regular) && more;
+    });
+    list.encoding = decoder.encoding();
+    if (!regular) {
+        decodeFile(text);
+        list.heldText = std::move(text);
+    }
+    return reportRead(outcome, *list.path, err);
+}
+
+// Hands each line of the word list to visit as the list holds it (converted
+// from UTF-8, tabs removed): the file read a block at a time up to its first
+// NUL, its held text, or the built-in list. A list that cannot be read, or
+// that changes while it is read, is reported on err and gives false.
+template <class Visit>
+bool readWordList(const WordList& list, Visit&& visit, std::ostream& err)
+{
     const auto entry = [&visit](std::string_view line) {
         if (line.find('\t') == std::string_view::npos) return visit(line);
         std::string word(line);
         word.erase(std::remove(word.begin(), word.end(), '\t'), word.end());
         visit(std::string_view(word));
     };
-    LineSplitter lines;
-    const PieceRead outcome = readInPieces(*path, [&](std::string_view piece) { return lines.feed(piece, entry); });
-    lines.finish(entry);
-    switch (outcome) {
-    case PieceRead::done:
+    if (!list.path) {
+        for (const std::string& word : builtinWordList()) visit(std::string_view(word));
         return true;
-    case PieceRead::cannotOpen:
-        err << "Cannot open file " << *path << '\n';
-        break;
-    case PieceRead::cannotRead:
-        err << "Cannot read file " << *path << '\n';
-        break;
-    case PieceRead::changed:
-        err << "The file " << *path << " changed while it was read.\n";
-        break;
     }
-    return false;
+    if (list.heldText) {
+        forEachLine(*list.heldText, entry);
+        return true;
+    }
+    LineSplitter lines;
+    Utf8PieceDecoder decoder(true);
+    PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
+        if (!list.utf8()) return lines.feed(piece, entry);
+        // The list was found UTF-8 when read first: a piece that is not now was rewritten since.
+        const bool more = beforeNul(piece);
+        return decoder.feed(piece) && lines.feed(decoder.converted(), entry) && more;
+    });
+    lines.finish(entry);
+    if (list.utf8() && outcome == PieceRead::done && decoder.encoding() == FileEncoding::Bytes)
+        outcome = PieceRead::changed;
+    return reportRead(outcome, *list.path, err);
 }
 
 // Gathers lines in a small buffer that stays in the cache and writes it to
-// out each time it fills.
+// out each time it fills; in UTF-8 when the list came in UTF-8.
 class OutputBuffer {
 public:
-    explicit OutputBuffer(std::ostream& out) : m_out(out) { m_output.reserve(chunk + 64); }
+    OutputBuffer(std::ostream& out, const WordList& list) : m_out(out), m_utf8(list.utf8())
+    {
+        m_output.reserve(chunk + 64);
+    }
 
     void add(std::string_view line, const char* lineEnd)
     {
@@ -196,17 +278,18 @@ private:
 
     void write()
     {
+        if (m_utf8 && !codepage::isAscii(m_output)) m_output = codepage::toUtf8(m_output);
         m_out.write(m_output.data(), std::streamsize(m_output.size()));
         m_output.clear();
     }
 
     std::ostream& m_out;
+    const bool m_utf8;
     std::string m_output;
 };
 
 template <class Matcher>
-int search(const Prepared<Matcher>& prepared, const std::optional<std::string>& listPath, std::ostream& out,
-           std::ostream& err)
+int search(const Prepared<Matcher>& prepared, const WordList& list, std::ostream& out, std::ostream& err)
 {
     if (!prepared.matcher) {
         // One line per paragraph.
@@ -214,8 +297,8 @@ int search(const Prepared<Matcher>& prepared, const std::optional<std::string>& 
         return refused;
     }
     const Matcher& matcher = *prepared.matcher;
-    OutputBuffer output(out);
-    const bool read = readWordList(listPath, [&](std::string_view word) {
+    OutputBuffer output(out, list);
+    const bool read = readWordList(list, [&](std::string_view word) {
         if (matcher.matches(word)) output.add(matcher.result(word), "\n");
     }, err);
     const bool written = output.flush();
@@ -227,26 +310,40 @@ int search(const Prepared<Matcher>& prepared, const std::optional<std::string>& 
     return done;
 }
 
+// The text of a harvest as the list takes it: with a UTF-8 list as UTF-8
+// where it is valid UTF-8, else as the program reads any text file.
+std::string harvestText(const WordList& list, std::string bytes)
+{
+    if (!list.utf8()) {
+        decodeFile(bytes);
+        return bytes;
+    }
+    bytes.resize(std::min(bytes.find('\0'), bytes.size()));
+    if (bytes.starts_with(utf8ByteOrderMark)) bytes.erase(0, utf8ByteOrderMark.size());
+    return asListText(list, std::move(bytes));
+}
+
 // Adds the new words of the text file to the list and writes the list in
-// the layout of wordlist.dat; the closing message goes to err.
-int harvestInto(const std::optional<std::string>& listPath, const std::string& textPath, const HarvestOptions& options,
-                std::ostream& out, std::ostream& err)
+// the layout of wordlist.dat, in the list's encoding; the closing message
+// goes to err.
+int harvestInto(const WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
+                std::ostream& err)
 {
     std::vector<std::string> words;
-    if (!readWordList(listPath, [&words](std::string_view word) { words.emplace_back(word); }, err)) return noInput;
+    if (!readWordList(list, [&words](std::string_view word) { words.emplace_back(word); }, err)) return noInput;
     std::optional<std::string> text = DiskFileSystem().readAll(textPath);
     if (!text) {
         err << "Cannot open file " << textPath << '\n';
         return noInput;
     }
-    decodeFile(*text);
-    WordStore list;
-    list.assign(std::move(words));
-    const HarvestOutcome outcome =
-        harvest(list, IcuCollation(), splitLines(workAreaTextFromFile(*text)), options, HarvestHooks{});
+    WordStore store;
+    store.assign(std::move(words));
+    const std::vector<std::string> lines = splitLines(workAreaTextFromFile(harvestText(list, std::move(*text))));
+    const HarvestOutcome outcome = harvest(store, IcuCollation(), lines, options, HarvestHooks{});
 
-    OutputBuffer output(out);
-    list.forEach(0, list.size(), [&output](const std::string& word) { output.add(word, "\r\n"); });
+    if (list.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
+    OutputBuffer output(out, list);
+    store.forEach(0, store.size(), [&output](const std::string& word) { output.add(word, "\r\n"); });
     if (!output.flush()) {
         err << "verbalia-find: cannot write the word list\n";
         return writeError;
@@ -263,11 +360,15 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     Request request;
     if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
 
-    std::optional<std::string> list = request.listPath;
-    if (!list && DiskFileSystem().exists(programFolder + "wordlist.dat")) list = programFolder + "wordlist.dat";
+    WordList list;
+    list.path = request.listPath;
+    if (!list.path && DiskFileSystem().exists(programFolder + "wordlist.dat")) list.path = programFolder + "wordlist.dat";
+    if (!learnEncoding(list, err)) return noInput;
     if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
 
-    const SearchInput input{request.criteria, request.exclusion, request.range};
+    const std::string criteria = asListText(list, request.criteria);
+    const std::string exclusion = asListText(list, request.exclusion);
+    const SearchInput input{criteria, exclusion, request.range};
     if (request.command == "wildcard") return search(prepareWildcardSearch(input), list, out, err);
     if (request.command == "letters") return search(prepareLetterSearch(input, request.mode), list, out, err);
     return search(preparePhoneticSearch(input), list, out, err);

@@ -51,15 +51,29 @@ TEST(FileEncoding, DetectsAndConvertsAndWritesBack)
     EXPECT_EQ(encodeFile("", FileEncoding::Utf8WithBom), "");
 }
 
+// Pieces may end anywhere, inside the mark or a character included.
 TEST(FileEncoding, TextInPieces)
 {
-    EncodingDetector lines;
-    EXPECT_TRUE(lines.feed("\xEF\xBB\xBF" "abc"));
-    EXPECT_TRUE(lines.feed("caf\xC3\xA9"));
-    EXPECT_EQ(lines.encoding(), FileEncoding::Utf8WithBom);
-    EXPECT_FALSE(lines.feed("\xEF\xBB\xBF")); // a mark after the start is a character
-    EXPECT_FALSE(lines.feed("plain"));
-    EXPECT_EQ(lines.encoding(), FileEncoding::Bytes);
+    const std::string text = "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x82\xAC";
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        Utf8PieceDecoder decoder(true);
+        std::string converted;
+        for (const std::string_view piece : {std::string_view(text).substr(0, cut), std::string_view(text).substr(cut)}) {
+            EXPECT_TRUE(decoder.feed(piece));
+            converted += decoder.converted();
+        }
+        EXPECT_EQ(decoder.encoding(), FileEncoding::Utf8WithBom);
+        EXPECT_EQ(converted, "caf\xE9 \x80");
+    }
+    Utf8PieceDecoder cutShort(false);
+    EXPECT_TRUE(cutShort.feed("caf\xC3"));
+    EXPECT_EQ(cutShort.encoding(), FileEncoding::Bytes);
+    Utf8PieceDecoder markLater(false);
+    EXPECT_TRUE(markLater.feed("abc"));
+    EXPECT_FALSE(markLater.feed("\xEF\xBB\xBF")); // a mark after the start is a character
+    EXPECT_FALSE(markLater.feed("plain"));
+    EXPECT_EQ(markLater.encoding(), FileEncoding::Bytes);
 }
 
 TEST(FileEncoding, TextWithSubstitutes)

@@ -246,3 +246,54 @@ TEST_F(FindCommand, ListChangedWhileReadIsAnError)
         EXPECT_EQ(m_err.str(), "The file " + path + " changed while it was read.\n");
     }
 }
+
+// A UTF-8 list is searched as Windows-1252 with the arguments taken as UTF-8
+// and the results written in UTF-8; any other list byte for byte.
+TEST_F(FindCommand, ListEncodings)
+{
+    const std::string utf8 = (m_folder / "utf8.txt").string();
+    const std::string cp1252 = (m_folder / "cp1252.txt").string();
+    const std::string fifo = (m_folder / "fifo").string();
+    const std::string utf8Text = "\xEF\xBB\xBF" "Ardache\nArd\xC3\xA8" "che\ncaf\xC3\xA9\n";
+    std::ofstream(utf8, std::ios::binary) << utf8Text;
+    std::ofstream(cp1252, std::ios::binary) << "Ardache\nArd\xE8" "che\ncaf\xE9\n";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string list;
+        std::vector<std::string> args;
+        int code;
+        std::string out;
+    };
+    const Case cases[] = {
+        {utf8, {"wildcard", "?rd?che"}, 0, "Ardache\nArd\xC3\xA8" "che\n"},
+        {fifo, {"wildcard", "?rd?che"}, 0, "Ardache\nArd\xC3\xA8" "che\n"},
+        {utf8, {"wildcard", "?rd\xC3\xA8" "che"}, 0, "Ard\xC3\xA8" "che\n"},
+        {utf8, {"wildcard", "?rd\xE8" "che"}, 0, "Ard\xC3\xA8" "che\n"}, // not UTF-8: its bytes
+        {utf8, {"wildcard", "?rd\xC5\x82" "che"}, 0, ""},                  // outside Windows-1252
+        {utf8, {"--exclude", "\xC5\x82", "wildcard", "caf?"}, 2, ""},
+        {utf8, {"letters", "--mode", "only", "\xC5\x81" "a"}, 2, ""},
+        {cp1252, {"wildcard", "?rd?che"}, 0, "Ardache\nArd\xE8" "che\n"},
+        {cp1252, {"wildcard", "?rd\xC3\xA8" "che"}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list + " " + c.args.back());
+        std::thread writer;
+        if (c.list == fifo) writer = std::thread([&] { std::ofstream(fifo, std::ios::binary) << utf8Text; });
+        std::vector<std::string> args{"--list", c.list};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        EXPECT_EQ(run(args), c.code);
+        if (writer.joinable()) writer.join();
+        EXPECT_EQ(m_out.str(), c.out);
+    }
+}
+
+TEST_F(FindCommand, HarvestOfAUtf8Text)
+{
+    const std::string utf8 = (m_folder / "utf8.txt").string();
+    const std::string text = (m_folder / "text.txt").string();
+    std::ofstream(utf8, std::ios::binary) << "\xEF\xBB\xBF" "ant\r\nz\xC3\xA8" "bre\r\n";
+    std::ofstream(text, std::ios::binary) << "un caf\xC3\xA9 \xC5\x82" "ad\n";
+
+    EXPECT_EQ(run({"--list", utf8, "harvest", "--allow-symbols", text}), 0);
+    EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF\x7F" "ad\r\nant\r\ncaf\xC3\xA9\r\nun\r\nz\xC3\xA8" "bre\r\n");
+}
