@@ -100,6 +100,11 @@ void TMainForm1::connectHandlers()
     connect(Reset_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Reset_Word_List_BitBtnClick);
     connect(Save_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Save_Word_List_BitBtnClick);
     connect(Load_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Load_Word_List_BitBtnClick);
+    connect(Temp_Work_Area_Reset_BitBtn, &QPushButton::clicked, this, &TMainForm1::Temp_Work_Area_Reset_BitBtnClick);
+    connect(Temp_Work_Area_Paste_BitBtn, &QPushButton::clicked, this, &TMainForm1::Temp_Work_Area_Paste_BitBtnClick);
+    connect(Temp_Work_Area_Load_From_File_BitBtn, &QPushButton::clicked, this,
+            &TMainForm1::Temp_Work_Area_Load_From_File_BitBtnClick);
+    connect(Add_Unique_Words_BitBtn, &QPushButton::clicked, this, &TMainForm1::Add_Unique_Words_BitBtnClick);
 
     connectDesktopCommands();
 }

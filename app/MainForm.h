@@ -29,7 +29,6 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -40,6 +39,7 @@ namespace verbalia {
 
 class LineListModel;
 class TAboutBox;
+class WorkAreaEdit;
 
 // The main window: four pages (wildcard, letter and phonetic search, word
 // list maintenance), the controls they share and the menu. Controls keep the
@@ -72,6 +72,12 @@ public slots:
     void Load_Word_List_BitBtnClick();
     void Show_Known_Word_Count();
     void Search_for_Words_with_these_and_other_letters_RadioButtonClick();
+
+    // The work area and the harvest of its words.
+    void Temp_Work_Area_Reset_BitBtnClick();
+    void Temp_Work_Area_Paste_BitBtnClick();
+    void Temp_Work_Area_Load_From_File_BitBtnClick();
+    void Add_Unique_Words_BitBtnClick();
 
     // The three searches and the controls they share.
     void Wildcard_Search_BitBtnClick();
@@ -136,6 +142,7 @@ private:
     void createPhoneticDetails(QWidget* sheet, QGroupBox* group);
     LetterMode letterMode() const;
 
+    class Run;
     void runSearch(SearchPage& page);
     void criteriaKeyDown(SearchPage& page, int key);
     void resetCriteria(SearchPage& page);
@@ -216,7 +223,7 @@ private:
     QGroupBox* GroupBox1 = nullptr;
     QCheckBox* Ignore_Words_With_Numbers_CheckBox = nullptr;
     QCheckBox* Ignore_All_Non_Alphanumeric_Chars_CheckBox = nullptr;
-    QPlainTextEdit* Temp_Work_Area_Paste_MemoEx = nullptr;
+    WorkAreaEdit* Temp_Work_Area_Paste_MemoEx = nullptr;
     QPushButton* Temp_Work_Area_Reset_BitBtn = nullptr;
     QPushButton* Temp_Work_Area_Paste_BitBtn = nullptr;
     QPushButton* Temp_Work_Area_Load_From_File_BitBtn = nullptr;

@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "LineListModel.h"
+#include "WorkAreaEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -187,6 +187,9 @@ void TMainForm1::createControls()
     GroupBox3 = groupBox(TabSheet4, "GroupBox3", 0, 7, 241, 366, " Known Words List : ");
     Known_Words_Label = label(GroupBox3, "Known_Words_Label", 12, 20, 217, 17, "Known_Words_Label");
     Known_Words_Label->setAlignment(Qt::AlignCenter);
+    // Opaque, so that the count it shows after every added word repaints the
+    // label alone, not the group behind it.
+    Known_Words_Label->setAutoFillBackground(true);
     Known_Words_MemoEx = lineView(GroupBox3, "Known_Words_MemoEx", 8, 40, 225, 209);
     Known_Word_List_Changed_CheckBox = hiddenCheckBox(GroupBox3, "Known_Word_List_Changed_CheckBox", 8, 40, 97, 17);
     Copy_Word_List_To_Clipboard_BitBtn = pictureButton(GroupBox3, "Copy_Word_List_To_Clipboard_BitBtn", 18, 252,
@@ -206,9 +209,8 @@ void TMainForm1::createControls()
         make<QCheckBox>(GroupBox1, "Ignore_All_Non_Alphanumeric_Chars_CheckBox", 12, 40, 293, 17);
     Ignore_All_Non_Alphanumeric_Chars_CheckBox->setText(QStringLiteral("Ignore all Quotes, $, %, *, -, +, etc"));
     Ignore_All_Non_Alphanumeric_Chars_CheckBox->setChecked(true);
-    Temp_Work_Area_Paste_MemoEx = make<QPlainTextEdit>(GroupBox1, "Temp_Work_Area_Paste_MemoEx", 8, 60, 297, 189);
+    Temp_Work_Area_Paste_MemoEx = make<WorkAreaEdit>(GroupBox1, "Temp_Work_Area_Paste_MemoEx", 8, 60, 297, 189);
     Temp_Work_Area_Paste_MemoEx->setFont(QFont(fixedFontFamily, 10));
-    Temp_Work_Area_Paste_MemoEx->setLineWrapMode(QPlainTextEdit::NoWrap);
     Temp_Work_Area_Paste_MemoEx->setPlainText(QStringLiteral(
         "- Type words, sentences, and \n  paragraphs in here, or,\n- Paste words, sentences, and \n"
         "  paragraphs from Clipboard\n  (see button below) , or,\n- Load words, sentences, and \n"

@@ -3,7 +3,7 @@
 
 #include "MainForm.h"
 
-#include "LineListModel.h"
+#include "WindowRun.h"
 #include "app/HistoryBox.h"
 #include "platform/qt/QtText.h"
 #include "text/TextHelpers.h"
@@ -29,7 +29,6 @@ namespace verbalia {
 
 void TMainForm1::runSearch(SearchPage& page)
 {
-    const std::size_t step = progressStep(m_knownWords.size());
     const std::string criteria(trimControls(fromQString(page.criteria->currentText())));
     page.criteria->setEditText(toQString(criteria));
 
@@ -43,16 +42,8 @@ void TMainForm1::runSearch(SearchPage& page)
         return;
     }
 
-    LineListModel* results = modelOf(page.results);
-    results->beginBulkUpdate();
+    Run run(*this, page.results, ProgressBar1, m_knownWords.size());
     page.lines.clear();
-    Set_Controls_Enabled(false);
-    ProgressBar1->setRange(0, int(m_knownWords.size()));
-    ProgressBar1->setValue(0);
-    ProgressBar1->show();
-    ProgressBar1->raise();
-    Halt_Processing_BitBtn->setEnabled(true);
-    Halt_Search_CheckBox->setChecked(false);
     addToHistory(page.criteria, criteria, false);
     page.status->setEnabled(true);
     page.status->setText(QStringLiteral(" Searching ... "));
@@ -60,27 +51,21 @@ void TMainForm1::runSearch(SearchPage& page)
 
     // Events, and with them a halt, get through once per step; the words in
     // between are tested without a pause.
-    const auto halted = [this] { return Halt_Search_CheckBox->isChecked(); };
     const std::size_t count = m_knownWords.size();
-    for (std::size_t index = 0; index < count && !halted(); index += step) {
-        ProgressBar1->setValue(int(index));
-        QCoreApplication::processEvents();
+    for (std::size_t index = 0; index < count && !run.halted(); index += run.step()) {
+        run.showProgress(index);
         prepared.scan(m_knownWords, index, index + 1, page.lines);
-        if (halted()) break;
-        prepared.scan(m_knownWords, index + 1, std::min(index + step, count), page.lines);
+        if (run.halted()) break;
+        prepared.scan(m_knownWords, index + 1, std::min(index + run.step(), count), page.lines);
     }
 
-    ProgressBar1->hide();
-    results->endBulkUpdate();
-    Set_Controls_Enabled(true);
-    Halt_Processing_BitBtn->setEnabled(false);
-    page.status->setText(halted() ? QStringLiteral(" Search Aborted by User !")
-                                  : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
-                                              page.description->completion));
+    run.unlock();
+    page.status->setText(run.halted() ? QStringLiteral(" Search Aborted by User !")
+                                      : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
+                                                  page.description->completion));
     page.criteria->setFocus();
     QCoreApplication::processEvents();
-
-    if (m_closeRequested) close();
+    run.finish();
 }
 
 void TMainForm1::Set_Controls_Enabled(bool enabled)
