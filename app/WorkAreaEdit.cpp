@@ -22,7 +22,9 @@ std::vector<std::string> WorkAreaEdit::lines() const
     if (document()->isEmpty()) return lines;
     lines.reserve(std::size_t(document()->blockCount()));
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next())
-        lines.push_back(fromQString(block.text()));
+        lines.push_back(fromQString(block.text(), '?'));
+    // A line end at the end of the text starts no line of its own.
+    if (lines.back().empty()) lines.pop_back();
     return lines;
 }
 
@@ -40,7 +42,7 @@ void WorkAreaEdit::changeEvent(QEvent* event)
 
 void WorkAreaEdit::insertFromMimeData(const QMimeData* source)
 {
-    if (source->hasText()) insertPlainText(toQString(workAreaTextFromClipboard(fromQString(source->text()))));
+    if (source->hasText()) insertPlainText(toQString(workAreaTextFromClipboard(fromQString(source->text(), '?'))));
 }
 
 } // namespace verbalia

@@ -1,0 +1,216 @@
+// The work area's buttons and the harvest of its words into the known word
+// list: the question, the run with its bar and halt, close requests during it.
+
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <functional>
+
+using namespace verbalia;
+
+namespace {
+
+// Runs the action once the harvest has let events through `rounds` times.
+void duringRun(int rounds, std::function<void()> action)
+{
+    QTimer::singleShot(0, [rounds, action] {
+        if (rounds <= 1)
+            action();
+        else
+            duringRun(rounds - 1, action);
+    });
+}
+
+QStringList entries(const TMainForm1& window)
+{
+    QStringList all;
+    window.knownWords().forEach(0, window.knownWords().size(),
+                                [&all](const std::string& word) { all << QString::fromStdString(word); });
+    return all;
+}
+
+struct MaintenancePage {
+    explicit MaintenancePage(TMainForm1& window)
+        : workArea(control<QPlainTextEdit>(window, "Temp_Work_Area_Paste_MemoEx"))
+        , add(control<QPushButton>(window, "Add_Unique_Words_BitBtn"))
+        , bar(control<QProgressBar>(window, "ProgressBar2"))
+        , halt(control<QPushButton>(window, "Halt_Processing_BitBtn"))
+    {
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
+    }
+    QPlainTextEdit* workArea;
+    QPushButton* add;
+    QProgressBar* bar;
+    QPushButton* halt;
+};
+
+// Lines of one new word each: qaaa, qaab, …
+QString newWordLines(int count, char first = 'q')
+{
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += {first, char('a' + i / 676 % 26), char('a' + i / 26 % 26), char('a' + i % 26), '\n'};
+    return QString::fromLatin1(lines);
+}
+
+} // namespace
+
+class WorkAreaTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theHarvestAddsEachNewWordOnceAtItsPlace()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "apple\nbanana\nzoo\n");
+        TMainForm1& window = fixture.start();
+        MaintenancePage page(window);
+        QCOMPARE(page.workArea->document()->blockCount(), 10);
+        QCOMPARE(page.workArea->document()->firstBlock().text(), QStringLiteral("- Type words, sentences, and "));
+
+        page.workArea->setPlainText(QStringLiteral("Apple pie\npie PIE pie, 42"));
+        control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->setChecked(false);
+        fixture.messages.scriptAnswers({Answer::Yes});
+        page.add->click();
+
+        QCOMPARE(entries(window), (QStringList{"apple", "banana", "pie", "pie,", "zoo"}));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 5 words."));
+        QVERIFY(control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
+        QCOMPARE(page.workArea->toPlainText(), QStringLiteral("Apple pie\npie PIE pie, 42"));
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(2));
+        QCOMPARE(fixture.messages.shown[0].text,
+                 std::string("Add all words contained in the Temporary Work Area to the List of Known Words, using "
+                             "these criteria :\r\n\r\n - Ignore Numbers and Words with Numbers\r\n\r\n"
+                             " - Allow (i.e. preserve) all Quotes, $, %, *, -, +, etc\r\n\r\nAre you sure ?"));
+        QCOMPARE(fixture.messages.shown[1].text, std::string("2 words were added to the List of Known Words."));
+        QVERIFY(!page.bar->isVisible());
+        QVERIFY(!page.halt->isEnabled());
+        QVERIFY(page.add->isEnabled());
+        // The list and its count are repainted again as they change.
+        QVERIFY(control<QWidget>(window, "Known_Words_MemoEx")->updatesEnabled());
+        QVERIFY(control<QWidget>(window, "Known_Words_Label")->updatesEnabled());
+
+        // No changes nothing.
+        page.add->click();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
+        QCOMPARE(entries(window).size(), 5);
+    }
+
+    void theBarMovesEveryStepAndAHaltKeepsTheWordsAdded()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        MaintenancePage page(window);
+        page.workArea->setPlainText(newWordLines(250));
+        QList<int> shown;
+        connect(page.bar, &QProgressBar::valueChanged, this, [&](int value) {
+            if (page.bar->isVisible()) shown << value;
+        });
+        fixture.messages.scriptAnswers({Answer::Yes});
+        page.add->click();
+        QCOMPARE(page.bar->maximum(), 250);
+        QCOMPARE(shown.size(), 83); // 3, 6, … 249 after the start at 0
+        QCOMPARE(shown.front(), 3);
+        QCOMPARE(shown.back(), 249);
+        QCOMPARE(entries(window).size(), 938 + 250);
+
+        page.workArea->setPlainText(newWordLines(250, 'x'));
+        bool locked = false;
+        duringRun(20, [&] {
+            locked = page.bar->isVisible() && page.halt->isEnabled() && !page.add->isEnabled() &&
+                     !window.menuBar()->isEnabled();
+            page.halt->click();
+        });
+        fixture.messages.scriptAnswers({Answer::Yes});
+        page.add->click();
+        QVERIFY(locked);
+        QCOMPARE(fixture.messages.shown.back().text, std::string("Ading words aborted as requested."));
+        const qsizetype added = entries(window).size() - (938 + 250);
+        QVERIFY(added > 0 && added < 250);
+        QVERIFY(!page.halt->isEnabled());
+        QVERIFY(page.add->isEnabled());
+        QVERIFY(window.menuBar()->isEnabled());
+    }
+
+    // The close query then offers to save the words added up to the halt.
+    void aCloseRequestDuringAHarvestHaltsItAndClosesAfter()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "");
+        TMainForm1& window = fixture.start();
+        MaintenancePage page(window);
+        page.workArea->setPlainText(newWordLines(300));
+        bool stillOpen = false;
+        duringRun(10, [&] {
+            window.close();
+            stillOpen = window.isVisible();
+        });
+        fixture.messages.scriptAnswers({Answer::Yes, Answer::Yes});
+        page.add->click();
+
+        QVERIFY(stillOpen);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
+        QCOMPARE(fixture.messages.shown[1].text, std::string("Ading words aborted as requested."));
+        QVERIFY(fixture.messages.shown[2].question);
+        const std::string saved = fixture.readFile("wordlist.dat");
+        QVERIFY(saved.starts_with("qaaa\r\nqaab\r\n"));
+        QVERIFY(saved.size() < 300 * 6);
+    }
+
+    void pasteLoadAndReset()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        MaintenancePage page(window);
+        const auto text = [&] { return page.workArea->toPlainText(); };
+
+        fixture.clipboard.content = "a\tb\r\nc\rd";
+        control<QPushButton>(window, "Temp_Work_Area_Paste_BitBtn")->click();
+        QCOMPARE(text(), QStringLiteral("a        b\nc\nd"));
+        fixture.clipboard.content.reset();
+        control<QPushButton>(window, "Temp_Work_Area_Paste_BitBtn")->click();
+        QCOMPARE(text(), QString());
+
+        // Text pasted with the keyboard arrives the same way.
+        QGuiApplication::clipboard()->setText(QStringLiteral("e\tf\r\n"));
+        page.workArea->paste();
+        QCOMPARE(text(), QStringLiteral("e        f\n"));
+
+        auto* const load = control<QPushButton>(window, "Temp_Work_Area_Load_From_File_BitBtn");
+        fixture.writeFile("text.txt", std::string("x\ty\r\ncaf\xC3\xA9\0w", 12));
+        fixture.fileDialog.choices = {fixture.pathOf("text.txt"), std::nullopt, fixture.pathOf("gone.txt"),
+                                      fixture.pathOf("text.txt")};
+        load->click();
+        QCOMPARE(text(), QString::fromUtf8("x        y\ncaf\u00e9"));
+        QCOMPARE(fixture.fileDialog.filters.back(), std::string("Text Files|*.txt|All Files|*.*"));
+        load->click(); // cancelled
+        load->click(); // no longer there
+        QCOMPARE(text(), QString::fromUtf8("x        y\ncaf\u00e9"));
+        QVERIFY(fixture.messages.shown.empty());
+        fixture.files.unreadableFiles = {fixture.pathOf("text.txt")};
+        page.workArea->setPlainText(QStringLiteral("kept"));
+        load->click();
+        QCOMPARE(text(), QStringLiteral("kept"));
+        QCOMPARE(fixture.messages.shown.back().text, "Cannot open file " + fixture.pathOf("text.txt"));
+
+        control<QPushButton>(window, "Temp_Work_Area_Reset_BitBtn")->click();
+        QCOMPARE(text(), QString());
+        fixture.messages.scriptAnswers({Answer::Yes});
+        page.add->click();
+        QCOMPARE(fixture.messages.shown.back().text, std::string("0 words were added to the List of Known Words."));
+    }
+};
+
+QTEST_MAIN(WorkAreaTest)
+#include "work_area_qtest.moc"
