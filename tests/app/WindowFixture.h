@@ -8,14 +8,28 @@
 
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
 
 namespace verbalia {
+
+// Runs the action once a run (a search, a harvest) has let events through
+// `rounds` times.
+inline void duringRun(int rounds, std::function<void()> action)
+{
+    QTimer::singleShot(0, [rounds, action] {
+        if (rounds <= 1)
+            action();
+        else
+            duringRun(rounds - 1, action);
+    });
+}
 
 class WindowFixture {
 public:

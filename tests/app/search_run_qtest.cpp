@@ -29,17 +29,6 @@ QStringList linesOf(const QListView* view)
     return lines;
 }
 
-// Runs the action once the run has let events through `rounds` times.
-void duringRun(int rounds, std::function<void()> action)
-{
-    QTimer::singleShot(0, [rounds, action] {
-        if (rounds <= 1)
-            action();
-        else
-            duringRun(rounds - 1, action);
-    });
-}
-
 std::string numberedWords(int count)
 {
     std::string words;

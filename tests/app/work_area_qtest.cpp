@@ -12,24 +12,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBlock>
-#include <QTimer>
 
-#include <functional>
 
 using namespace verbalia;
 
 namespace {
-
-// Runs the action once the harvest has let events through `rounds` times.
-void duringRun(int rounds, std::function<void()> action)
-{
-    QTimer::singleShot(0, [rounds, action] {
-        if (rounds <= 1)
-            action();
-        else
-            duringRun(rounds - 1, action);
-    });
-}
 
 QStringList entries(const TMainForm1& window)
 {
