@@ -280,12 +280,7 @@ void TMainForm1::Reset_Word_List_BitBtnClick()
 void TMainForm1::Save_Word_List_BitBtnClick()
 {
     const std::string path = wordListPath();
-    std::string bytes;
-    m_knownWords.forEach(0, m_knownWords.size(), [&bytes](const std::string& word) {
-        bytes += word;
-        bytes += "\r\n";
-    });
-    if (!m_services.files.writeAll(path, encodeFile(std::move(bytes), m_knownWordsEncoding))) {
+    if (!m_services.files.writeAll(path, encodeFile(joinEntriesCrLf(m_knownWords), m_knownWordsEncoding))) {
         m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
         return;
     }

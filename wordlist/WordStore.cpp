@@ -72,4 +72,17 @@ void WordStore::rebuildStarts(std::size_t fromChunk)
         m_starts[i] = i == 0 ? 0 : m_starts[i - 1] + m_chunks[i - 1].size();
 }
 
+std::string joinEntriesCrLf(const WordStore& list)
+{
+    std::size_t total = 0;
+    list.forEach(0, list.size(), [&total](const std::string& word) { total += word.size() + 2; });
+    std::string text;
+    text.reserve(total);
+    list.forEach(0, list.size(), [&text](const std::string& word) {
+        text += word;
+        text += "\r\n";
+    });
+    return text;
+}
+
 } // namespace verbalia

@@ -42,6 +42,9 @@ private:
     std::size_t m_size = 0;
 };
 
+// The entries, each followed by CR LF, as a word list file holds them.
+std::string joinEntriesCrLf(const WordStore& list);
+
 template <class Visit>
 void WordStore::forEach(std::size_t begin, std::size_t end, Visit&& visit) const
 {

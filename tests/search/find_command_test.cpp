@@ -176,10 +176,11 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
     EXPECT_NE(m_out.str().find("\r\nx4\r\n"), std::string::npos);
     EXPECT_EQ(m_err.str(), "7 words were added to the List of Known Words.\n");
 
-    // A UTF-8 text is read as the program's text.
-    std::ofstream(text, std::ios::binary | std::ios::trunc) << "Caf\xC3\xA9";
+    // UTF-8 files are read as the program's text; the list is written back in UTF-8.
+    std::ofstream(list, std::ios::binary | std::ios::trunc) << "caf\xC3\xA9\n";
+    std::ofstream(text, std::ios::binary | std::ios::trunc) << "Zo\xC3\xAB Caf\xC3\xA9";
     EXPECT_EQ(run({"--list", list, "harvest", "--allow-symbols", text}), 0);
-    EXPECT_EQ(m_out.str(), "acrid\r\ncaf\xE9\r\nmouse\r\n");
+    EXPECT_EQ(m_out.str(), "caf\xC3\xA9\r\nzo\xC3\xAB\r\n");
 
     const std::string missing = (m_folder / "none.txt").string();
     EXPECT_EQ(run({"--list", list, "harvest", missing}), 66);
