@@ -3,6 +3,7 @@
 // and font rescaled and the window repainted, as during a drag. The sweep
 // goes from 0.6 to 2 times the design size and back, so fonts change size
 // many times on the way.
+#include "LargeListFolder.h"
 #include "app/DesktopServices.h"
 #include "app/MainForm.h"
 #include "app/WindowControls.h"
@@ -18,15 +19,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace verbalia;
-
-const char* const largeList = "/usr/share/dict/british-english-insane";
 
 using Services = DesktopServices::With<FakeMessageBoxes, FakeClipboard>;
 
@@ -70,18 +67,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
 
-    if (!std::filesystem::exists(largeList)) {
-        std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", largeList);
-        return 1;
-    }
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("verbalia-resize-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(largeList, folder / "wordlist.dat");
+    const LargeListFolder folder("verbalia-resize-bench");
+    if (!folder.ready()) return 1;
 
     int status = 0;
     {
-        Services services(folder.string() + "/");
+        Services services(folder.path());
         TMainForm1 form(services.platform());
         window = &form;
         form.show();
@@ -103,6 +94,5 @@ int main(int argc, char* argv[])
         window = nullptr;
     }
     benchmark::Shutdown();
-    std::filesystem::remove_all(folder);
     return status;
 }

@@ -2,6 +2,7 @@
 // from the click to the status line showing the count, with the progress
 // bar, the event pumping, the history and the results view all included.
 // One window, on the offscreen platform, is started once for every case.
+#include "LargeListFolder.h"
 #include "app/DesktopServices.h"
 #include "app/MainForm.h"
 #include "app/WindowControls.h"
@@ -16,17 +17,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace verbalia;
-
-const char* const largeList = "/usr/share/dict/british-english-insane";
 
 // The real services, except that message boxes and the clipboard are
 // recorded rather than shown, so that nothing waits for a person.
@@ -121,18 +118,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
 
-    if (!std::filesystem::exists(largeList)) {
-        std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", largeList);
-        return 1;
-    }
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("verbalia-window-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(largeList, folder / "wordlist.dat");
+    const LargeListFolder folder("verbalia-window-bench");
+    if (!folder.ready()) return 1;
 
     int status = 0;
     {
-        Services services(folder.string() + "/");
+        Services services(folder.path());
         TMainForm1 form(services.platform());
         window = &form;
         const auto started = std::chrono::steady_clock::now();
@@ -155,6 +146,5 @@ int main(int argc, char* argv[])
         window = nullptr;
     }
     benchmark::Shutdown();
-    std::filesystem::remove_all(folder);
     return status;
 }

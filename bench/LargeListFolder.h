@@ -1,0 +1,41 @@
+#pragma once
+
+// A program folder for a window benchmark: a fresh temporary folder whose
+// wordlist.dat is Debian's 663k-word list (package wbritish-insane).
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace verbalia {
+
+class LargeListFolder {
+public:
+    explicit LargeListFolder(const std::string& name)
+        : m_folder(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid())))
+    {
+        if (!std::filesystem::exists(largeList)) {
+            std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", largeList);
+            return;
+        }
+        std::filesystem::create_directories(m_folder);
+        std::filesystem::copy_file(largeList, m_folder / "wordlist.dat");
+        m_ready = true;
+    }
+    ~LargeListFolder() { std::filesystem::remove_all(m_folder); }
+    LargeListFolder(const LargeListFolder&) = delete;
+    LargeListFolder& operator=(const LargeListFolder&) = delete;
+
+    // False, after saying why, when the list is not installed.
+    bool ready() const { return m_ready; }
+    std::string path() const { return m_folder.string() + "/"; }
+
+    static constexpr const char* largeList = "/usr/share/dict/british-english-insane";
+
+private:
+    std::filesystem::path m_folder;
+    bool m_ready = false;
+};
+
+} // namespace verbalia
