@@ -3,6 +3,7 @@
 // window and verbalia-find harvest them, without the window around it.
 //
 // Usage: harvest_bench TEXT [benchmark options]
+#include "platform/FileEncoding.h"
 #include "platform/IcuCollation.h"
 #include "text/LineText.h"
 #include "wordlist/Harvest.h"
@@ -31,12 +32,15 @@ std::optional<std::string> readFile(const std::string& path)
 
 void BM_HarvestText(benchmark::State& state)
 {
-    const std::optional<std::string> list = readFile(largeList);
-    const std::optional<std::string> text = readFile(textPath);
+    std::optional<std::string> list = readFile(largeList);
+    std::optional<std::string> text = readFile(textPath);
     if (!list || !text) {
         state.SkipWithError("word list or text missing (install wbritish-insane; run bench/harvest_text.sh)");
         return;
     }
+    // As the window and verbalia-find read them.
+    decodeFile(*list);
+    decodeFile(*text);
     const std::vector<std::string> entries = parseWordList(*list);
     const std::vector<std::string> lines = splitLines(workAreaTextFromFile(*text));
     const IcuCollation collation;
