@@ -187,9 +187,6 @@ void TMainForm1::createControls()
     GroupBox3 = groupBox(TabSheet4, "GroupBox3", 0, 7, 241, 366, " Known Words List : ");
     Known_Words_Label = label(GroupBox3, "Known_Words_Label", 12, 20, 217, 17, "Known_Words_Label");
     Known_Words_Label->setAlignment(Qt::AlignCenter);
-    // Opaque, so that the count it shows after every added word repaints the
-    // label alone, not the group behind it.
-    Known_Words_Label->setAutoFillBackground(true);
     Known_Words_MemoEx = lineView(GroupBox3, "Known_Words_MemoEx", 8, 40, 225, 209);
     Known_Word_List_Changed_CheckBox = hiddenCheckBox(GroupBox3, "Known_Word_List_Changed_CheckBox", 8, 40, 97, 17);
     Copy_Word_List_To_Clipboard_BitBtn = pictureButton(GroupBox3, "Copy_Word_List_To_Clipboard_BitBtn", 18, 252,
