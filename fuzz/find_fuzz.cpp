@@ -1,0 +1,128 @@
+// verbalia-find end to end: any arguments end with one of its exit codes, and
+// a search it runs lists exactly what the window's scan of the same list
+// finds.
+
+#include "FuzzSupport.h"
+#include "search/FindCommand.h"
+#include "search/LetterSearch.h"
+#include "search/PhoneticSearch.h"
+#include "search/Scan.h"
+#include "search/WildcardSearch.h"
+#include "text/LineText.h"
+#include "text/TextHelpers.h"
+#include "wordlist/BuiltinWordList.h"
+
+#include <sstream>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+using namespace verbalia;
+
+namespace {
+
+// The list as a file in memory, named by a path that any open finds.
+class MemoryFile {
+public:
+    explicit MemoryFile(std::string_view bytes) : m_fd(::memfd_create("list", MFD_CLOEXEC))
+    {
+        fuzz::check(m_fd >= 0 && ::write(m_fd, bytes.data(), bytes.size()) == ssize_t(bytes.size()));
+    }
+    ~MemoryFile() { ::close(m_fd); }
+    std::string path() const { return "/proc/self/fd/" + std::to_string(m_fd); }
+
+private:
+    int m_fd;
+};
+
+// The window's scan: the list as the window reads it, each matching entry's result line.
+template <class Matcher>
+std::string windowResults(const Prepared<Matcher>& prepared, const std::vector<std::string>& words)
+{
+    WordStore list;
+    list.assign(words);
+    std::vector<std::string> results;
+    scanRange(list, 0, list.size(), *prepared.matcher, results);
+    std::string text;
+    for (const std::string& line : results) text += line + "\n";
+    return text;
+}
+
+struct Outcome {
+    int exitCode;
+    std::string output;
+};
+
+Outcome runFind(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int code = runFindCommand(args, "/nonexistent-folder/", out, err);
+    fuzz::check(code == 0 || code == 2 || code == 64 || code == 66 || code == 74);
+    fuzz::check(code == 0 || !err.str().empty());
+    return {code, out.str()};
+}
+
+template <class Matcher>
+void compare(const Prepared<Matcher>& prepared, const std::vector<std::string>& words, const Outcome& outcome)
+{
+    fuzz::check(outcome.exitCode == (prepared.matcher ? 0 : 2));
+    if (prepared.matcher) fuzz::check(outcome.output == windowResults(prepared, words));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::InputReader input(data, size);
+    const unsigned shape = input.byte();
+
+    if (shape % 4 == 3) {
+        // Free arguments, separated by NUL bytes, over a list that exists.
+        std::vector<std::string> args;
+        std::string_view rest = input.rest();
+        while (!rest.empty()) {
+            const std::size_t end = std::min(rest.find('\0'), rest.size());
+            args.emplace_back(rest.substr(0, end));
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
+        const MemoryFile list("acrid\r\nadmit\r\nmice\r\n");
+        for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+            if (args[i] == "--list") args[i + 1] = list.path();
+        }
+        runFind(args);
+        return 0;
+    }
+
+    const char* const commands[] = {"wildcard", "letters", "sounds"};
+    const char* const modes[] = {"contains", "only", "exact"};
+    const unsigned command = shape % 3;
+    const unsigned mode = input.byte() % 3;
+    const int lower = int(input.byte() % 52), upper = int(input.byte() % 52);
+    const std::string criteria(input.piece());
+    const std::string exclusion(input.piece());
+    const bool builtin = input.byte() % 8 == 0;
+    const std::string_view listBytes = input.rest();
+
+    const MemoryFile list(listBytes);
+    std::vector<std::string> args;
+    if (!builtin) args = {"--list", list.path()};
+    for (const std::string& option : {std::string("--min"), std::to_string(lower), std::string("--max"),
+                                      std::to_string(upper), std::string("--exclude"), exclusion})
+        args.push_back(option);
+    args.emplace_back(commands[command]);
+    if (command == 1) args.insert(args.end(), {"--mode", modes[mode]});
+    args.push_back(criteria);
+    const Outcome outcome = runFind(args);
+
+    if (lower < 1 || upper > 50 || lower > upper) {
+        fuzz::check(outcome.exitCode == 64);
+        return 0;
+    }
+    const std::vector<std::string> words = builtin ? builtinWordList() : parseWordList(listBytes);
+    const SearchInput search{trimControls(criteria), exclusion, LengthRange{lower, upper}};
+    const LetterMode letterModes[] = {LetterMode::ContainsAll, LetterMode::OnlyThese, LetterMode::ExactCount};
+    if (command == 0) compare(prepareWildcardSearch(search), words, outcome);
+    if (command == 1) compare(prepareLetterSearch(search, letterModes[mode]), words, outcome);
+    if (command == 2) compare(preparePhoneticSearch(search), words, outcome);
+    return 0;
+}
