@@ -97,6 +97,10 @@ int main(int argc, char** argv)
     registerPair("letters 'stop' exact", lists, prepareLetterSearch(input("stop"), LetterMode::ExactCount));
     registerPair("sounds 'Mice'", lists, preparePhoneticSearch(input("Mice")));
     registerPair("sounds 'Robert'", lists, preparePhoneticSearch(input("Robert")));
+    // An exclusion list of 10,000 letters costs what a short one does.
+    for (const std::string& exclusion : {std::string("q"), std::string(10000, 'q')})
+        registerPair("wildcard '*' excluding " + std::to_string(exclusion.size()) + " letters", lists,
+                     prepareWildcardSearch(SearchInput{"*", exclusion, {}}));
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
