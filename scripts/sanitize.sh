@@ -14,7 +14,7 @@ reports=$PWD/build-sanitize/reports
 rm -rf "$reports"
 mkdir -p "$reports"
 export ASAN_OPTIONS="strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:suppressions=$PWD/scripts/asan.supp:log_path=$reports/asan"
-export LSAN_OPTIONS="print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
 status=0
 ctest --test-dir build-sanitize --output-on-failure || status=$?
