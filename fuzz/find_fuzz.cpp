@@ -3,6 +3,7 @@
 // finds.
 
 #include "FuzzSupport.h"
+#include "platform/FileEncoding.h"
 #include "search/FindCommand.h"
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
@@ -118,6 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(outcome.exitCode == 64);
         return 0;
     }
+    // A UTF-8 list changes how the arguments and results are taken as well:
+    // only its exit code is checked.
+    if (!builtin && detectEncoding(listBytes) != FileEncoding::Bytes) return 0;
     const std::vector<std::string> words = builtin ? builtinWordList() : parseWordList(listBytes);
     const SearchInput search{trimControls(criteria), exclusion, LengthRange{lower, upper}};
     const LetterMode letterModes[] = {LetterMode::ContainsAll, LetterMode::OnlyThese, LetterMode::ExactCount};
