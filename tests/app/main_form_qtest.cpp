@@ -179,6 +179,22 @@ private slots:
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("caf\xE9\r\nna\xEFve\r\n"));
     }
 
+    // A UTF-8 text harvested into a UTF-8 list: "café" is one word, saved in UTF-8.
+    void aUtf8TextIsHarvestedIntoAUtf8List()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "ant\nz\xC3\xA8" "bre\n");
+        fixture.writeFile("text.txt", "un caf\xC3\xA9\n");
+        TMainForm1& window = fixture.start();
+        fixture.fileDialog.choices = {fixture.pathOf("text.txt")};
+        control<QPushButton>(window, "Temp_Work_Area_Load_From_File_BitBtn")->click();
+        control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->setChecked(false);
+        fixture.messages.scriptAnswers({Answer::Yes});
+        control<QPushButton>(window, "Add_Unique_Words_BitBtn")->click();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string("ant\r\ncaf\xC3\xA9\r\nun\r\nz\xC3\xA8" "bre\r\n"));
+    }
+
     void closeAsksOnlyWhenTheListChanged()
     {
         WindowFixture fixture;
