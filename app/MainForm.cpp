@@ -51,6 +51,7 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
 
     connectHandlers();
     centralWidget()->installEventFilter(this); // FormResize
+    setUpKeyboardAccess();
 
     // The lock covers the controls; containers stay enabled so that what
     // they show stays readable while a run locks their contents.
@@ -191,6 +192,7 @@ void TMainForm1::PageControl1Change()
     if (page == letterPage) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
     Limit_Word_Length_GroupBox->setVisible(page != maintenancePage);
     Excluded_Letters_GroupBox->setVisible(page != maintenancePage);
+    orderTabs();
 }
 
 // The exclusion list is out of use while anagrams are sought.
@@ -204,9 +206,7 @@ void TMainForm1::Search_for_Words_with_these_and_other_letters_RadioButtonClick(
     } else if (Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked()) {
         Excluded_Letters_Label->setEnabled(false);
         Excluded_Letters_Edit->setEnabled(false);
-        QPalette inactive = Excluded_Letters_Edit->palette();
-        inactive.setColor(QPalette::Base, inactive.color(QPalette::Inactive, QPalette::Mid));
-        Excluded_Letters_Edit->setPalette(inactive);
+        Excluded_Letters_Edit->setPalette(outOfUsePalette(Excluded_Letters_Edit->palette()));
     }
 }
 

@@ -29,6 +29,7 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QMenu;
+class QPalette;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -164,6 +165,14 @@ private:
     void Scale_To_Window();
     void Apply_Launch_Show_State();
     void Copy_View_To_Clipboard(QListView* view);
+
+    // Keyboard and screen-reader use (MainFormAccess.cpp).
+    void setUpKeyboardAccess();
+    void switchPage(int step);
+    std::vector<QWidget*> tabOrder(int page) const;
+    void orderTabs();
+    static QPalette outOfUsePalette(QPalette palette);
+    static void tellOutcome(QComboBox* criteria, const QString& outcome);
     LineListModel* modelOf(QListView* view) const;
     bool knownWordListChanged() const;
     void setKnownWordListChanged(bool changed);

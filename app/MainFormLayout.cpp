@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,10 +104,37 @@ QSpinBox* lengthSpinBox(QWidget* parent, const char* name, int left, int top, in
     return spin;
 }
 
+// A list view that shows it has the focus even with no row to mark: an
+// empty list, or one without a current row, draws a frame in the highlight.
+class FocusFramedListView : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QListView::paintEvent(event);
+        if (!hasFocus() || currentIndex().isValid()) return;
+        QPainter painter(viewport());
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QListView::focusInEvent(event);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QListView::focusOutEvent(event);
+        viewport()->update();
+    }
+};
+
 // A line view in the fixed-pitch font: results and the known word list.
 QListView* lineView(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
-    auto* view = make<QListView>(parent, name, left, top, width, height);
+    auto* view = make<FocusFramedListView>(parent, name, left, top, width, height);
     view->setFont(QFont(fixedFontFamily, 10));
     view->setUniformItemSizes(true);
     view->setWordWrap(false);
@@ -274,6 +302,9 @@ void TMainForm1::createSearchPage(SearchPage& page, const SearchPageDescription&
                               QStyle::SP_DialogSaveButton);
     page.status = statusLabel(page.sheet, description.statusLabel);
     nameByLabel(page.criteria, caption);
+    const QString searchName = QString::fromLatin1(description.searchName);
+    page.results->setAccessibleName(searchName + QStringLiteral(" results"));
+    page.criteria->view()->setAccessibleName(searchName + QStringLiteral(" history"));
 }
 
 void TMainForm1::createWildcardDetails(QWidget*, QGroupBox* group)

@@ -38,6 +38,7 @@ struct SearchPageDescription {
     const char* statusLabel;
     const char* completion;   // after the count of words found
     const char* historyFile;
+    const char* searchName;   // what a screen reader calls its results ("... results") and history ("... history")
 
     // The page's own controls in its criteria group (hints, modes), made
     // between the reset button and the results view.

@@ -63,7 +63,7 @@ void TMainForm1::runSearch(SearchPage& page)
     page.status->setText(run.halted() ? QStringLiteral(" Search Aborted by User !")
                                       : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
                                                   page.description->completion));
-    page.criteria->setFocus();
+    tellOutcome(page.criteria, page.status->text());
     QCoreApplication::processEvents();
     run.finish();
 }
@@ -86,7 +86,7 @@ void TMainForm1::Set_Controls_Enabled(bool enabled)
 void TMainForm1::Show_Criteria_Message(const std::string& text, QComboBox* box)
 {
     m_services.messages.show(MessageKind::Information, text);
-    box->setFocus();
+    tellOutcome(box, toQString(text));
 }
 
 void TMainForm1::criteriaKeyDown(SearchPage& page, int key)

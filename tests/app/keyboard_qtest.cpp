@@ -1,0 +1,231 @@
+// Keyboard and screen-reader use of the window: Tab order, page keys, Return
+// on buttons, the names of the lists, visible focus, readable colours and
+// the outcome a screen reader hears when focus returns after a run.
+
+#include "WindowFixture.h"
+#include "app/ReadableColours.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace verbalia;
+
+namespace {
+
+// Focus as a screen reader meets it: the control that gets it and the
+// description it reads with it at that moment. (The offscreen platform sends
+// no accessibility events; the real window's were checked on the bus.)
+class FocusRecorder : public QObject {
+public:
+    struct Arrival {
+        QObject* control;
+        QString description;
+    };
+    std::vector<Arrival> arrivals;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* const widget = qobject_cast<QWidget*>(watched);
+        if (widget && event->type() == QEvent::FocusIn) arrivals.push_back({widget, widget->accessibleDescription()});
+        return false;
+    }
+};
+
+TMainForm1& startActive(WindowFixture& fixture)
+{
+    TMainForm1& window = fixture.start();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) qFatal("the window did not become active");
+    return window;
+}
+
+QTabWidget* pages(const TMainForm1& window) { return control<QTabWidget>(window, "PageControl1"); }
+
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+double contrast(const QColor& first, const QColor& second)
+{
+    return contrastRatio({first.red(), first.green(), first.blue()}, {second.red(), second.green(), second.blue()});
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Tab walks each page from the tab bar as the controls stand on screen
+    // and comes back to the tab bar; the idle halt button is passed over.
+    void tabFollowsTheScreen_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("order");
+        const QStringList shared{"Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "Excluded_Letters_Edit",
+                                 "Reset_Excluded_Letters_Edit_BitBtn"};
+        QTest::newRow("wildcard") << 0
+                                  << QStringList{"Wildcard_Search_ComboBox", "Reset_Wildcard_Search_Edit_BitBtn"} +
+                                         shared +
+                                         QStringList{"Wildcard_Search_BitBtn",
+                                                     "Clipboard_Copy_WildCard_Search_Results_BitBtn",
+                                                     "WildCard_Search_Results_MemoEx", "Exit_BitBtn"};
+        QTest::newRow("letter") << 1
+                                << QStringList{"Words_With_These_Letters_Search_ComboBox",
+                                               "Reset_Words_With_These_Letters_Search_Edit_BitBtn",
+                                               "Search_for_Words_with_these_and_other_letters_RadioButton"} +
+                                       shared +
+                                       QStringList{"Search_for_Words_with_these_Letters_BitBtn",
+                                                   "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn",
+                                                   "Words_With_These_Letters_Search_MemoEx", "Exit_BitBtn"};
+        QTest::newRow("phonetic") << 2
+                                  << QStringList{"Phonetic_Search_ComboBox", "Reset_Phonetic_Search_Edit_BitBtn"} +
+                                         shared +
+                                         QStringList{"Phonetic_Word_Search_BitBtn",
+                                                     "Clipboard_Copy_Phonetic_Search_BitBtn", "Phonetic_Search_MemoEx",
+                                                     "Exit_BitBtn"};
+    }
+
+    void tabFollowsTheScreen()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, order);
+        WindowFixture fixture;
+        TMainForm1& window = startActive(fixture);
+        pages(window)->setCurrentIndex(page);
+        pages(window)->tabBar()->setFocus();
+        QStringList walked;
+        for (int step = 0; step <= order.size(); ++step) {
+            press(Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(walked, order + QStringList{pages(window)->tabBar()->objectName()});
+    }
+
+    // The page keys work wherever the focus is, round the ends; an item view
+    // or a text box keeps none of them for itself.
+    void pageKeysSwitchPagesFromAnywhere_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("page");
+        QTest::newRow("ctrl+tab from exit") << "Exit_BitBtn" << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("ctrl+shift+tab from a length limit")
+            << "Lower_Length_SpinEdit" << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 3;
+        QTest::newRow("ctrl+pagedown from the results")
+            << "WildCard_Search_Results_MemoEx" << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("ctrl+pageup from the criteria")
+            << "Wildcard_Search_ComboBox" << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 3;
+    }
+
+    void pageKeysSwitchPagesFromAnywhere()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "acrid\n");
+        TMainForm1& window = startActive(fixture);
+        searchPage(window, wildcardPage).run->click();
+        window.findChild<QWidget*>(focus)->setFocus();
+        press(key, Qt::KeyboardModifiers(modifiers));
+        QTEST(pages(window)->currentIndex(), "page");
+    }
+
+    // Return presses the focused button as Space does.
+    void returnPressesTheFocusedButton()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = startActive(fixture);
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("acr*"));
+        wildcard.run->setFocus();
+        press(Qt::Key_Return);
+        QCOMPARE(wildcard.status->text(), QStringLiteral("1 words found."));
+    }
+
+    // Each results list and history drop-down has a name of its own.
+    void everyListHasAName()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        const char* const names[] = {"Wildcard search", "Letter search", "Phonetic search"};
+        for (SearchPageIndex page : {wildcardPage, letterPage, phoneticPage}) {
+            const SearchPageControls controls = searchPage(window, page);
+            QCOMPARE(controls.results->accessibleName(), QString::fromLatin1(names[page]) + " results");
+            QCOMPARE(controls.criteria->view()->accessibleName(), QString::fromLatin1(names[page]) + " history");
+        }
+    }
+
+    void anEmptyListShowsItHasTheFocus()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = startActive(fixture);
+        QListView* results = searchPage(window, wildcardPage).results;
+        const QImage unfocused = results->grab().toImage();
+        results->setFocus();
+        QVERIFY(results->grab().toImage() != unfocused);
+    }
+
+    // When focus comes back to the criteria box after a run or a refusal, a
+    // screen reader reads the outcome with it.
+    void focusReturnsWithTheOutcome_data()
+    {
+        QTest::addColumn<QString>("criteria");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("run") << "a*" << "2 words found.";
+        QTest::newRow("refusal") << "a*b*" << "You can only enter a single '*' (asterisk) wildcard for each search in this version of the program.";
+    }
+
+    void focusReturnsWithTheOutcome()
+    {
+        QFETCH(QString, criteria);
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "acrid\namid\nzebra\n");
+        TMainForm1& window = startActive(fixture);
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(criteria);
+        wildcard.run->setFocus();
+        FocusRecorder focus;
+        qApp->installEventFilter(&focus);
+        press(Qt::Key_Return);
+        qApp->removeEventFilter(&focus);
+        QVERIFY(!focus.arrivals.empty());
+        QCOMPARE(focus.arrivals.back().control, wildcard.criteria);
+        QTEST(focus.arrivals.back().description, "outcome");
+    }
+
+    // Selected rows and highlighted menu entries read at 4.5:1 or better; a
+    // disabled exclusion box keeps its out-of-use background and legible text.
+    void coloursReadWell()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        std::vector<QPalette> palettes{searchPage(window, wildcardPage).results->palette()};
+        for (QMenu* menu : window.findChildren<QMenu*>()) palettes.push_back(menu->palette());
+        for (const QPalette& palette : palettes) {
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                QVERIFY(contrast(palette.color(group, QPalette::Highlight),
+                                 palette.color(group, QPalette::HighlightedText)) >= 4.5);
+        }
+
+        pages(window)->setCurrentIndex(letterPage);
+        control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->click();
+        auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
+        const QPalette outOfUse = Excluded_Letters_Edit->palette();
+        QVERIFY(!Excluded_Letters_Edit->isEnabled());
+        QCOMPARE(outOfUse.color(QPalette::Disabled, QPalette::Base), window.palette().color(QPalette::Inactive, QPalette::Mid));
+        QVERIFY(contrast(outOfUse.color(QPalette::Disabled, QPalette::Text),
+                         outOfUse.color(QPalette::Disabled, QPalette::Base)) >= 4.5);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_qtest.moc"
