@@ -60,7 +60,11 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
         const bool container = control == centralWidget() || control == PageControl1 ||
                                PageControl1->indexOf(control) >= 0 || control->inherits("QGroupBox") ||
                                control->inherits("QMenuBar") || control->inherits("QMenu");
-        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !container) m_lockedControls.push_back(control);
+        // A run enables the halt button before it locks the window and
+        // disables it after, so the focus can wait there for the run's end.
+        const bool haltButton = control == Halt_Processing_BitBtn;
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !container && !haltButton)
+            m_lockedControls.push_back(control);
     }
 }
 

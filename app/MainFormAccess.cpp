@@ -64,6 +64,11 @@ void TMainForm1::setUpKeyboardAccess()
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { switchPage(step); });
     }
 
+    // Escape halts a run: the shortcut belongs to the halt button and works
+    // only while that is enabled.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), Halt_Processing_BitBtn), &QShortcut::activated,
+            Halt_Processing_BitBtn, &QPushButton::click);
+
     // Return presses a focused button, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 
@@ -127,13 +132,12 @@ QPalette TMainForm1::outOfUsePalette(QPalette palette)
     return palette;
 }
 
-// A screen reader reads a control's description with it when focus arrives;
+// A screen reader reads a control's description with it when focus arrives:
 // the criteria box carries the outcome of the page's last run or refusal,
-// set before focus returns to it.
+// set just before the focus returns to it.
 void TMainForm1::tellOutcome(QComboBox* criteria, const QString& outcome)
 {
     criteria->setAccessibleDescription(outcome.trimmed());
-    criteria->setFocus();
 }
 
 } // namespace verbalia

@@ -59,11 +59,11 @@ void TMainForm1::runSearch(SearchPage& page)
         prepared.scan(m_knownWords, index + 1, std::min(index + run.step(), count), page.lines);
     }
 
-    run.unlock();
     page.status->setText(run.halted() ? QStringLiteral(" Search Aborted by User !")
                                       : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
                                                   page.description->completion));
     tellOutcome(page.criteria, page.status->text());
+    run.unlock(page.criteria);
     QCoreApplication::processEvents();
     run.finish();
 }
@@ -87,6 +87,7 @@ void TMainForm1::Show_Criteria_Message(const std::string& text, QComboBox* box)
 {
     m_services.messages.show(MessageKind::Information, text);
     tellOutcome(box, toQString(text));
+    box->setFocus();
 }
 
 void TMainForm1::criteriaKeyDown(SearchPage& page, int key)

@@ -22,12 +22,15 @@ TMainForm1::Run::Run(TMainForm1& window, QListView* filled, QProgressBar* bar, s
     // under it.
     m_filled->setUpdatesEnabled(false);
     m_window.modelOf(m_filled)->beginBulkUpdate();
+    // The focus goes straight to the halt button, before the lock, so it
+    // does not pass through each control as the lock disables it.
+    m_window.Halt_Processing_BitBtn->setEnabled(true);
+    m_window.Halt_Processing_BitBtn->setFocus();
     m_window.Set_Controls_Enabled(false);
     m_bar->setRange(0, int(itemCount));
     m_bar->setValue(0);
     m_bar->show();
     m_bar->raise();
-    m_window.Halt_Processing_BitBtn->setEnabled(true);
     m_window.Halt_Search_CheckBox->setChecked(false);
 }
 
@@ -58,13 +61,14 @@ void TMainForm1::Run::letEventsThrough()
     if (newFrame) m_framed->setUpdatesEnabled(false);
 }
 
-void TMainForm1::Run::unlock()
+void TMainForm1::Run::unlock(QWidget* focus)
 {
     if (m_framed) m_framed->setUpdatesEnabled(true);
     m_bar->hide();
     m_window.modelOf(m_filled)->endBulkUpdate();
     m_filled->setUpdatesEnabled(true);
     m_window.Set_Controls_Enabled(true);
+    focus->setFocus();
     m_window.Halt_Processing_BitBtn->setEnabled(false);
 }
 

@@ -30,8 +30,10 @@ public:
     void repaintOncePerFrame(QWidget* widget);
     void letEventsThrough();
 
-    // Hides the bar, ends the bulk update and the lock, disables the halt button.
-    void unlock();
+    // Hides the bar, ends the bulk update and the lock, puts the focus on
+    // `focus` and then disables the halt button (so the focus goes there
+    // straight from the halt button).
+    void unlock(QWidget* focus);
 
     // The very end of the run's handler: the window closes if asked to meanwhile.
     void finish();

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QCoreApplication>
+#include <QPushButton>
 
 namespace verbalia {
 
@@ -68,7 +69,7 @@ void TMainForm1::Add_Unique_Words_BitBtnClick()
         },
     };
     const HarvestOutcome outcome = harvest(m_knownWords, m_services.collation, lines, options, hooks);
-    run.unlock();
+    run.unlock(Add_Unique_Words_BitBtn);
 
     m_services.messages.show(MessageKind::Information, harvestReport(outcome, m_services.numbers));
     QCoreApplication::processEvents();

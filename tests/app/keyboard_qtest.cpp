@@ -5,9 +5,13 @@
 #include "WindowFixture.h"
 #include "app/ReadableColours.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -90,6 +94,16 @@ private slots:
                                          QStringList{"Phonetic_Word_Search_BitBtn",
                                                      "Clipboard_Copy_Phonetic_Search_BitBtn", "Phonetic_Search_MemoEx",
                                                      "Exit_BitBtn"};
+        // The work area passes Tab on instead of taking it as text.
+        QTest::newRow("maintenance") << 3
+                                     << QStringList{"Known_Words_MemoEx", "Copy_Word_List_To_Clipboard_BitBtn",
+                                                    "Reset_Word_List_BitBtn", "Save_Word_List_BitBtn",
+                                                    "Load_Word_List_BitBtn", "Ignore_Words_With_Numbers_CheckBox",
+                                                    "Ignore_All_Non_Alphanumeric_Chars_CheckBox",
+                                                    "Temp_Work_Area_Paste_MemoEx", "Temp_Work_Area_Reset_BitBtn",
+                                                    "Temp_Work_Area_Paste_BitBtn",
+                                                    "Temp_Work_Area_Load_From_File_BitBtn", "Add_Unique_Words_BitBtn",
+                                                    "Exit_BitBtn"};
     }
 
     void tabFollowsTheScreen()
@@ -100,12 +114,21 @@ private slots:
         TMainForm1& window = startActive(fixture);
         pages(window)->setCurrentIndex(page);
         pages(window)->tabBar()->setFocus();
-        QStringList walked;
-        for (int step = 0; step <= order.size(); ++step) {
-            press(Qt::Key_Tab);
-            walked << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(walked, order + QStringList{pages(window)->tabBar()->objectName()});
+        const QString workArea = control<QPlainTextEdit>(window, "Temp_Work_Area_Paste_MemoEx")->toPlainText();
+        const auto walk = [&order](int key) {
+            QStringList walked;
+            for (int step = 0; step <= order.size(); ++step) {
+                press(key);
+                walked << QApplication::focusWidget()->objectName();
+            }
+            return walked;
+        };
+        const QString tabBar = pages(window)->tabBar()->objectName();
+        QCOMPARE(walk(Qt::Key_Tab), order + QStringList{tabBar});
+        QStringList backwards = QStringList{tabBar} + order;
+        std::reverse(backwards.begin(), backwards.end());
+        QCOMPARE(walk(Qt::Key_Backtab), backwards);
+        QCOMPARE(control<QPlainTextEdit>(window, "Temp_Work_Area_Paste_MemoEx")->toPlainText(), workArea);
     }
 
     // The page keys work wherever the focus is, round the ends; an item view
@@ -137,6 +160,36 @@ private slots:
         window.findChild<QWidget*>(focus)->setFocus();
         press(key, Qt::KeyboardModifiers(modifiers));
         QTEST(pages(window)->currentIndex(), "page");
+    }
+
+    // A run takes the focus straight to the halt button, where Escape halts
+    // it, and gives it straight back to the criteria box at its end.
+    void aRunHoldsTheFocusOnHaltWhereEscapeHaltsIt()
+    {
+        WindowFixture fixture;
+        std::string words;
+        for (int i = 0; i < 500; ++i) words += "w" + std::to_string(1000 + i) + "\n";
+        fixture.writeFile("wordlist.dat", words);
+        TMainForm1& window = startActive(fixture);
+        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        auto* const Halt_Processing_BitBtn = control<QPushButton>(window, "Halt_Processing_BitBtn");
+        wildcard.criteria->setEditText(QStringLiteral("w*"));
+        wildcard.criteria->setFocus();
+        FocusRecorder focus;
+        qApp->installEventFilter(&focus);
+        QWidget* focusDuringRun = nullptr;
+        duringRun(3, [&] {
+            focusDuringRun = QApplication::focusWidget();
+            press(Qt::Key_Escape);
+        });
+        press(Qt::Key_Return);
+        qApp->removeEventFilter(&focus);
+        QCOMPARE(focusDuringRun, Halt_Processing_BitBtn);
+        QCOMPARE(wildcard.status->text(), QStringLiteral(" Search Aborted by User !"));
+        QCOMPARE(focus.arrivals.size(), std::size_t(2));
+        QCOMPARE(focus.arrivals[0].control, Halt_Processing_BitBtn);
+        QCOMPARE(focus.arrivals[1].control, wildcard.criteria);
+        QVERIFY(!Halt_Processing_BitBtn->isEnabled());
     }
 
     // Return presses the focused button as Space does.
