@@ -8,6 +8,7 @@
 #include "ReadableColours.h"
 #include "WorkAreaEdit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeySequence>
@@ -85,8 +86,14 @@ void TMainForm1::switchPage(int step)
     const int current = activePageIndex();
     const int next = current < 0 ? (step > 0 ? 0 : count - 1) : (current + step + count) % count;
     const bool changes = next != PageControl1->currentIndex();
+    // Focus inside the outgoing page goes straight to the incoming page's
+    // first control, not through the shared ones as the page hides.
+    QWidget* const focus = QApplication::focusWidget();
+    const bool focusInPage = focus && PageControl1->currentWidget()->isAncestorOf(focus);
+    if (focusInPage) focus->clearFocus();
     selectPage(next);
     if (!changes) PageControl1Change();
+    if (focusInPage) tabOrder(next)[1]->setFocus();
 }
 
 // The page's controls as they stand on screen, top to bottom and left to

@@ -147,8 +147,16 @@ private slots:
         TMainForm1& window = startActive(fixture);
         searchPage(window, wildcardPage).run->click();
         window.findChild<QWidget*>(focus)->setFocus();
+        FocusRecorder arrivals;
+        qApp->installEventFilter(&arrivals);
         press(key, Qt::KeyboardModifiers(modifiers));
+        qApp->removeEventFilter(&arrivals);
         QTEST(pages(window)->currentIndex(), "page");
+        // Focus left on the outgoing page goes straight into the new one.
+        if (focus == "Wildcard_Search_ComboBox") {
+            QCOMPARE(arrivals.arrivals.size(), std::size_t(1));
+            QCOMPARE(arrivals.arrivals[0].control, control<QListView>(window, "Known_Words_MemoEx"));
+        }
     }
 
     // A run takes the focus straight to the halt button, where Escape halts
