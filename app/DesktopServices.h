@@ -14,6 +14,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtWindowManager.h"
 #include "platform/qt/XdgTextViewer.h"
+#include "platform/qt/X11WindowFrame.h"
 
 namespace verbalia {
 
@@ -22,6 +23,6 @@ namespace verbalia {
 using DesktopServices =
     ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, QtFileDialog, IcuCollation, IcuNumberFormat,
                DesktopLaunchShowState, ProcMemoryStatus, QtDesktopOpener, XdgAutostartList, DiskFileAttributes,
-               XdgTextViewer, QtWindowManager>;
+               XdgTextViewer, QtWindowManager, X11WindowFrame>;
 
 } // namespace verbalia

@@ -7,6 +7,7 @@
 #include "SearchPage.h"
 #include "Setting.h"
 #include "app/DesktopIntegration.h"
+#include "WindowPlacement.h"
 #include "platform/FileEncoding.h"
 #include "platform/PlatformServices.h"
 #include "text/ProgramTitle.h"
@@ -127,7 +128,6 @@ public:
     void Restore_Factory_Defaults();
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -149,12 +149,9 @@ private:
     void resetCriteria(SearchPage& page);
     static const std::vector<Setting>& settingsTable();
     void readSettings();
-    QRect savedOuterBounds() const;
     void setLengthLimit(QSpinBox* spin, int value);
     void setLetterMode(QRadioButton* button, bool checked);
     void selectPage(int index);
-    void applyOuterBounds();
-    QMargins frameMargins() const;
     void createControls();
     void createMenu();
     void connectHandlers();
@@ -187,8 +184,8 @@ private:
     std::vector<QWidget*> m_lockedControls; // what Set_Controls_Enabled locks
     bool m_closeRequested = false; // during a run: close once it has stopped
     bool m_openMaximized = false;
-    QRect m_outerBounds;      // as read from the settings
-    bool m_outerBoundsPending = false; // until the window frame is known
+    QRect m_outerBounds; // as read from the settings
+    WindowPlacement m_placement{*this, m_services.frame};
 
     std::vector<QObject*> m_components; // the window's components, in the order of the layout baseline
 

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -83,7 +82,7 @@ const std::vector<Setting>& TMainForm1::settingsTable()
                            [set](TMainForm1& window, const SettingValue& value) {
                                (window.m_outerBounds.*set)(std::get<int>(value));
                            },
-                           [get](const TMainForm1& window) -> SettingValue { return (window.savedOuterBounds().*get)(); }};
+                           [get](const TMainForm1& window) -> SettingValue { return (window.m_placement.outerBounds().*get)(); }};
         };
         const auto letterMode = [](const char* key, bool factoryDefault) {
             return control<QRadioButton>(
@@ -175,7 +174,7 @@ void TMainForm1::readSettings()
             if (setting.group == group) setting.apply(*this, readSetting(settings, setting));
     };
     readGroup(SettingGroup::Window);
-    applyOuterBounds();
+    m_placement.place(m_outerBounds);
     readGroup(SettingGroup::Menu);
     for (const SearchPage& page : m_searchPages)
         Load_History(page.criteria, m_services.pathOf(page.description->historyFile));
@@ -217,40 +216,6 @@ void TMainForm1::selectPage(int index)
 }
 
 int TMainForm1::activePageIndex() const { return m_noPageSelected ? -1 : PageControl1->currentIndex(); }
-
-// Outer bounds include the window frame, which the window system may report
-// only once the window is on screen; until then the frame counts as nothing
-// and the size is set again when it becomes known.
-void TMainForm1::applyOuterBounds()
-{
-    const QMargins frame = frameMargins();
-    move(m_outerBounds.topLeft());
-    resize(m_outerBounds.size().shrunkBy(frame));
-    m_outerBoundsPending = frame.isNull();
-}
-
-QMargins TMainForm1::frameMargins() const
-{
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-            frame.bottom() - client.bottom()};
-}
-
-// The outer bounds of the normal (not maximised) window.
-QRect TMainForm1::savedOuterBounds() const
-{
-    return (isMaximized() ? normalGeometry() : geometry()).marginsAdded(frameMargins());
-}
-
-bool TMainForm1::event(QEvent* event)
-{
-    const bool handled = QMainWindow::event(event);
-    if (m_outerBoundsPending && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-        frameGeometry() != geometry() && !isMaximized() && !isMinimized())
-        applyOuterBounds();
-    return handled;
-}
 
 // Writes the settings in the order of the table, with the search histories
 // between the menu's check marks and the controls.

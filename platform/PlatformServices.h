@@ -12,6 +12,7 @@
 #include "MessageBoxes.h"
 #include "NumberFormat.h"
 #include "TextViewer.h"
+#include "WindowFrame.h"
 #include "WindowManager.h"
 
 #include <string>
@@ -33,7 +34,8 @@
     SERVICE(AutostartList, autostart)       \
     SERVICE(FileAttributes, attributes)     \
     SERVICE(TextViewer, viewer)             \
-    SERVICE(WindowManager, windowManager)
+    SERVICE(WindowManager, windowManager) \
+    SERVICE(WindowFrame, frame)
 
 namespace verbalia {
 

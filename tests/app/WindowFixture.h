@@ -101,6 +101,7 @@ public:
     FakeFileSystem& files = services.get<FakeFileSystem>();
     FakeFileDialog& fileDialog = services.get<FakeFileDialog>();
     FakeLaunchShowState& launch = services.get<FakeLaunchShowState>();
+    FakeWindowFrame& frame = services.get<FakeWindowFrame>();
     std::unique_ptr<TMainForm1> window;
 };
 

@@ -206,6 +206,29 @@ private slots:
         QCOMPARE(window.normalGeometry().size(), QSize(640, 500));
     }
 
+    // The frame lands on the stored bounds, a top above the screen coming
+    // down to it; an untouched window stores its bounds back, a moved one
+    // where it went.
+    void outerBoundsRoundTripAroundTheWindowManagersFrame()
+    {
+        WindowFixture fixture;
+        fixture.frame.stated = FrameExtents{1, 20, 1, 5};
+        fixture.writeFile("verbalia.ini", "[verbalia]\r\nwindow_top_posn=-300\r\nwindow_left_posn=40\r\n"
+                                          "window_Width=620\r\nwindow_Height=508\r\n");
+        const auto storedBounds = [&] {
+            const std::string ini = fixture.readFile("verbalia.ini");
+            const std::size_t from = ini.find("window_top_posn");
+            return ini.substr(from, ini.find("WindowState_wsMaximized") - from);
+        };
+        QCOMPARE(fixture.start().geometry(), QRect(41, 20, 618, 483));
+        fixture.close();
+        QCOMPARE(storedBounds(), std::string("window_top_posn=0\r\nwindow_left_posn=40\r\nwindow_Width=620\r\nwindow_Height=508\r\n"));
+
+        fixture.start().setGeometry(100, 120, 600, 400);
+        fixture.close();
+        QCOMPARE(storedBounds(), std::string("window_top_posn=100\r\nwindow_left_posn=99\r\nwindow_Width=602\r\nwindow_Height=425\r\n"));
+    }
+
     void historiesKeepTheirEntriesAndTheBoxText()
     {
         WindowFixture fixture;

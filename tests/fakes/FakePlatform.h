@@ -8,6 +8,7 @@
 #include "platform/MemoryStatus.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberFormat.h"
+#include "platform/WindowFrame.h"
 
 #include <deque>
 #include <optional>
@@ -78,6 +79,13 @@ private:
 class FakeNumberFormat final : public NumberFormat {
 public:
     std::string formatCount(std::int64_t count) const override;
+};
+
+// A window manager that states the frame it was given, if any.
+class FakeWindowFrame final : public WindowFrame {
+public:
+    std::optional<FrameExtents> extents(std::uintptr_t, bool) override { return stated; }
+    std::optional<FrameExtents> stated;
 };
 
 class FakeLaunchShowState final : public LaunchShowState {

@@ -12,6 +12,6 @@ namespace verbalia {
 using FakeServices =
     ServiceSet<FakeMessageBoxes, FakeClipboard, FakeFileSystem, FakeFileDialog, IcuCollation, FakeNumberFormat,
                FakeLaunchShowState, FakeMemoryStatus, FakeDesktopOpener, FakeAutostartList, FakeFileAttributes,
-               FakeTextViewer, FakeWindowManager>;
+               FakeTextViewer, FakeWindowManager, FakeWindowFrame>;
 
 } // namespace verbalia

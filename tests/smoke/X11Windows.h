@@ -1,7 +1,8 @@
 #pragma once
 
-// Reading a top-level X window's title and asking it to close as its close
-// box would, for the tools that drive the real program under an X server.
+// Finding a top-level X window by its title and asking it to close as its
+// close box would, for the tools that drive the real program under an X
+// server, with or without a window manager.
 
 #include <xcb/xcb.h>
 
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace verbalia::x11 {
 
@@ -28,6 +30,9 @@ struct WindowAtoms {
         , netWmPid(atom(connection, "_NET_WM_PID"))
         , protocols(atom(connection, "WM_PROTOCOLS"))
         , deleteWindow(atom(connection, "WM_DELETE_WINDOW"))
+        , clientList(atom(connection, "_NET_CLIENT_LIST"))
+        , closeWindow(atom(connection, "_NET_CLOSE_WINDOW"))
+        , supportingWmCheck(atom(connection, "_NET_SUPPORTING_WM_CHECK"))
     {
     }
 
@@ -35,6 +40,9 @@ struct WindowAtoms {
     xcb_atom_t netWmPid;
     xcb_atom_t protocols;
     xcb_atom_t deleteWindow;
+    xcb_atom_t clientList;
+    xcb_atom_t closeWindow;
+    xcb_atom_t supportingWmCheck;
 };
 
 // The raw bytes of a window property, or nothing when it is unset or empty.
@@ -57,9 +65,35 @@ inline std::optional<std::string> title(xcb_connection_t* connection, xcb_window
     return name ? name : property(connection, window, XCB_ATOM_WM_NAME);
 }
 
-// Sends WM_DELETE_WINDOW, the close box's request, and waits until the server
-// has taken it: a server may drop the requests still unread from a client
-// that disconnects, so returning before that could lose the message.
+// The programs' top-level windows: the window manager's list of the windows
+// it manages when one runs (their frames are the root's children then), else
+// the root's children.
+inline std::vector<xcb_window_t> topLevelWindows(xcb_connection_t* connection, xcb_window_t root,
+                                                 const WindowAtoms& atoms)
+{
+    std::vector<xcb_window_t> windows;
+    if (const std::optional<std::string> managed = property(connection, root, atoms.clientList)) {
+        windows.resize(managed->size() / sizeof(xcb_window_t));
+        std::memcpy(windows.data(), managed->data(), windows.size() * sizeof(xcb_window_t));
+    }
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+    if (tree) {
+        const xcb_window_t* children = xcb_query_tree_children(tree);
+        windows.insert(windows.end(), children, children + xcb_query_tree_children_length(tree));
+    }
+    std::free(tree);
+    return windows;
+}
+
+// A round trip: once answered, the server has taken every request before it.
+// A server may drop the requests still unread from a client that
+// disconnects, so a tool that sends a message waits for this first.
+inline void sync(xcb_connection_t* connection)
+{
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
+// Sends WM_DELETE_WINDOW, the close box's request, to the window itself.
 inline void askToClose(xcb_connection_t* connection, xcb_window_t window, const WindowAtoms& atoms)
 {
     xcb_client_message_event_t message{};
@@ -70,7 +104,24 @@ inline void askToClose(xcb_connection_t* connection, xcb_window_t window, const 
     message.data.data32[0] = atoms.deleteWindow;
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    sync(connection);
+}
+
+// Asks the window manager to close the window (_NET_CLOSE_WINDOW), as a
+// task bar or pager does; the manager then sends the close box's request.
+inline void askWindowManagerToClose(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window,
+                                    const WindowAtoms& atoms)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atoms.closeWindow;
+    message.data.data32[0] = XCB_CURRENT_TIME;
+    message.data.data32[1] = 2; // from a pager
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    sync(connection);
 }
 
 } // namespace verbalia::x11

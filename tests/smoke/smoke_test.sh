@@ -11,12 +11,6 @@ QT_QPA_PLATFORM=xcb "$folder/verbalia" &
 program_pid=$!
 title=$("$closer" "Verbalia - v1.4f - " 20)
 echo "window title: $title"
-for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$program_pid" 2>/dev/null; then
-    kill "$program_pid"
-    echo "the program did not close"
-    exit 1
-fi
-wait "$program_pid"
+await_exit "$program_pid"
 [ "$title" = "Verbalia - v1.4f - 938 words." ] || { echo "unexpected title"; exit 1; }
 echo "closed cleanly"

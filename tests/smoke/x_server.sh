@@ -12,3 +12,15 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev
 started_pids+=($!)
 for _ in $(seq 50); do [ -s "$folder/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$folder/display")" XDG_CONFIG_HOME="$folder/config"
+
+# Gives the program 10 s to end after its window was asked to close; fails
+# the test when it does not.
+await_exit() {
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$1" 2>/dev/null; then
+        kill "$1"
+        echo "the program did not close" >&2
+        exit 1
+    fi
+    wait "$1"
+}

@@ -1,0 +1,41 @@
+#include "app/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace verbalia {
+
+WindowPlacement::WindowPlacement(QWidget& window, WindowFrame& frame) : m_window(window), m_frame(frame) {}
+
+void WindowPlacement::place(QRect outerBounds)
+{
+    const QScreen* screen = QGuiApplication::screenAt(outerBounds.center());
+    if (!screen) screen = m_window.screen();
+    if (screen && outerBounds.top() < screen->availableGeometry().top())
+        outerBounds.moveTop(screen->availableGeometry().top());
+
+    m_placedBounds = outerBounds;
+    m_placedClient = outerBounds.marginsRemoved(frameMargins(true));
+    m_window.setGeometry(m_placedClient);
+}
+
+QRect WindowPlacement::outerBounds() const
+{
+    const QRect client = m_window.isMaximized() ? m_window.normalGeometry() : m_window.geometry();
+    if (client == m_placedClient) return m_placedBounds;
+    return client.marginsAdded(frameMargins(false));
+}
+
+// The frame as the window manager states it; failing that, as Qt knows it.
+QMargins WindowPlacement::frameMargins(bool ask) const
+{
+    if (const std::optional<FrameExtents> frame = m_frame.extents(m_window.winId(), ask))
+        return {frame->left, frame->top, frame->right, frame->bottom};
+    const QRect frame = m_window.frameGeometry();
+    const QRect client = m_window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+} // namespace verbalia
