@@ -2,6 +2,9 @@
 
 #include "platform/qt/QtText.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace verbalia {
 
 namespace {
@@ -26,13 +29,28 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const
 
 std::string LineListModel::text() const
 {
-    std::string joined;
-    const std::size_t count = m_count();
-    for (std::size_t row = 0; row < count; ++row) {
-        if (row > 0) joined += "\r\n";
-        joined += m_line(row);
+    std::vector<std::size_t> rows(m_count());
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = row;
+    return joined(rows);
+}
+
+std::string LineListModel::text(const QModelIndexList& rows) const
+{
+    std::vector<std::size_t> ordered;
+    ordered.reserve(std::size_t(rows.size()));
+    for (const QModelIndex& index : rows) ordered.push_back(std::size_t(index.row()));
+    std::sort(ordered.begin(), ordered.end());
+    return joined(ordered);
+}
+
+std::string LineListModel::joined(const std::vector<std::size_t>& rows) const
+{
+    std::string text;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) text += "\r\n";
+        text += m_line(rows[i]);
     }
-    return joined;
+    return text;
 }
 
 } // namespace verbalia

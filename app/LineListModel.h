@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace verbalia {
 
@@ -24,8 +25,10 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // The lines joined by CR LF, as they go to the clipboard.
+    // The lines joined by CR LF, as they go to the clipboard: all of them, or
+    // those of the given rows in list order.
     std::string text() const;
+    std::string text(const QModelIndexList& rows) const;
 
     // Brackets a change of the lines: views read nothing in between and show
     // the new lines once at the end.
@@ -33,6 +36,8 @@ public:
     void endBulkUpdate() { endResetModel(); }
 
 private:
+    std::string joined(const std::vector<std::size_t>& rows) const;
+
     std::function<std::size_t()> m_count;
     std::function<const std::string&(std::size_t)> m_line;
 };

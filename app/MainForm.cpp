@@ -89,15 +89,19 @@ void TMainForm1::connectHandlers()
                 [this, keyDown = description.criteriaKeyDown] { (this->*keyDown)(Qt::Key_Return); });
         connect(page.reset, &QPushButton::clicked, this, description.resetClick);
         connect(page.copy, &QPushButton::clicked, this, description.copyClick);
+        addCopySelectionCommand(page.results);
     }
+    addCopySelectionCommand(Known_Words_MemoEx);
     connect(Halt_Processing_BitBtn, &QPushButton::clicked, this, &TMainForm1::Halt_Processing_BitBtnClick);
     connect(Reset_Excluded_Letters_Edit_BitBtn, &QPushButton::clicked, this,
             &TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick);
     for (QRadioButton* mode : {Search_for_Words_with_these_and_other_letters_RadioButton,
                                Search_for_Words_with_only_these_Any_Number_RadioButton,
                                Search_for_Words_with_only_these_Specified_Number_RadioButton})
-        connect(mode, &QRadioButton::clicked, this,
-                &TMainForm1::Search_for_Words_with_these_and_other_letters_RadioButtonClick);
+        // However a mode becomes checked: a click, a key, an accessibility action.
+        connect(mode, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
+        });
     connect(Lower_Length_SpinEdit, &QSpinBox::valueChanged, this, &TMainForm1::Lower_Length_SpinEditChange);
     connect(Upper_Length_SpinEdit, &QSpinBox::valueChanged, this, &TMainForm1::Upper_Length_SpinEditChange);
     connect(Copy_Word_List_To_Clipboard_BitBtn, &QPushButton::clicked, this,
@@ -266,6 +270,20 @@ void TMainForm1::Copy_View_To_Clipboard(QListView* view)
     if (model->rowCount() == 0) return;
     m_services.clipboard.setText(model->text());
     view->clearSelection();
+}
+
+// Ctrl+C and the view's context menu copy the selected lines, in list order.
+void TMainForm1::addCopySelectionCommand(QListView* view)
+{
+    auto* copy = new QAction(QStringLiteral("&Copy"), view);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    view->addAction(copy);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, [this, view] {
+        const QModelIndexList rows = view->selectionModel()->selectedRows();
+        if (!rows.isEmpty()) m_services.clipboard.setText(modelOf(view)->text(rows));
+    });
 }
 
 void TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick() { Copy_View_To_Clipboard(Known_Words_MemoEx); }

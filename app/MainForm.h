@@ -162,6 +162,7 @@ private:
     void Scale_To_Window();
     void Apply_Launch_Show_State();
     void Copy_View_To_Clipboard(QListView* view);
+    void addCopySelectionCommand(QListView* view);
 
     // Keyboard and screen-reader use (MainFormAccess.cpp).
     void setUpKeyboardAccess();

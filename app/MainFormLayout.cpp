@@ -19,7 +19,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QValidator>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -81,12 +83,34 @@ QPushButton* resetButton(QWidget* parent, const char* name, int left, int top, c
     return button;
 }
 
+// Keeps a one-line box to one line: of text pasted or dropped into it, what
+// follows the first line break is left out, as a one-line edit box does.
+class OneLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& text, int& cursor) const override
+    {
+        static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
+        const qsizetype firstBreak = text.indexOf(lineBreak);
+        if (firstBreak < 0) return Acceptable;
+        // The insertion ends at the cursor; its first line ends at the break.
+        text.remove(firstBreak, std::max<qsizetype>(cursor, firstBreak + 1) - firstBreak);
+        text.remove(lineBreak);
+        cursor = int(firstBreak);
+        return Acceptable;
+    }
+};
+
 // An editable drop-down box whose list is its search history: Enter runs the
-// search and does not add the text to the list by itself.
+// search and does not add the text to the list by itself. The text is what
+// the user typed: no completion from the list, which Enter would take.
 QComboBox* criteriaBox(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
     auto* box = make<QComboBox>(parent, name, left, top, width, height);
     box->setEditable(true);
+    box->setCompleter(nullptr);
+    box->setValidator(new OneLineValidator(box));
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxCount(INT_MAX);
     box->setEditText(QString::fromLatin1(name));
@@ -260,6 +284,7 @@ void TMainForm1::createControls()
         groupBox(client, "Excluded_Letters_GroupBox", 392, 244, 205, 51, " Exclude words containing : ");
     Excluded_Letters_Edit = make<QLineEdit>(Excluded_Letters_GroupBox, "Excluded_Letters_Edit", 8, 20, 157, 25);
     Excluded_Letters_Edit->setText(QStringLiteral("Excluded_Letters_Edit"));
+    Excluded_Letters_Edit->setValidator(new OneLineValidator(Excluded_Letters_Edit));
     Reset_Excluded_Letters_Edit_BitBtn = resetButton(Excluded_Letters_GroupBox, "Reset_Excluded_Letters_Edit_BitBtn",
                                                      168, 20, "Reset the list of excluded letters");
     ProgressBar1 = progressBar(client, "ProgressBar1", 88, 244, 209, 33, Qt::Horizontal);
