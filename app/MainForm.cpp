@@ -164,10 +164,12 @@ void TMainForm1::FormShow()
     setKnownWordListChanged(false);
 
     for (SearchPage& page : m_searchPages) {
-        modelOf(page.results)->beginBulkUpdate();
-        page.lines.clear();
-        modelOf(page.results)->endBulkUpdate();
-        page.status->clear();
+        if (page.description->resultsEmptiedAtStartUp) {
+            modelOf(page.results)->beginBulkUpdate();
+            page.lines.clear();
+            modelOf(page.results)->endBulkUpdate();
+        }
+        showStatus(page, QString());
     }
 
     Load_Word_List_BitBtnClick();

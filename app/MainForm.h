@@ -171,6 +171,8 @@ private:
     void orderTabs();
     static QPalette outOfUsePalette(QPalette palette);
     static void tellOutcome(QComboBox* criteria, const QString& outcome);
+    void showStatus(SearchPage& page, const QString& text);
+    void fitStatusLabel(SearchPage& page);
     LineListModel* modelOf(QListView* view) const;
     bool knownWordListChanged() const;
     void setKnownWordListChanged(bool changed);

@@ -196,9 +196,13 @@ QLabel* hintLine(QWidget* parent, const char* name, int top, int height, const c
     return line;
 }
 
+// A status label keeps its design width and wraps a long count onto a second line.
 QLabel* statusLabel(QWidget* parent, const char* name)
 {
-    return label(parent, name, 388, 350, 200, 20, name);
+    auto* status = make<QLabel>(parent, name, 388, 350, 200, 20);
+    status->setText(QString::fromLatin1(name));
+    status->setWordWrap(true);
+    return status;
 }
 
 // An input without a caption of its own is named by its label.
@@ -326,6 +330,7 @@ void TMainForm1::createSearchPage(SearchPage& page, const SearchPageDescription&
     page.copy = pictureButton(page.sheet, description.copyButton, 388, 306, 200, 35, "Copy to Clipboard",
                               QStyle::SP_DialogSaveButton);
     page.status = statusLabel(page.sheet, description.statusLabel);
+    page.statusPlace = page.status->geometry();
     nameByLabel(page.criteria, caption);
     const QString searchName = QString::fromLatin1(description.searchName);
     page.results->setAccessibleName(searchName + QStringLiteral(" results"));

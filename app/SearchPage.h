@@ -38,6 +38,7 @@ struct SearchPageDescription {
     const char* statusLabel;
     const char* completion;   // after the count of words found
     const char* historyFile;
+    bool resultsEmptiedAtStartUp; // the phonetic results survive a second start-up
     const char* searchName;   // what a screen reader calls its results ("... results") and history ("... history")
 
     // The page's own controls in its criteria group (hints, modes), made
@@ -64,6 +65,7 @@ struct SearchPage {
     QPushButton* run = nullptr;
     QPushButton* copy = nullptr;
     QLabel* status = nullptr;
+    QRect statusPlace; // the status label's bounds at the window's present scale
 };
 
 } // namespace verbalia

@@ -21,7 +21,7 @@ const std::array<SearchPageDescription, TMainForm1::searchPageCount>& TMainForm1
             "Label2", "Search Criteria :", QRect(28, 24, 96, 17),
             "Wildcard_Search_ComboBox", "Reset_Wildcard_Search_Edit_BitBtn", "WildCard_Search_Results_MemoEx",
             "Wildcard_Search_BitBtn", "Wildcard Search", "Clipboard_Copy_WildCard_Search_Results_BitBtn",
-            "Wildcard_Search_Label", " words found.", "verbalia.wcs", "Wildcard search",
+            "Wildcard_Search_Label", " words found.", "verbalia.wcs", true, "Wildcard search",
             &TMainForm1::createWildcardDetails,
             [](const TMainForm1&, const SearchInput& input) { return preparedScan(prepareWildcardSearch(input)); },
             &TMainForm1::Wildcard_Search_BitBtnClick, &TMainForm1::Wildcard_Search_ComboBoxKeyDown,
@@ -36,7 +36,7 @@ const std::array<SearchPageDescription, TMainForm1::searchPageCount>& TMainForm1
             "Words_With_These_Letters_Search_MemoEx",
             "Search_for_Words_with_these_Letters_BitBtn", "Letter Search",
             "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn",
-            "Search_for_Words_with_these_Letters_Label", " words found.", "verbalia.wwt", "Letter search",
+            "Search_for_Words_with_these_Letters_Label", " words found.", "verbalia.wwt", true, "Letter search",
             &TMainForm1::createLetterDetails,
             [](const TMainForm1& window, const SearchInput& input) {
                 return preparedScan(prepareLetterSearch(input, window.letterMode()));
@@ -52,7 +52,7 @@ const std::array<SearchPageDescription, TMainForm1::searchPageCount>& TMainForm1
             "Label11", "Base Word :", QRect(50, 24, 74, 17),
             "Phonetic_Search_ComboBox", "Reset_Phonetic_Search_Edit_BitBtn", "Phonetic_Search_MemoEx",
             "Phonetic_Word_Search_BitBtn", "Phonetic Search", "Clipboard_Copy_Phonetic_Search_BitBtn",
-            "Phonetic_Search_Label", " words found that sound similar.", "verbalia.phs", "Phonetic search",
+            "Phonetic_Search_Label", " words found that sound similar.", "verbalia.phs", false, "Phonetic search",
             &TMainForm1::createPhoneticDetails,
             [](const TMainForm1&, const SearchInput& input) { return preparedScan(preparePhoneticSearch(input)); },
             &TMainForm1::Phonetic_Word_Search_BitBtnClick, &TMainForm1::Phonetic_Search_ComboBoxKeyDown,

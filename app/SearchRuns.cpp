@@ -46,7 +46,7 @@ void TMainForm1::runSearch(SearchPage& page)
     page.lines.clear();
     addToHistory(page.criteria, criteria, false);
     page.status->setEnabled(true);
-    page.status->setText(QStringLiteral(" Searching ... "));
+    showStatus(page, QStringLiteral(" Searching ... "));
     QCoreApplication::processEvents();
 
     // Events, and with them a halt, get through once per step; the words in
@@ -59,13 +59,36 @@ void TMainForm1::runSearch(SearchPage& page)
         prepared.scan(m_knownWords, index + 1, std::min(index + run.step(), count), page.lines);
     }
 
-    page.status->setText(run.halted() ? QStringLiteral(" Search Aborted by User !")
-                                      : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
-                                                  page.description->completion));
+    showStatus(page, run.halted() ? QStringLiteral(" Search Aborted by User !")
+                                  : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
+                                              page.description->completion));
     tellOutcome(page.criteria, page.status->text());
     run.unlock(page.criteria);
     QCoreApplication::processEvents();
     run.finish();
+}
+
+void TMainForm1::showStatus(SearchPage& page, const QString& text)
+{
+    page.status->setText(text);
+    fitStatusLabel(page);
+}
+
+// A status label wraps a long text within its width; when the lines need more
+// room than the page has below the label's place, the label moves up, so no
+// count is ever cut off.
+void TMainForm1::fitStatusLabel(SearchPage& page)
+{
+    const QRect place = page.statusPlace;
+    const int height = page.status->heightForWidth(place.width());
+    if (page.status->text().isEmpty() || height <= place.height()) {
+        page.status->setGeometry(place);
+        return;
+    }
+    // Only the page on show is laid out at once; every page has its size.
+    const int pageHeight = PageControl1->currentWidget()->height();
+    const int top = std::max(0, std::min(place.top(), pageHeight - height));
+    page.status->setGeometry(place.left(), top, place.width(), height);
 }
 
 void TMainForm1::Set_Controls_Enabled(bool enabled)

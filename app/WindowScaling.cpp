@@ -127,6 +127,10 @@ void TMainForm1::Scale_To_Window()
         if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
             label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     }
+    for (SearchPage& page : m_searchPages) {
+        page.statusPlace = page.status->geometry();
+        fitStatusLabel(page);
+    }
 }
 
 bool TMainForm1::eventFilter(QObject* watched, QEvent* event)

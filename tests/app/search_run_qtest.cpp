@@ -167,6 +167,37 @@ private slots:
         QCOMPARE(controls.criteria->itemText(0), findsNothing);
     }
 
+    // The longest status text, a five-digit count of similar sounds, stays
+    // whole on its page at the design size and at a wider window.
+    void aLongCountStaysWholeOnItsPage()
+    {
+        std::string words; // 3,125 words that all sound like "mice"
+        for (int n = 0; n < 3125; ++n) {
+            std::string vowels;
+            for (int digit = n, i = 0; i < 5; ++i, digit /= 5) vowels += "aeiou"[digit % 5];
+            words += "m" + vowels + "s\n";
+        }
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", words);
+        TMainForm1& window = fixture.start();
+        const SearchPageControls controls = searchPage(window, phoneticPage);
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(phoneticPage);
+        controls.criteria->setEditText(QStringLiteral("mice"));
+        controls.run->click();
+        QCOMPARE(controls.status->text(), QStringLiteral("3,125 words found that sound similar."));
+
+        for (const QSize client : {QSize(615, 455), QSize(922, 455)}) {
+            fixture.setClientSize(client.width(), client.height());
+            const QRect status = controls.status->geometry();
+            const QSize needed = controls.status->wordWrap()
+                                     ? QSize(status.width(), controls.status->heightForWidth(status.width()))
+                                     : controls.status->sizeHint();
+            QVERIFY2(needed.width() <= status.width() && needed.height() <= status.height(), "text cut");
+            QVERIFY(controls.status->parentWidget()->rect().contains(status));
+            QVERIFY(status.top() >= controls.copy->geometry().bottom());
+        }
+    }
+
     void theWindowIsLockedWhileARunScans()
     {
         WindowFixture fixture;
