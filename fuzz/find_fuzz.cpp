@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 #include "platform/FileEncoding.h"
-#include "search/FindCommand.h"
+#include "cli/FindCommand.h"
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
 #include "search/Scan.h"

@@ -1,9 +1,9 @@
 #include "FindCommand.h"
 
-#include "LetterSearch.h"
-#include "PhoneticSearch.h"
+#include "search/LetterSearch.h"
+#include "search/PhoneticSearch.h"
 #include "text/TextHelpers.h"
-#include "WildcardSearch.h"
+#include "search/WildcardSearch.h"
 #include "platform/CodePage.h"
 #include "platform/FileEncoding.h"
 #include "platform/FileSystem.h"

@@ -1,4 +1,4 @@
-#include "search/FindCommand.h"
+#include "cli/FindCommand.h"
 
 #include <gtest/gtest.h>
 

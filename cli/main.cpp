@@ -1,5 +1,5 @@
 #include "platform/ProgramFolder.h"
-#include "search/FindCommand.h"
+#include "cli/FindCommand.h"
 
 #include <iostream>
 
