@@ -7,22 +7,52 @@
 #include "platform/IcuNumberFormat.h"
 #include "platform/LaunchShowState.h"
 #include "platform/MemoryStatus.h"
-#include "platform/ServiceSet.h"
+#include "platform/PlatformServices.h"
 #include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtDesktopOpener.h"
+#include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtWindowManager.h"
-#include "platform/qt/XdgTextViewer.h"
 #include "platform/qt/X11WindowFrame.h"
+#include "platform/qt/XdgTextViewer.h"
+
+#include <string>
+#include <utility>
 
 namespace verbalia {
 
-// The real desktop services the program runs on: one implementation of each
-// service listed in platform/PlatformServices.h.
-using DesktopServices =
-    ServiceSet<QtMessageBoxes, QtClipboard, DiskFileSystem, QtFileDialog, IcuCollation, IcuNumberFormat,
-               DesktopLaunchShowState, ProcMemoryStatus, QtDesktopOpener, XdgAutostartList, DiskFileAttributes,
-               XdgTextViewer, QtWindowManager, X11WindowFrame>;
+// The real desktop services the program runs on, and the program folder.
+struct DesktopServices {
+    DesktopServices(std::string programFolder, std::string executableName)
+        : programFolder(std::move(programFolder))
+        , executableName(std::move(executableName))
+    {
+    }
+    DesktopServices(const DesktopServices&) = delete;
+    DesktopServices& operator=(const DesktopServices&) = delete;
+
+    PlatformServices platform()
+    {
+        return {messages, clipboard, files, fileDialog, collation, numbers, launch, memory, desktop,
+                autostart, attributes, viewer, windowManager, frame, programFolder, executableName};
+    }
+
+    QtMessageBoxes messages;
+    QtClipboard clipboard;
+    DiskFileSystem files;
+    QtFileDialog fileDialog;
+    IcuCollation collation;
+    IcuNumberFormat numbers;
+    DesktopLaunchShowState launch;
+    ProcMemoryStatus memory;
+    QtDesktopOpener desktop;
+    XdgAutostartList autostart;
+    DiskFileAttributes attributes;
+    XdgTextViewer viewer;
+    QtWindowManager windowManager;
+    X11WindowFrame frame;
+    std::string programFolder;
+    std::string executableName;
+};
 
 } // namespace verbalia

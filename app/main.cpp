@@ -19,11 +19,11 @@ int main(int argc, char* argv[])
 
     DesktopServices services(programFolder(), executableName());
     // Temporary files of saves that a crash cut short.
-    services.get<DiskFileSystem>().removeLeftovers(programFolder());
+    services.files.removeLeftovers(programFolder());
     TMainForm1 mainForm(services.platform());
-    services.get<QtMessageBoxes>().setParent(&mainForm);
-    services.get<QtFileDialog>().setParent(&mainForm);
-    services.get<QtWindowManager>().setWindow(&mainForm);
+    services.messages.setParent(&mainForm);
+    services.fileDialog.setParent(&mainForm);
+    services.windowManager.setWindow(&mainForm);
     TAboutBox aboutBox(services.platform(), &mainForm);
     mainForm.setAboutBox(&aboutBox);
 

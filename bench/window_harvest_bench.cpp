@@ -8,9 +8,8 @@
 //
 // Usage: window_harvest_bench TEXT [RUNS [SAVED-LIST]]
 // With SAVED-LIST, the list after the last run is saved and copied there.
-#include "app/DesktopServices.h"
 #include "app/MainForm.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -74,12 +73,12 @@ int main(int argc, char* argv[])
 
     int status = 0;
     {
-        DesktopServices::With<FakeMessageBoxes, FakeClipboard, FakeFileDialog> services(folder.string() + "/");
-        auto& messages = services.get<FakeMessageBoxes>();
+        FakeServices services(folder.string() + "/");
+        auto& messages = services.messages;
         TMainForm1 window(services.platform());
         window.show();
         control<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
-        services.get<FakeFileDialog>().choices.push_back(text);
+        services.fileDialog.choices.push_back(text);
         control<QPushButton>(window, "Temp_Work_Area_Load_From_File_BitBtn")->click();
         const std::size_t listed = window.knownWords().size();
 

@@ -4,10 +4,9 @@
 // goes from 0.6 to 2 times the design size and back, so fonts change size
 // many times on the way.
 #include "LargeListFolder.h"
-#include "app/DesktopServices.h"
 #include "app/MainForm.h"
 #include "app/WindowControls.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +24,7 @@ namespace {
 
 using namespace verbalia;
 
-using Services = DesktopServices::With<FakeMessageBoxes, FakeClipboard>;
+using Services = FakeServices;
 
 TMainForm1* window = nullptr;
 

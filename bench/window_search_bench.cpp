@@ -3,10 +3,9 @@
 // bar, the event pumping, the history and the results view all included.
 // One window, on the offscreen platform, is started once for every case.
 #include "LargeListFolder.h"
-#include "app/DesktopServices.h"
 #include "app/MainForm.h"
 #include "app/WindowControls.h"
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,9 +24,9 @@ namespace {
 
 using namespace verbalia;
 
-// The real services, except that message boxes and the clipboard are
-// recorded rather than shown, so that nothing waits for a person.
-using Services = DesktopServices::With<FakeMessageBoxes, FakeClipboard>;
+// Message boxes and the clipboard are recorded rather than shown, so that
+// nothing waits for a person; files are the real disk.
+using Services = FakeServices;
 
 TMainForm1* window = nullptr;
 
@@ -138,7 +137,7 @@ int main(int argc, char* argv[])
         } else {
             registerCases();
             benchmark::RunSpecifiedBenchmarks();
-            const auto& shown = services.get<FakeMessageBoxes>().shown;
+            const auto& shown = services.messages.shown;
             if (!shown.empty())
                 std::printf("message boxes shown: %zu, first: %s\n", shown.size(), shown.front().text.c_str());
         }

@@ -17,34 +17,27 @@
 
 #include <string>
 
-// Every desktop service the window uses, one line each: its interface and the
-// member by which the window reaches it. A new service is one line here; the
-// service sets (app/DesktopServices.h, tests/fakes/FakeServices.h) then name
-// its implementation, and a set that lacks one does not compile.
-#define VERBALIA_PLATFORM_SERVICES(SERVICE) \
-    SERVICE(MessageBoxes, messages)         \
-    SERVICE(Clipboard, clipboard)           \
-    SERVICE(FileSystem, files)              \
-    SERVICE(FileDialog, fileDialog)         \
-    SERVICE(const Collation, collation)     \
-    SERVICE(const NumberFormat, numbers)    \
-    SERVICE(const LaunchShowState, launch)  \
-    SERVICE(const MemoryStatus, memory)     \
-    SERVICE(DesktopOpener, desktop)         \
-    SERVICE(AutostartList, autostart)       \
-    SERVICE(FileAttributes, attributes)     \
-    SERVICE(TextViewer, viewer)             \
-    SERVICE(WindowManager, windowManager) \
-    SERVICE(WindowFrame, frame)
-
 namespace verbalia {
 
-// The desktop services the window uses; a ServiceSet (platform/ServiceSet.h)
-// owns them and hands them out as this.
+// Every desktop service the program uses, by reference. Its owner is a
+// factory: the real desktop (app/DesktopServices.h) or the scripted fakes
+// (tests/fakes/FakeServices.h); each hands out this struct with platform().
+// A part of the window takes only the services it uses from it.
 struct PlatformServices {
-#define VERBALIA_SERVICE_MEMBER(Interface, name) Interface& name;
-    VERBALIA_PLATFORM_SERVICES(VERBALIA_SERVICE_MEMBER)
-#undef VERBALIA_SERVICE_MEMBER
+    MessageBoxes& messages;
+    Clipboard& clipboard;
+    FileSystem& files;
+    FileDialog& fileDialog;
+    const Collation& collation;
+    const NumberFormat& numbers;
+    const LaunchShowState& launch;
+    const MemoryStatus& memory;
+    DesktopOpener& desktop;
+    AutostartList& autostart;
+    FileAttributes& attributes;
+    TextViewer& viewer;
+    WindowManager& windowManager;
+    WindowFrame& frame;
     std::string programFolder; // ends with '/'
     std::string executableName; // the running program's file name, in the program folder
 

@@ -57,8 +57,8 @@ struct AboutFixture {
     }
 
     FakeServices services{"/nonexistent/"};
-    FakeMemoryStatus& memory = services.get<FakeMemoryStatus>();
-    FakeDesktopOpener& desktop = services.get<FakeDesktopOpener>();
+    FakeMemoryStatus& memory = services.memory;
+    FakeDesktopOpener& desktop = services.desktop;
     TAboutBox box{services.platform()};
 };
 

@@ -96,12 +96,12 @@ private:
 
 public:
     FakeServices services{folder()};
-    FakeMessageBoxes& messages = services.get<FakeMessageBoxes>();
-    FakeClipboard& clipboard = services.get<FakeClipboard>();
-    FakeFileSystem& files = services.get<FakeFileSystem>();
-    FakeFileDialog& fileDialog = services.get<FakeFileDialog>();
-    FakeLaunchShowState& launch = services.get<FakeLaunchShowState>();
-    FakeWindowFrame& frame = services.get<FakeWindowFrame>();
+    FakeMessageBoxes& messages = services.messages;
+    FakeClipboard& clipboard = services.clipboard;
+    FakeFileSystem& files = services.files;
+    FakeFileDialog& fileDialog = services.fileDialog;
+    FakeLaunchShowState& launch = services.launch;
+    FakeWindowFrame& frame = services.frame;
     std::unique_ptr<TMainForm1> window;
 };
 

@@ -27,7 +27,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.ini", "[verbalia]\r\nAlways_on_Top_Option=1\r\n");
         TMainForm1& window = fixture.start();
-        const bool& above = fixture.services.get<FakeWindowManager>().keepAbove;
+        const bool& above = fixture.services.windowManager.keepAbove;
         QAction* onTop = entry(window, "Always_On_Top_Option");
         QVERIFY(onTop->isChecked() && above); // the stored mark is applied at start-up
 
@@ -42,7 +42,7 @@ private slots:
     void autoRunMarkFollowsTheListAndSurvivesFailures()
     {
         WindowFixture fixture;
-        FakeAutostartList& autostart = fixture.services.get<FakeAutostartList>();
+        FakeAutostartList& autostart = fixture.services.autostart;
         autostart.entries["verbalia"] = "/old/verbalia"; // the program was moved
         autostart.writesFail = true;
         fixture.messages.scriptAnswers({Answer::Yes}); // update the entry, which fails inside the list
@@ -71,7 +71,7 @@ private slots:
         fixture.writeFile("verbalia.ini", stored);
         fixture.writeFile("verbalia.wcs", "a??le\r\n");
         fixture.writeFile("wordlist.dat", "apple\r\npie\r\n");
-        fixture.services.get<FakeAutostartList>().entries["verbalia"] = fixture.pathOf("verbalia");
+        fixture.services.autostart.entries["verbalia"] = fixture.pathOf("verbalia");
         TMainForm1& window = fixture.start();
         QAction* restore = entry(window, "Restore_Factory_Defaults_Option");
         auto* excluded = window.findChild<QLineEdit*>(QStringLiteral("Excluded_Letters_Edit"));
@@ -90,7 +90,7 @@ private slots:
             QCOMPARE(controls.results->model()->rowCount(), 1);
         }
 
-        fixture.services.get<FakeFileAttributes>().readOnly[fixture.pathOf("verbalia.ini")] = true;
+        fixture.services.attributes.readOnly[fixture.pathOf("verbalia.ini")] = true;
         fixture.messages.scriptAnswers({Answer::Yes});
         restore->trigger();
         QCOMPARE(searchPage(window, wildcardPage).results->model()->rowCount(), 0);
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 0);
         QVERIFY(excluded->text().isEmpty());
         QVERIFY(!entry(window, "Always_On_Top_Option")->isChecked());
-        QVERIFY(!fixture.services.get<FakeWindowManager>().keepAbove);
+        QVERIFY(!fixture.services.windowManager.keepAbove);
         QVERIFY(entry(window, "Auto_Run_at_Windows_Startup_Option")->isChecked());
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Wildcard_Search_ComboBox"))->itemText(0),
                  QStringLiteral("a??le"));
@@ -112,7 +112,7 @@ private slots:
     {
         WindowFixture fixture;
         entry(fixture.start(), "View_Readme_file_Option")->trigger();
-        QCOMPARE(fixture.services.get<FakeTextViewer>().opened,
+        QCOMPARE(fixture.services.viewer.opened,
                  std::vector<std::string>{fixture.pathOf("verbalia.txt")});
     }
 };

@@ -32,10 +32,10 @@ protected:
     TemporaryFolder temporary;
     const std::string folder = temporary.path();
     FakeServices services{folder};
-    FakeMessageBoxes& messages = services.get<FakeMessageBoxes>();
-    FakeAutostartList& autostart = services.get<FakeAutostartList>();
-    FakeFileAttributes& attributes = services.get<FakeFileAttributes>();
-    FakeTextViewer& viewer = services.get<FakeTextViewer>();
+    FakeMessageBoxes& messages = services.messages;
+    FakeAutostartList& autostart = services.autostart;
+    FakeFileAttributes& attributes = services.attributes;
+    FakeTextViewer& viewer = services.viewer;
 };
 
 TEST_F(DesktopIntegrationTest, AutoRunWithoutConfigurationFolderNamesKeyItemAndValue)
@@ -155,7 +155,7 @@ TEST_F(DesktopIntegrationTest, FileStateAndSafeDeletion)
 TEST_F(DesktopIntegrationTest, ReadmeAndCatalogViewers)
 {
     FakeServices myWordTool(folder, "my.word.tool");
-    FakeTextViewer& viewerOfMyWordTool = myWordTool.get<FakeTextViewer>();
+    FakeTextViewer& viewerOfMyWordTool = myWordTool.viewer;
     DesktopIntegration(myWordTool.platform()).View_Readme();
     EXPECT_EQ(viewerOfMyWordTool.opened, std::vector<std::string>{folder + "my.txt"});
     desktop().View_Readme(); // opened whether it exists or not
