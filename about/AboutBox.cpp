@@ -2,7 +2,7 @@
 
 #include "AboutAddresses.h"
 #include "AboutPictures.h"
-#include "AboutTexts.h"
+#include "about/core/AboutTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/qt/QtText.h"
 #include "text/ProgramTitle.h"

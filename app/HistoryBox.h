@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/History.h"
+#include "app/core/History.h"
 
 #include <string_view>
 

@@ -6,7 +6,7 @@
 
 #include "SearchPage.h"
 #include "Setting.h"
-#include "app/DesktopIntegration.h"
+#include "app/core/DesktopIntegration.h"
 #include "WindowPlacement.h"
 #include "platform/FileEncoding.h"
 #include "platform/PlatformServices.h"

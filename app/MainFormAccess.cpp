@@ -5,7 +5,7 @@
 
 #include "MainForm.h"
 
-#include "ReadableColours.h"
+#include "app/core/ReadableColours.h"
 #include "WorkAreaEdit.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "MainForm.h"
 
-#include "LayoutBaseline.h"
+#include "app/core/LayoutBaseline.h"
 #include "platform/qt/QtText.h"
 
 #include <QEvent>

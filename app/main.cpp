@@ -1,4 +1,4 @@
-#include "DesktopEntry.h"
+#include "app/core/DesktopEntry.h"
 #include "MainForm.h"
 
 #include "DesktopServices.h"

@@ -3,7 +3,7 @@
 // the outcome a screen reader hears when focus returns after a run.
 
 #include "WindowFixture.h"
-#include "app/ReadableColours.h"
+#include "app/core/ReadableColours.h"
 
 #include <algorithm>
 

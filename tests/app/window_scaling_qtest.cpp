@@ -1,7 +1,7 @@
 // The layout baseline and the rescaling of every control to the client size.
 
 #include "WindowFixture.h"
-#include "app/LayoutBaseline.h"
+#include "app/core/LayoutBaseline.h"
 #include "platform/qt/QtText.h"
 
 #include <QLabel>

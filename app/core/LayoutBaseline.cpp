@@ -1,4 +1,4 @@
-#include "LayoutBaseline.h"
+#include "app/core/LayoutBaseline.h"
 
 #include <climits>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "about/AboutTexts.h"
+#include "about/core/AboutTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/History.h"
+#include "app/core/History.h"
 
 #include <gtest/gtest.h>
 

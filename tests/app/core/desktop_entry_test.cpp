@@ -1,4 +1,4 @@
-#include "app/DesktopEntry.h"
+#include "app/core/DesktopEntry.h"
 
 #include "fakes/FakePlatform.h"
 #include "fakes/TemporaryFolder.h"

@@ -1,4 +1,4 @@
-#include "app/LayoutBaseline.h"
+#include "app/core/LayoutBaseline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "AboutTexts.h"
+#include "about/core/AboutTexts.h"
 
 #include <cmath>
 

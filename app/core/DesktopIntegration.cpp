@@ -1,4 +1,4 @@
-#include "DesktopIntegration.h"
+#include "app/core/DesktopIntegration.h"
 
 #include "platform/CodePage.h"
 #include "text/ProgramTitle.h"

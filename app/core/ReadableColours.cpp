@@ -1,4 +1,4 @@
-#include "ReadableColours.h"
+#include "app/core/ReadableColours.h"
 
 #include <cmath>
 

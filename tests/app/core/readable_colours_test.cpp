@@ -1,4 +1,4 @@
-#include "app/ReadableColours.h"
+#include "app/core/ReadableColours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/DesktopIntegration.h"
+#include "app/core/DesktopIntegration.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TemporaryFolder.h"
 

@@ -1,4 +1,4 @@
-#include "DesktopEntry.h"
+#include "app/core/DesktopEntry.h"
 
 #include "platform/DesktopEntryFile.h"
 #include "platform/ProgramFolder.h"
