@@ -5,7 +5,7 @@
 // searches, settings and platform services go.
 
 #include "SearchPage.h"
-#include "Setting.h"
+#include "app/core/SettingsTable.h"
 #include "app/core/DesktopIntegration.h"
 #include "WindowPlacement.h"
 #include "platform/FileEncoding.h"
@@ -147,8 +147,8 @@ private:
     void runSearch(SearchPage& page);
     void criteriaKeyDown(SearchPage& page, int key);
     void resetCriteria(SearchPage& page);
-    static const std::vector<Setting>& settingsTable();
     void readSettings();
+    SettingsValues settingsValues() const;
     void setLengthLimit(QSpinBox* spin, int value);
     void setLetterMode(QRadioButton* button, bool checked);
     void selectPage(int index);
@@ -187,7 +187,6 @@ private:
     std::vector<QWidget*> m_lockedControls; // what Set_Controls_Enabled locks
     bool m_closeRequested = false; // during a run: close once it has stopped
     bool m_openMaximized = false;
-    QRect m_outerBounds; // as read from the settings
     WindowPlacement m_placement{*this, m_services.frame};
 
     std::vector<QObject*> m_components; // the window's components, in the order of the layout baseline

@@ -3,6 +3,7 @@
 // A search page as data: the description every search page is built,
 // connected, saved and run from, and the page as built.
 
+#include "app/core/SettingsTable.h"
 #include "search/Scan.h"
 
 #include <QRect>
@@ -30,6 +31,7 @@ struct SearchPageDescription {
     const char* criteriaCaption;
     QRect criteriaLabelBounds;
     const char* criteriaBox;  // its text is saved under this name too
+    std::string SettingsValues::*criteriaSetting;
     const char* resetButton;
     const char* resultsView;
     const char* runButton;

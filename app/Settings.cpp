@@ -4,6 +4,7 @@
 
 #include "app/HistoryBox.h"
 #include "platform/CodePage.h"
+#include "app/core/SettingsTable.h"
 #include "platform/IniFile.h"
 #include "platform/qt/QtText.h"
 
@@ -21,144 +22,6 @@ namespace verbalia {
 namespace {
 
 const char* const settingsFileName = "verbalia.ini";
-const char* const section = "verbalia";
-
-Setting checkMark(const char* key, QAction* TMainForm1::*action)
-{
-    return {key, SettingGroup::Menu, false,
-            [action](TMainForm1& window, const SettingValue& value) { (window.*action)->setChecked(std::get<bool>(value)); },
-            [action](const TMainForm1& window) -> SettingValue { return (window.*action)->isChecked(); }};
-}
-
-// A setting kept in the control of the same name.
-template <class Control, class Apply, class Value>
-Setting control(const char* key, SettingValue factoryDefault, Apply apply, Value value)
-{
-    return {key, SettingGroup::Controls, std::move(factoryDefault),
-            [key, apply](TMainForm1& window, const SettingValue& setting) {
-                apply(window, window.findChild<Control*>(QString::fromLatin1(key)), setting);
-            },
-            [key, value](const TMainForm1& window) -> SettingValue {
-                return value(window.findChild<const Control*>(QString::fromLatin1(key)));
-            }};
-}
-
-Setting text(const char* key)
-{
-    return control<QLineEdit>(
-        key, std::string(),
-        [](TMainForm1&, QLineEdit* edit, const SettingValue& value) { edit->setText(toQString(std::get<std::string>(value))); },
-        [](const QLineEdit* edit) { return fromQString(edit->text()); });
-}
-
-Setting criteria(const char* key)
-{
-    return control<QComboBox>(
-        key, std::string(),
-        [](TMainForm1&, QComboBox* box, const SettingValue& value) {
-            box->setEditText(toQString(std::get<std::string>(value)));
-        },
-        [](const QComboBox* box) { return fromQString(box->currentText()); });
-}
-
-Setting checkBox(const char* key)
-{
-    return control<QCheckBox>(
-        key, true, [](TMainForm1&, QCheckBox* box, const SettingValue& value) { box->setChecked(std::get<bool>(value)); },
-        [](const QCheckBox* box) { return box->isChecked(); });
-}
-
-} // namespace
-
-// The settings in the order they are written; reading keeps the order within
-// each group. The window bounds are outer (frame) bounds, and those written
-// are of the normal (not maximised) window.
-const std::vector<Setting>& TMainForm1::settingsTable()
-{
-    static const std::vector<Setting> table = [] {
-        using G = SettingGroup;
-        const auto bound = [](const char* key, int factoryDefault, void (QRect::*set)(int), int (QRect::*get)() const) {
-            return Setting{key, G::Window, factoryDefault,
-                           [set](TMainForm1& window, const SettingValue& value) {
-                               (window.m_outerBounds.*set)(std::get<int>(value));
-                           },
-                           [get](const TMainForm1& window) -> SettingValue { return (window.m_placement.outerBounds().*get)(); }};
-        };
-        const auto letterMode = [](const char* key, bool factoryDefault) {
-            return control<QRadioButton>(
-                key, factoryDefault,
-                [](TMainForm1& window, QRadioButton* button, const SettingValue& value) {
-                    window.setLetterMode(button, std::get<bool>(value));
-                },
-                [](const QRadioButton* button) { return button->isChecked(); });
-        };
-        const auto lengthLimit = [](const char* key, int factoryDefault) {
-            return control<QSpinBox>(
-                key, factoryDefault,
-                [](TMainForm1& window, QSpinBox* spin, const SettingValue& value) {
-                    window.setLengthLimit(spin, std::get<int>(value));
-                },
-                [](const QSpinBox* spin) { return spin->value(); });
-        };
-
-        std::vector<Setting> rows{
-            {"WindowState_wsMaximized", G::Window, false,
-             [](TMainForm1& window, const SettingValue& value) { window.m_openMaximized = std::get<bool>(value); },
-             [](const TMainForm1& window) -> SettingValue { return window.isMaximized(); }},
-            bound("window_top_posn", 5, &QRect::setTop, &QRect::top),
-            bound("window_left_posn", 5, &QRect::setLeft, &QRect::left),
-            bound("window_Width", 620, &QRect::setWidth, &QRect::width),
-            bound("window_Height", 508, &QRect::setHeight, &QRect::height),
-            checkMark("Always_on_Top_Option", &TMainForm1::Always_On_Top_Option),
-            checkMark("Auto_Run_at_Windows_Startup_Option", &TMainForm1::Auto_Run_at_Windows_Startup_Option),
-        };
-        for (const SearchPageDescription& page : searchPageDescriptions()) rows.push_back(criteria(page.criteriaBox));
-        for (Setting row : {text("Excluded_Letters_Edit"), checkBox("Ignore_Words_With_Numbers_CheckBox"),
-                            checkBox("Ignore_All_Non_Alphanumeric_Chars_CheckBox"),
-                            letterMode("Search_for_Words_with_these_and_other_letters_RadioButton", true),
-                            letterMode("Search_for_Words_with_only_these_Any_Number_RadioButton", false),
-                            letterMode("Search_for_Words_with_only_these_Specified_Number_RadioButton", false),
-                            lengthLimit("Lower_Length_SpinEdit", 1), lengthLimit("Upper_Length_SpinEdit", 50)})
-            rows.push_back(std::move(row));
-        rows.push_back({"PageControl1", G::Controls, 0,
-                        [](TMainForm1& window, const SettingValue& value) { window.selectPage(std::get<int>(value)); },
-                        [](const TMainForm1& window) -> SettingValue { return window.activePageIndex(); }});
-        return rows;
-    }();
-    return table;
-}
-
-namespace {
-
-SettingValue readSetting(const IniFile& settings, const Setting& setting)
-{
-    return std::visit(
-        [&](const auto& factoryDefault) -> SettingValue {
-            using Type = std::decay_t<decltype(factoryDefault)>;
-            if constexpr (std::is_same_v<Type, bool>)
-                return settings.readBool(section, setting.key, factoryDefault);
-            else if constexpr (std::is_same_v<Type, int>)
-                return settings.readInteger(section, setting.key, factoryDefault);
-            else
-                return settings.readString(section, setting.key, factoryDefault);
-        },
-        setting.factoryDefault);
-}
-
-bool writeSetting(IniFile& settings, const Setting& setting, const SettingValue& value)
-{
-    return std::visit(
-        [&](const auto& typed) {
-            using Type = std::decay_t<decltype(typed)>;
-            if constexpr (std::is_same_v<Type, bool>)
-                return settings.writeBool(section, setting.key, typed);
-            else if constexpr (std::is_same_v<Type, int>)
-                return settings.writeInteger(section, setting.key, typed);
-            else
-                return settings.writeString(section, setting.key, typed);
-        },
-        value);
-}
 
 } // namespace
 
@@ -168,17 +31,23 @@ std::string TMainForm1::settingsPath() const { return m_services.pathOf(settings
 // search histories, then the controls.
 void TMainForm1::readSettings()
 {
-    const IniFile settings(m_services.files, settingsPath());
-    const auto readGroup = [&](SettingGroup group) {
-        for (const Setting& setting : settingsTable())
-            if (setting.group == group) setting.apply(*this, readSetting(settings, setting));
-    };
-    readGroup(SettingGroup::Window);
-    m_placement.place(m_outerBounds);
-    readGroup(SettingGroup::Menu);
+    const SettingsValues values = readSettingsValues(IniFile(m_services.files, settingsPath()));
+    m_openMaximized = values.maximized;
+    m_placement.place(QRect(values.left, values.top, values.width, values.height));
+    Always_On_Top_Option->setChecked(values.alwaysOnTop);
+    Auto_Run_at_Windows_Startup_Option->setChecked(values.autoRun);
     for (const SearchPage& page : m_searchPages)
         Load_History(page.criteria, m_services.pathOf(page.description->historyFile));
-    readGroup(SettingGroup::Controls);
+    for (const SearchPage& page : m_searchPages) page.criteria->setEditText(toQString(values.*page.description->criteriaSetting));
+    Excluded_Letters_Edit->setText(toQString(values.excludedLetters));
+    Ignore_Words_With_Numbers_CheckBox->setChecked(values.ignoreNumbers);
+    Ignore_All_Non_Alphanumeric_Chars_CheckBox->setChecked(values.ignoreSymbols);
+    setLetterMode(Search_for_Words_with_these_and_other_letters_RadioButton, values.containsAll);
+    setLetterMode(Search_for_Words_with_only_these_Any_Number_RadioButton, values.onlyThese);
+    setLetterMode(Search_for_Words_with_only_these_Specified_Number_RadioButton, values.exactCount);
+    setLengthLimit(Lower_Length_SpinEdit, values.lowerLength);
+    setLengthLimit(Upper_Length_SpinEdit, values.upperLength);
+    selectPage(values.page);
 }
 
 // Checking a mode unchecks the others; unchecking one leaves the others
@@ -217,20 +86,42 @@ void TMainForm1::selectPage(int index)
 
 int TMainForm1::activePageIndex() const { return m_noPageSelected ? -1 : PageControl1->currentIndex(); }
 
+SettingsValues TMainForm1::settingsValues() const
+{
+    const QRect bounds = m_placement.outerBounds();
+    return {
+        .maximized = isMaximized(),
+        .top = bounds.top(),
+        .left = bounds.left(),
+        .width = bounds.width(),
+        .height = bounds.height(),
+        .alwaysOnTop = Always_On_Top_Option->isChecked(),
+        .autoRun = Auto_Run_at_Windows_Startup_Option->isChecked(),
+        .wildcardCriteria = fromQString(m_searchPages[wildcardPage].criteria->currentText()),
+        .letterCriteria = fromQString(m_searchPages[letterPage].criteria->currentText()),
+        .phoneticCriteria = fromQString(m_searchPages[phoneticPage].criteria->currentText()),
+        .excludedLetters = fromQString(Excluded_Letters_Edit->text()),
+        .ignoreNumbers = Ignore_Words_With_Numbers_CheckBox->isChecked(),
+        .ignoreSymbols = Ignore_All_Non_Alphanumeric_Chars_CheckBox->isChecked(),
+        .containsAll = Search_for_Words_with_these_and_other_letters_RadioButton->isChecked(),
+        .onlyThese = Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked(),
+        .exactCount = Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked(),
+        .lowerLength = Lower_Length_SpinEdit->value(),
+        .upperLength = Upper_Length_SpinEdit->value(),
+        .page = activePageIndex(),
+    };
+}
+
 // Writes the settings in the order of the table, with the search histories
 // between the menu's check marks and the controls.
 void TMainForm1::Save_Settings()
 {
     IniFile settings(m_services.files, settingsPath());
+    const SettingsValues values = settingsValues();
     const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
-        for (const Setting& setting : settingsTable()) {
-            if (std::find(groups.begin(), groups.end(), setting.group) == groups.end()) continue;
-            if (!writeSetting(settings, setting, setting.value(*this))) {
-                m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
-                return false;
-            }
-        }
-        return true;
+        if (writeSettingsValues(settings, groups, values)) return true;
+        m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
+        return false;
     };
     if (!writeGroups({SettingGroup::Window, SettingGroup::Menu})) return;
     for (const SearchPage& page : m_searchPages)
