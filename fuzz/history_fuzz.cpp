@@ -2,7 +2,7 @@
 // same entries, and Add_To_History keeps its promises.
 
 #include "FuzzSupport.h"
-#include "app/History.h"
+#include "app/core/History.h"
 
 using namespace verbalia;
 
