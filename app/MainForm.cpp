@@ -4,7 +4,6 @@
 #include "about/AboutBox.h"
 #include "platform/CodePage.h"
 #include "platform/qt/QtText.h"
-#include "wordlist/BuiltinWordList.h"
 #include "text/LineText.h"
 
 #include <QAction>
@@ -40,14 +39,21 @@ void processPendingEvents() { QCoreApplication::processEvents(); }
 TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     : QMainWindow(parent)
     , m_services(std::move(services))
+    , m_knownWords(m_services.files, m_services.pathOf(wordListFileName))
 {
     setObjectName(QStringLiteral("MainForm1"));
     createControls();
     createMenu();
 
     for (SearchPage& page : m_searchPages) page.results->setModel(new LineListModel(page.lines, this));
-    m_knownWords.assign(builtinWordList());
-    Known_Words_MemoEx->setModel(new LineListModel(m_knownWords, this));
+    auto* knownWordsModel = new LineListModel(m_knownWords.words(), this);
+    Known_Words_MemoEx->setModel(knownWordsModel);
+    m_knownWords.observe({
+        .wordsAboutToChange = [knownWordsModel] { knownWordsModel->beginBulkUpdate(); },
+        .wordsChanged = [knownWordsModel] { knownWordsModel->endBulkUpdate(); },
+        .countChanged = [this] { Show_Known_Word_Count(); },
+        .changedFlagSet = [this](bool changed) { Known_Word_List_Changed_CheckBox->setChecked(changed); },
+    });
 
     connectHandlers();
     centralWidget()->installEventFilter(this); // FormResize
@@ -161,7 +167,7 @@ void TMainForm1::FormShow()
     Toggle_Always_On_Top();
     Auto_Run_at_Windows_Startup_Option->setChecked(m_desktop.Check_Auto_Run());
     PageControl1Change();
-    setKnownWordListChanged(false);
+    m_knownWords.setChanged(false);
 
     for (SearchPage& page : m_searchPages) {
         if (page.description->resultsEmptiedAtStartUp) {
@@ -236,7 +242,7 @@ void TMainForm1::Upper_Length_SpinEditChange()
 void TMainForm1::FormCloseQuery()
 {
     Save_Settings();
-    if (knownWordListChanged() && m_services.messages.ask(MessageKind::Confirm, closeQuestion) == Answer::Yes)
+    if (m_knownWords.changed() && m_services.messages.ask(MessageKind::Confirm, closeQuestion) == Answer::Yes)
         Save_Word_List_BitBtnClick();
 }
 
@@ -252,17 +258,11 @@ void TMainForm1::Exit_BitBtnClick() { close(); }
 
 // The known word list.
 
-std::string TMainForm1::wordListPath() const { return m_services.pathOf(wordListFileName); }
-
-bool TMainForm1::knownWordListChanged() const { return Known_Word_List_Changed_CheckBox->isChecked(); }
-
-void TMainForm1::setKnownWordListChanged(bool changed) { Known_Word_List_Changed_CheckBox->setChecked(changed); }
-
 LineListModel* TMainForm1::modelOf(QListView* view) const { return static_cast<LineListModel*>(view->model()); }
 
 void TMainForm1::Show_Known_Word_Count()
 {
-    Known_Words_Label->setText(toQString(m_services.numbers.formatCount(std::int64_t(m_knownWords.size())) + " words."));
+    Known_Words_Label->setText(toQString(m_services.numbers.formatCount(std::int64_t(m_knownWords.words().size())) + " words."));
     setWindowTitle(QString::fromLatin1(programTitle) + QStringLiteral(" - ") + Known_Words_Label->text());
 }
 
@@ -293,47 +293,26 @@ void TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick() { Copy_View_To_Clipbo
 void TMainForm1::Reset_Word_List_BitBtnClick()
 {
     if (m_services.messages.ask(MessageKind::Confirm, resetQuestion) != Answer::Yes) return;
-    modelOf(Known_Words_MemoEx)->beginBulkUpdate();
     m_knownWords.clear();
-    modelOf(Known_Words_MemoEx)->endBulkUpdate();
-    setKnownWordListChanged(true);
-    Show_Known_Word_Count();
     processPendingEvents();
 }
 
 void TMainForm1::Save_Word_List_BitBtnClick()
 {
-    const std::string path = wordListPath();
-    if (!m_services.files.writeAll(path, encodeFile(joinEntriesCrLf(m_knownWords), m_knownWordsEncoding))) {
-        m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
-        return;
-    }
-    setKnownWordListChanged(false);
+    if (!m_knownWords.save())
+        m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_knownWords.path()));
 }
 
 void TMainForm1::Load_Word_List_BitBtnClick()
 {
     processPendingEvents();
-    if (knownWordListChanged() && m_services.messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes)
+    if (m_knownWords.changed() && m_services.messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes)
         return;
     Known_Words_Label->clear();
-    const std::string path = wordListPath();
-    if (m_services.files.exists(path)) {
-        // The file is read whole before the list is touched, so a file that
-        // cannot be read leaves the list as it was.
-        std::optional<std::string> bytes = m_services.files.readAll(path);
-        if (!bytes) {
-            Show_Known_Word_Count();
-            m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(path));
-            return;
-        }
-        m_knownWordsEncoding = decodeFile(*bytes);
-        modelOf(Known_Words_MemoEx)->beginBulkUpdate();
-        m_knownWords.assign(parseWordList(*bytes));
-        modelOf(Known_Words_MemoEx)->endBulkUpdate();
+    if (m_knownWords.load() == KnownWordList::LoadOutcome::Unreadable) {
+        m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_knownWords.path()));
+        return;
     }
-    setKnownWordListChanged(false);
-    Show_Known_Word_Count();
     processPendingEvents();
 }
 

@@ -8,11 +8,10 @@
 #include "app/core/SettingsTable.h"
 #include "app/core/DesktopIntegration.h"
 #include "WindowPlacement.h"
-#include "platform/FileEncoding.h"
 #include "platform/PlatformServices.h"
 #include "text/ProgramTitle.h"
 #include "search/LetterSearch.h"
-#include "wordlist/WordStore.h"
+#include "wordlist/KnownWordList.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -54,7 +53,7 @@ public:
     explicit TMainForm1(PlatformServices services, QWidget* parent = nullptr);
     ~TMainForm1() override;
 
-    const WordStore& knownWords() const { return m_knownWords; }
+    const WordStore& knownWords() const { return m_knownWords.words(); }
     void setAboutBox(TAboutBox* aboutBox) { m_aboutBox = aboutBox; }
 
 public slots:
@@ -174,9 +173,6 @@ private:
     void showStatus(SearchPage& page, const QString& text);
     void fitStatusLabel(SearchPage& page);
     LineListModel* modelOf(QListView* view) const;
-    bool knownWordListChanged() const;
-    void setKnownWordListChanged(bool changed);
-    std::string wordListPath() const;
 
     PlatformServices m_services;
     DesktopIntegration m_desktop{m_services};
@@ -191,8 +187,7 @@ private:
 
     std::vector<QObject*> m_components; // the window's components, in the order of the layout baseline
 
-    WordStore m_knownWords;
-    FileEncoding m_knownWordsEncoding = FileEncoding::Bytes; // how wordlist.dat held it: Save writes it so
+    KnownWordList m_knownWords;
     std::array<SearchPage, searchPageCount> m_searchPages;
 
     // Controls of the window, by their names (tests find them by objectName).

@@ -42,7 +42,8 @@ void TMainForm1::runSearch(SearchPage& page)
         return;
     }
 
-    Run run(*this, page.results, ProgressBar1, m_knownWords.size());
+    const WordStore& words = m_knownWords.words();
+    Run run(*this, page.results, ProgressBar1, words.size());
     page.lines.clear();
     addToHistory(page.criteria, criteria, false);
     page.status->setEnabled(true);
@@ -51,12 +52,12 @@ void TMainForm1::runSearch(SearchPage& page)
 
     // Events, and with them a halt, get through once per step; the words in
     // between are tested without a pause.
-    const std::size_t count = m_knownWords.size();
+    const std::size_t count = words.size();
     for (std::size_t index = 0; index < count && !run.halted(); index += run.step()) {
         run.showProgress(index);
-        prepared.scan(m_knownWords, index, index + 1, page.lines);
+        prepared.scan(words, index, index + 1, page.lines);
         if (run.halted()) break;
-        prepared.scan(m_knownWords, index + 1, std::min(index + run.step(), count), page.lines);
+        prepared.scan(words, index + 1, std::min(index + run.step(), count), page.lines);
     }
 
     showStatus(page, run.halted() ? QStringLiteral(" Search Aborted by User !")

@@ -62,13 +62,9 @@ void TMainForm1::Add_Unique_Words_BitBtnClick()
     const HarvestHooks hooks{
         [&run] { return run.halted(); },
         [&run](std::size_t line) { run.showProgress(line); },
-        [this, &run](std::size_t) {
-            setKnownWordListChanged(true);
-            Show_Known_Word_Count();
-            run.letEventsThrough();
-        },
+        [&run](std::size_t) { run.letEventsThrough(); },
     };
-    const HarvestOutcome outcome = harvest(m_knownWords, m_services.collation, lines, options, hooks);
+    const HarvestOutcome outcome = m_knownWords.harvest(m_services.collation, lines, options, hooks);
     run.unlock(Add_Unique_Words_BitBtn);
 
     m_services.messages.show(MessageKind::Information, harvestReport(outcome, m_services.numbers));

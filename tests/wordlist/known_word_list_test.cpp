@@ -1,0 +1,76 @@
+#include "wordlist/KnownWordList.h"
+
+#include "fakes/FakePlatform.h"
+#include "fakes/TemporaryFolder.h"
+#include "platform/IcuCollation.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace verbalia {
+namespace {
+
+struct KnownWordListTest : ::testing::Test {
+    void writeFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    std::string fileBytes() const
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    TemporaryFolder folder;
+    FakeFileSystem files;
+    std::string path = folder.path() + "wordlist.dat";
+    KnownWordList list{files, path};
+    std::vector<std::string> heard; // what the observers were told, in order
+};
+
+// A UTF-8 file with LF line ends comes back in UTF-8 with CR LF; the list
+// tells its observers of every change.
+TEST_F(KnownWordListTest, SavesInTheEncodingItReadWithCrLf)
+{
+    list.observe({[this] { heard.push_back("begin"); }, [this] { heard.push_back("end"); },
+                  [this] { heard.push_back("count"); },
+                  [this](bool changed) { heard.push_back(changed ? "changed" : "saved"); }});
+    writeFile("caf\xC3\xA9\nt\xC3\xA9" "a\n");
+    ASSERT_EQ(list.load(), KnownWordList::LoadOutcome::Loaded);
+    EXPECT_EQ(list.words().at(0), "caf\xE9");
+    ASSERT_TRUE(list.save());
+    EXPECT_EQ(fileBytes(), "caf\xC3\xA9\r\nt\xC3\xA9" "a\r\n");
+    list.clear();
+    EXPECT_EQ(heard, (std::vector<std::string>{"begin", "end", "saved", "count", "saved", "begin", "end", "changed",
+                                               "count"}));
+}
+
+// Nothing is lost: an unreadable file leaves the list as it was, a failed
+// save leaves it changed.
+TEST_F(KnownWordListTest, FailuresKeepTheListAndItsChangedFlag)
+{
+    const std::size_t builtin = list.words().size();
+    list.setChanged(true);
+    writeFile("one\r\n");
+    files.unreadableFiles.insert(path);
+    EXPECT_EQ(list.load(), KnownWordList::LoadOutcome::Unreadable);
+    EXPECT_EQ(list.words().size(), builtin);
+    files.readOnlyFolders.insert(folder.path());
+    EXPECT_FALSE(list.save());
+    EXPECT_TRUE(list.changed());
+    EXPECT_EQ(fileBytes(), "one\r\n");
+}
+
+TEST_F(KnownWordListTest, HarvestMarksTheListChangedBeforeEachHook)
+{
+    writeFile("apple\r\n");
+    ASSERT_EQ(list.load(), KnownWordList::LoadOutcome::Loaded);
+    IcuCollation collation;
+    std::vector<bool> changedAtHook;
+    const HarvestOutcome outcome = list.harvest(collation, {"pear apple fig"}, {true, true},
+                                                {{}, {}, [&](std::size_t) { changedAtHook.push_back(list.changed()); }});
+    EXPECT_EQ(outcome.added, 2);
+    EXPECT_EQ(changedAtHook, (std::vector<bool>{true, true}));
+    EXPECT_EQ(list.words().size(), 3u);
+}
+
+} // namespace
+} // namespace verbalia

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/Collation.h"
+#include "platform/FileEncoding.h"
+#include "platform/FileSystem.h"
+#include "wordlist/Harvest.h"
+#include "wordlist/WordStore.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace verbalia {
+
+// The known word list every search scans: its words, its file and how that
+// file held them, and whether the words changed since the file was read or
+// written. It starts as the built-in list. Saving writes the words in the
+// encoding the file was read in, every line ended by CR LF.
+class KnownWordList {
+public:
+    // What shows the list follows it through these; any may be left empty.
+    struct Observers {
+        std::function<void()> wordsAboutToChange; // a load or a reset begins
+        std::function<void()> wordsChanged;       // ... and has ended
+        std::function<void()> countChanged;       // after a load (whatever its outcome), a reset, each added word
+        std::function<void(bool)> changedFlagSet;
+    };
+
+    KnownWordList(FileSystem& files, std::string path);
+
+    void observe(Observers observers) { m_observers = std::move(observers); }
+
+    const WordStore& words() const { return m_words; }
+    const std::string& path() const { return m_path; }
+    bool changed() const { return m_changed; }
+    void setChanged(bool changed);
+
+    enum class LoadOutcome { Loaded, NoFile, Unreadable };
+    // The file is read whole before the list is touched: a file that cannot
+    // be read leaves the list, and its changed flag, as they were. Without a
+    // file the list stays as it is, unchanged.
+    LoadOutcome load();
+
+    // False when the file could not be written; the list then stays changed.
+    bool save();
+
+    // Empties the list, which then counts as changed.
+    void clear();
+
+    // Harvests the lines into the list; each added word marks it changed
+    // before the hooks hear of it.
+    HarvestOutcome harvest(const Collation& collation, const std::vector<std::string>& lines,
+                           const HarvestOptions& options, HarvestHooks hooks);
+
+private:
+    template <class Change>
+    void changeWords(Change change);
+    static void notify(const std::function<void()>& observer);
+
+    FileSystem& m_files;
+    std::string m_path;
+    WordStore m_words;
+    FileEncoding m_encoding = FileEncoding::Bytes;
+    bool m_changed = false;
+    Observers m_observers;
+};
+
+} // namespace verbalia
