@@ -54,7 +54,13 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
         .countChanged = [this] { Show_Known_Word_Count(); },
         .changedFlagSet = [this](bool changed) { Known_Word_List_Changed_CheckBox->setChecked(changed); },
     });
+    // The hidden check box is the flag as the window shows it; ticking it marks the list.
+    connect(Known_Word_List_Changed_CheckBox, &QCheckBox::toggled, this, [this](bool changed) {
+        if (changed != m_knownWords.changed()) m_knownWords.setChanged(changed);
+    });
 
+    m_runs = std::make_unique<RunController>(*this, *Halt_Processing_BitBtn, *Halt_Search_CheckBox,
+                                             [this](bool enabled) { Set_Controls_Enabled(enabled); });
     connectHandlers();
     centralWidget()->installEventFilter(this); // FormResize
     setUpKeyboardAccess();
@@ -137,9 +143,7 @@ void TMainForm1::showEvent(QShowEvent* event)
 // stopped, so the close query never saves a list in the middle of a scan.
 void TMainForm1::closeEvent(QCloseEvent* event)
 {
-    if (m_running) {
-        m_closeRequested = true;
-        Halt_Search_CheckBox->setChecked(true);
+    if (m_runs->deferClose()) {
         event->ignore();
         return;
     }

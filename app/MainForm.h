@@ -4,6 +4,7 @@
 // file holds which part of it, how a search runs, and where new pages,
 // searches, settings and platform services go.
 
+#include "RunController.h"
 #include "SearchPage.h"
 #include "app/core/SettingsTable.h"
 #include "app/core/DesktopIntegration.h"
@@ -17,6 +18,7 @@
 #include <QRect>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -105,7 +107,7 @@ public slots:
 
 public:
     // True while a search runs.
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return m_runs->running(); }
 
     // The window lock of a run: every control but the ones the run itself
     // uses is disabled, and the menu with them.
@@ -142,7 +144,6 @@ private:
     void createPhoneticDetails(QWidget* sheet, QGroupBox* group);
     LetterMode letterMode() const;
 
-    class Run;
     void runSearch(SearchPage& page);
     void criteriaKeyDown(SearchPage& page, int key);
     void resetCriteria(SearchPage& page);
@@ -179,9 +180,8 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_noPageSelected = false;
-    bool m_running = false;
     std::vector<QWidget*> m_lockedControls; // what Set_Controls_Enabled locks
-    bool m_closeRequested = false; // during a run: close once it has stopped
+    std::unique_ptr<RunController> m_runs;
     bool m_openMaximized = false;
     WindowPlacement m_placement{*this, m_services.frame};
 

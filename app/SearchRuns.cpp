@@ -3,7 +3,6 @@
 
 #include "MainForm.h"
 
-#include "WindowRun.h"
 #include "app/HistoryBox.h"
 #include "platform/qt/QtText.h"
 #include "text/TextHelpers.h"
@@ -43,7 +42,7 @@ void TMainForm1::runSearch(SearchPage& page)
     }
 
     const WordStore& words = m_knownWords.words();
-    Run run(*this, page.results, ProgressBar1, words.size());
+    RunController::Run run(*m_runs, page.results, ProgressBar1, words.size());
     page.lines.clear();
     addToHistory(page.criteria, criteria, false);
     page.status->setEnabled(true);
@@ -103,7 +102,6 @@ void TMainForm1::Set_Controls_Enabled(bool enabled)
     PageControl1->tabBar()->setEnabled(enabled);
 
     // No menu command may touch the list or the window while a run reads them.
-    m_running = !enabled;
     menuBar()->setEnabled(enabled);
 }
 
@@ -119,7 +117,7 @@ void TMainForm1::criteriaKeyDown(SearchPage& page, int key)
     if (key == Qt::Key_Return || key == Qt::Key_Enter) runSearch(page);
 }
 
-void TMainForm1::Halt_Processing_BitBtnClick() { Halt_Search_CheckBox->setChecked(true); }
+void TMainForm1::Halt_Processing_BitBtnClick() { m_runs->halt(); }
 
 // Empties the criteria and the whole history; the results stay.
 void TMainForm1::resetCriteria(SearchPage& page)

@@ -3,7 +3,6 @@
 
 #include "MainForm.h"
 
-#include "WindowRun.h"
 #include "WorkAreaEdit.h"
 #include "platform/CodePage.h"
 #include "platform/FileEncoding.h"
@@ -57,7 +56,7 @@ void TMainForm1::Add_Unique_Words_BitBtnClick()
     if (m_services.messages.ask(MessageKind::Confirm, question) == Answer::No) return;
 
     const std::vector<std::string> lines = Temp_Work_Area_Paste_MemoEx->lines();
-    Run run(*this, Known_Words_MemoEx, ProgressBar2, lines.size());
+    RunController::Run run(*m_runs, Known_Words_MemoEx, ProgressBar2, lines.size());
     run.repaintOncePerFrame(Known_Words_Label);
     const HarvestHooks hooks{
         [&run] { return run.halted(); },
