@@ -1,20 +1,25 @@
 #include "MainForm.h"
 
-#include "LineListModel.h"
+#include "Controls.h"
+#include "HistoryBox.h"
+#include "MaintenancePage.h"
+#include "RunController.h"
+#include "SearchPage.h"
+#include "SharedFilters.h"
+#include "WindowScaling.h"
 #include "about/AboutBox.h"
 #include "platform/CodePage.h"
+#include "platform/IniFile.h"
 #include "platform/qt/QtText.h"
-#include "text/LineText.h"
+#include "text/ProgramTitle.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -26,13 +31,10 @@ namespace verbalia {
 namespace {
 
 const char* const wordListFileName = "wordlist.dat";
+const char* const settingsFileName = "verbalia.ini";
 const char* const closeQuestion =
     "The Known Word List has been changed, but not saved.  Would you like to save the list before exiting ?";
-const char* const reloadQuestion =
-    "The Known Word List has been changed.  Are you sure re-load the list and lose the changes made ?";
-const char* const resetQuestion = "Reset the Known Word List ?  Are you sure ?";
-
-void processPendingEvents() { QCoreApplication::processEvents(); }
+constexpr int maintenancePage = 3;
 
 } // namespace
 
@@ -44,23 +46,9 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     setObjectName(QStringLiteral("MainForm1"));
     createControls();
     createMenu();
-
-    for (SearchPage& page : m_searchPages) page.results->setModel(new LineListModel(page.lines, this));
-    auto* knownWordsModel = new LineListModel(m_knownWords.words(), this);
-    Known_Words_MemoEx->setModel(knownWordsModel);
-    m_knownWords.observe({
-        .wordsAboutToChange = [knownWordsModel] { knownWordsModel->beginBulkUpdate(); },
-        .wordsChanged = [knownWordsModel] { knownWordsModel->endBulkUpdate(); },
-        .countChanged = [this] { Show_Known_Word_Count(); },
-        .changedFlagSet = [this](bool changed) { Known_Word_List_Changed_CheckBox->setChecked(changed); },
-    });
-    // The hidden check box is the flag as the window shows it; ticking it marks the list.
-    connect(Known_Word_List_Changed_CheckBox, &QCheckBox::toggled, this, [this](bool changed) {
-        if (changed != m_knownWords.changed()) m_knownWords.setChanged(changed);
-    });
-
     m_runs = std::make_unique<RunController>(*this, *Halt_Processing_BitBtn, *Halt_Search_CheckBox,
                                              [this](bool enabled) { Set_Controls_Enabled(enabled); });
+    m_scaling = std::make_unique<WindowScaling>(*this, *Scaling_ListBox);
     connectHandlers();
     centralWidget()->installEventFilter(this); // FormResize
     setUpKeyboardAccess();
@@ -84,8 +72,6 @@ TMainForm1::~TMainForm1() = default;
 
 void TMainForm1::connectHandlers()
 {
-    connect(ExitOption, &QAction::triggered, this, &TMainForm1::ExitOptionClick);
-    connect(AboutOption, &QAction::triggered, this, &TMainForm1::AboutOptionClick);
     connect(Exit_BitBtn, &QPushButton::clicked, this, &TMainForm1::Exit_BitBtnClick);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm1::PageControl1Change);
     connect(PageControl1, &QTabWidget::tabBarClicked, this, [this](int page) {
@@ -94,40 +80,48 @@ void TMainForm1::connectHandlers()
             PageControl1Change();
         }
     });
-    for (const SearchPage& page : m_searchPages) {
-        const SearchPageDescription& description = *page.description;
-        connect(page.run, &QPushButton::clicked, this, description.runClick);
-        connect(page.criteria->lineEdit(), &QLineEdit::returnPressed, this,
-                [this, keyDown = description.criteriaKeyDown] { (this->*keyDown)(Qt::Key_Return); });
-        connect(page.reset, &QPushButton::clicked, this, description.resetClick);
-        connect(page.copy, &QPushButton::clicked, this, description.copyClick);
-        addCopySelectionCommand(page.results);
+    struct PageHandlers {
+        void (TMainForm1::*run)();
+        void (TMainForm1::*keyDown)(int);
+        void (TMainForm1::*reset)();
+        void (TMainForm1::*copy)();
+    };
+    const PageHandlers handlers[searchPageCount] = {
+        {&TMainForm1::Wildcard_Search_BitBtnClick, &TMainForm1::Wildcard_Search_ComboBoxKeyDown,
+         &TMainForm1::Reset_Wildcard_Search_Edit_BitBtnClick, &TMainForm1::Clipboard_Copy_WildCard_Search_Results_BitBtnClick},
+        {&TMainForm1::Search_for_Words_with_these_Letters_BitBtnClick,
+         &TMainForm1::Words_With_These_Letters_Search_ComboBoxKeyDown,
+         &TMainForm1::Reset_Words_With_These_Letters_Search_Edit_BitBtnClick,
+         &TMainForm1::Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick},
+        {&TMainForm1::Phonetic_Word_Search_BitBtnClick, &TMainForm1::Phonetic_Search_ComboBoxKeyDown,
+         &TMainForm1::Reset_Phonetic_Search_Edit_BitBtnClick, &TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick},
+    };
+    for (std::size_t i = 0; i < searchPageCount; ++i) {
+        connect(m_searchPages[i], &SearchPage::runRequested, this, handlers[i].run);
+        connect(m_searchPages[i], &SearchPage::criteriaKeyDown, this, handlers[i].keyDown);
+        connect(m_searchPages[i], &SearchPage::resetRequested, this, handlers[i].reset);
+        connect(m_searchPages[i], &SearchPage::copyRequested, this, handlers[i].copy);
     }
-    addCopySelectionCommand(Known_Words_MemoEx);
     connect(Halt_Processing_BitBtn, &QPushButton::clicked, this, &TMainForm1::Halt_Processing_BitBtnClick);
-    connect(Reset_Excluded_Letters_Edit_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick);
-    for (QRadioButton* mode : {Search_for_Words_with_these_and_other_letters_RadioButton,
-                               Search_for_Words_with_only_these_Any_Number_RadioButton,
-                               Search_for_Words_with_only_these_Specified_Number_RadioButton})
+    connect(m_filters->resetExclusion, &QPushButton::clicked, this, &TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick);
+    for (QRadioButton* mode : m_letterModes->buttons)
         // However a mode becomes checked: a click, a key, an accessibility action.
         connect(mode, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
         });
-    connect(Lower_Length_SpinEdit, &QSpinBox::valueChanged, this, &TMainForm1::Lower_Length_SpinEditChange);
-    connect(Upper_Length_SpinEdit, &QSpinBox::valueChanged, this, &TMainForm1::Upper_Length_SpinEditChange);
-    connect(Copy_Word_List_To_Clipboard_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick);
-    connect(Reset_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Reset_Word_List_BitBtnClick);
-    connect(Save_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Save_Word_List_BitBtnClick);
-    connect(Load_Word_List_BitBtn, &QPushButton::clicked, this, &TMainForm1::Load_Word_List_BitBtnClick);
-    connect(Temp_Work_Area_Reset_BitBtn, &QPushButton::clicked, this, &TMainForm1::Temp_Work_Area_Reset_BitBtnClick);
-    connect(Temp_Work_Area_Paste_BitBtn, &QPushButton::clicked, this, &TMainForm1::Temp_Work_Area_Paste_BitBtnClick);
-    connect(Temp_Work_Area_Load_From_File_BitBtn, &QPushButton::clicked, this,
-            &TMainForm1::Temp_Work_Area_Load_From_File_BitBtnClick);
-    connect(Add_Unique_Words_BitBtn, &QPushButton::clicked, this, &TMainForm1::Add_Unique_Words_BitBtnClick);
-
-    connectDesktopCommands();
+    connect(m_filters->lower, &QSpinBox::valueChanged, this, &TMainForm1::Lower_Length_SpinEditChange);
+    connect(m_filters->upper, &QSpinBox::valueChanged, this, &TMainForm1::Upper_Length_SpinEditChange);
+    const std::pair<QPushButton*, void (TMainForm1::*)()> maintenanceButtons[] = {
+        {m_maintenance->Copy_Word_List_To_Clipboard_BitBtn, &TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick},
+        {m_maintenance->Reset_Word_List_BitBtn, &TMainForm1::Reset_Word_List_BitBtnClick},
+        {m_maintenance->Save_Word_List_BitBtn, &TMainForm1::Save_Word_List_BitBtnClick},
+        {m_maintenance->Load_Word_List_BitBtn, &TMainForm1::Load_Word_List_BitBtnClick},
+        {m_maintenance->Temp_Work_Area_Reset_BitBtn, &TMainForm1::Temp_Work_Area_Reset_BitBtnClick},
+        {m_maintenance->Temp_Work_Area_Paste_BitBtn, &TMainForm1::Temp_Work_Area_Paste_BitBtnClick},
+        {m_maintenance->Temp_Work_Area_Load_From_File_BitBtn, &TMainForm1::Temp_Work_Area_Load_From_File_BitBtnClick},
+        {m_maintenance->Add_Unique_Words_BitBtn, &TMainForm1::Add_Unique_Words_BitBtnClick},
+    };
+    for (const auto& [button, handler] : maintenanceButtons) connect(button, &QPushButton::clicked, this, handler);
 }
 
 void TMainForm1::showEvent(QShowEvent* event)
@@ -151,6 +145,14 @@ void TMainForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool TMainForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm1::isRunning() const { return m_runs->running(); }
+
 // The start-up sequence.
 void TMainForm1::FormShow()
 {
@@ -159,11 +161,20 @@ void TMainForm1::FormShow()
     const int clientWidth = PageControl1->width() + 2 * PageControl1->x();
     const int clientHeight = Exit_BitBtn->y() + Exit_BitBtn->height() + PageControl1->y();
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
-    Capture_Layout_Baseline(clientWidth, clientHeight);
+    m_scaling->capture(clientWidth, clientHeight); // Capture_Layout_Baseline
 
     readSettings();
-    Set_Titles();
-    Apply_Launch_Show_State();
+    // Set_Titles
+    QApplication::setApplicationName(QString::fromLatin1(programTitle));
+    setWindowTitle(QString::fromLatin1(programTitle));
+    setToolTip(QString());
+    if (m_aboutBox) m_aboutBox->setTexts();
+    // Apply_Launch_Show_State
+    switch (m_services.launch.requested()) {
+    case ShowState::Normal: showNormal(); break;
+    case ShowState::Minimized: showMinimized(); break;
+    case ShowState::Maximized: showMaximized(); break;
+    }
     if (m_openMaximized) showMaximized();
     // The check mark read is inverted and then toggled back, which applies it
     // to the window; the autostart list, not the settings, decides Auto-Run.
@@ -173,74 +184,44 @@ void TMainForm1::FormShow()
     PageControl1Change();
     m_knownWords.setChanged(false);
 
-    for (SearchPage& page : m_searchPages) {
-        if (page.description->resultsEmptiedAtStartUp) {
-            modelOf(page.results)->beginBulkUpdate();
-            page.lines.clear();
-            modelOf(page.results)->endBulkUpdate();
-        }
-        showStatus(page, QString());
+    for (SearchPage* page : m_searchPages) {
+        if (page->description.resultsEmptiedAtStartUp) page->clearResults();
+        page->showStatus(QString(), pageHeight());
     }
 
     Load_Word_List_BitBtnClick();
 }
 
-void TMainForm1::Set_Titles()
+void TMainForm1::FormResize()
 {
-    QApplication::setApplicationName(QString::fromLatin1(programTitle));
-    setWindowTitle(QString::fromLatin1(programTitle));
-    setToolTip(QString());
-    if (m_aboutBox) m_aboutBox->setTexts();
-}
-
-void TMainForm1::Apply_Launch_Show_State()
-{
-    switch (m_services.launch.requested()) {
-    case ShowState::Normal: showNormal(); break;
-    case ShowState::Minimized: showMinimized(); break;
-    case ShowState::Maximized: showMaximized(); break;
-    }
+    // Scale_To_Window
+    if (!m_scaling->scale()) return;
+    for (SearchPage* page : m_searchPages) page->takeStatusPlace(pageHeight());
 }
 
 void TMainForm1::PageControl1Change()
 {
     if (m_noPageSelected && sender() == PageControl1) selectPage(PageControl1->currentIndex());
-    Excluded_Letters_Label->setEnabled(true);
-    Excluded_Letters_Edit->setEnabled(true);
-    Excluded_Letters_Edit->setPalette(QPalette());
+    m_letterModes->exclusionCaption->setEnabled(true);
+    m_filters->setExclusionInUse(true);
     const int page = activePageIndex();
-    if (page == letterPage) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
-    Limit_Word_Length_GroupBox->setVisible(page != maintenancePage);
-    Excluded_Letters_GroupBox->setVisible(page != maintenancePage);
+    if (page == int(letterPage)) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
+    m_filters->setVisible(page != maintenancePage);
     orderTabs();
 }
 
 // The exclusion list is out of use while anagrams are sought.
 void TMainForm1::Search_for_Words_with_these_and_other_letters_RadioButtonClick()
 {
-    if (Search_for_Words_with_these_and_other_letters_RadioButton->isChecked() ||
-        Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked()) {
-        Excluded_Letters_Label->setEnabled(true);
-        Excluded_Letters_Edit->setEnabled(true);
-        Excluded_Letters_Edit->setPalette(QPalette());
-    } else if (Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked()) {
-        Excluded_Letters_Label->setEnabled(false);
-        Excluded_Letters_Edit->setEnabled(false);
-        Excluded_Letters_Edit->setPalette(outOfUsePalette(Excluded_Letters_Edit->palette()));
-    }
+    const LetterMode mode = m_letterModes->mode();
+    if (mode == LetterMode::None) return;
+    const bool inUse = mode != LetterMode::ExactCount;
+    m_letterModes->exclusionCaption->setEnabled(inUse);
+    m_filters->setExclusionInUse(inUse);
 }
 
-void TMainForm1::Lower_Length_SpinEditChange()
-{
-    if (Upper_Length_SpinEdit->value() < Lower_Length_SpinEdit->value())
-        Upper_Length_SpinEdit->setValue(Lower_Length_SpinEdit->value());
-}
-
-void TMainForm1::Upper_Length_SpinEditChange()
-{
-    if (Upper_Length_SpinEdit->value() < Lower_Length_SpinEdit->value())
-        Lower_Length_SpinEdit->setValue(Upper_Length_SpinEdit->value());
-}
+void TMainForm1::Lower_Length_SpinEditChange() { m_filters->lowerChanged(); }
+void TMainForm1::Upper_Length_SpinEditChange() { m_filters->upperChanged(); }
 
 // The close query: it never refuses.
 void TMainForm1::FormCloseQuery()
@@ -251,6 +232,7 @@ void TMainForm1::FormCloseQuery()
 }
 
 void TMainForm1::ExitOptionClick() { close(); }
+void TMainForm1::Exit_BitBtnClick() { close(); }
 
 // The about box is modal; what it returns is of no interest.
 void TMainForm1::AboutOptionClick()
@@ -258,66 +240,164 @@ void TMainForm1::AboutOptionClick()
     if (m_aboutBox) m_aboutBox->show();
 }
 
-void TMainForm1::Exit_BitBtnClick() { close(); }
+// The pages' handlers forward to the page.
 
-// The known word list.
-
-LineListModel* TMainForm1::modelOf(QListView* view) const { return static_cast<LineListModel*>(view->model()); }
+void TMainForm1::Wildcard_Search_BitBtnClick() { runSearch(*m_searchPages[wildcardPage]); }
+void TMainForm1::Search_for_Words_with_these_Letters_BitBtnClick() { runSearch(*m_searchPages[letterPage]); }
+void TMainForm1::Phonetic_Word_Search_BitBtnClick() { runSearch(*m_searchPages[phoneticPage]); }
+void TMainForm1::Wildcard_Search_ComboBoxKeyDown(int key) { criteriaKeyDown(*m_searchPages[wildcardPage], key); }
+void TMainForm1::Words_With_These_Letters_Search_ComboBoxKeyDown(int key)
+{
+    criteriaKeyDown(*m_searchPages[letterPage], key);
+}
+void TMainForm1::Phonetic_Search_ComboBoxKeyDown(int key) { criteriaKeyDown(*m_searchPages[phoneticPage], key); }
+void TMainForm1::Reset_Wildcard_Search_Edit_BitBtnClick() { m_searchPages[wildcardPage]->resetCriteria(); }
+void TMainForm1::Reset_Words_With_These_Letters_Search_Edit_BitBtnClick() { m_searchPages[letterPage]->resetCriteria(); }
+void TMainForm1::Reset_Phonetic_Search_Edit_BitBtnClick() { m_searchPages[phoneticPage]->resetCriteria(); }
+void TMainForm1::Clipboard_Copy_WildCard_Search_Results_BitBtnClick()
+{
+    Copy_View_To_Clipboard(m_searchPages[wildcardPage]->results, m_services.clipboard);
+}
+void TMainForm1::Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick()
+{
+    Copy_View_To_Clipboard(m_searchPages[letterPage]->results, m_services.clipboard);
+}
+void TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick()
+{
+    Copy_View_To_Clipboard(m_searchPages[phoneticPage]->results, m_services.clipboard);
+}
+void TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick() { m_filters->exclusion->clear(); }
+void TMainForm1::Halt_Processing_BitBtnClick() { m_runs->halt(); }
 
 void TMainForm1::Show_Known_Word_Count()
 {
-    Known_Words_Label->setText(toQString(m_services.numbers.formatCount(std::int64_t(m_knownWords.words().size())) + " words."));
-    setWindowTitle(QString::fromLatin1(programTitle) + QStringLiteral(" - ") + Known_Words_Label->text());
+    setWindowTitle(QString::fromLatin1(programTitle) + QStringLiteral(" - ") + m_maintenance->showCount());
 }
+void TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick() { m_maintenance->copyList(); }
+void TMainForm1::Reset_Word_List_BitBtnClick() { m_maintenance->resetList(); }
+void TMainForm1::Save_Word_List_BitBtnClick() { m_maintenance->saveList(); }
+void TMainForm1::Load_Word_List_BitBtnClick() { m_maintenance->loadList(); }
+void TMainForm1::Temp_Work_Area_Reset_BitBtnClick() { m_maintenance->resetWorkArea(); }
+void TMainForm1::Temp_Work_Area_Paste_BitBtnClick() { m_maintenance->pasteIntoWorkArea(); }
+void TMainForm1::Temp_Work_Area_Load_From_File_BitBtnClick() { m_maintenance->loadWorkAreaFromFile(); }
+void TMainForm1::Add_Unique_Words_BitBtnClick() { m_maintenance->addUniqueWords(*m_runs); }
 
-void TMainForm1::Copy_View_To_Clipboard(QListView* view)
+// Settings and histories.
+
+std::string TMainForm1::settingsPath() const { return m_services.pathOf(settingsFileName); }
+
+// The start-up steps: the window's placement, the menu's check marks, the
+// search histories, then the controls, each page applying its part.
+void TMainForm1::readSettings()
 {
-    const LineListModel* model = modelOf(view);
-    if (model->rowCount() == 0) return;
-    m_services.clipboard.setText(model->text());
-    view->clearSelection();
-}
-
-// Ctrl+C and the view's context menu copy the selected lines, in list order.
-void TMainForm1::addCopySelectionCommand(QListView* view)
-{
-    auto* copy = new QAction(QStringLiteral("&Copy"), view);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    view->addAction(copy);
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy, &QAction::triggered, this, [this, view] {
-        const QModelIndexList rows = view->selectionModel()->selectedRows();
-        if (!rows.isEmpty()) m_services.clipboard.setText(modelOf(view)->text(rows));
-    });
-}
-
-void TMainForm1::Copy_Word_List_To_Clipboard_BitBtnClick() { Copy_View_To_Clipboard(Known_Words_MemoEx); }
-
-void TMainForm1::Reset_Word_List_BitBtnClick()
-{
-    if (m_services.messages.ask(MessageKind::Confirm, resetQuestion) != Answer::Yes) return;
-    m_knownWords.clear();
-    processPendingEvents();
-}
-
-void TMainForm1::Save_Word_List_BitBtnClick()
-{
-    if (!m_knownWords.save())
-        m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_knownWords.path()));
-}
-
-void TMainForm1::Load_Word_List_BitBtnClick()
-{
-    processPendingEvents();
-    if (m_knownWords.changed() && m_services.messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes)
-        return;
-    Known_Words_Label->clear();
-    if (m_knownWords.load() == KnownWordList::LoadOutcome::Unreadable) {
-        m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_knownWords.path()));
-        return;
+    const SettingsValues values = readSettingsValues(IniFile(m_services.files, settingsPath()));
+    m_openMaximized = values.maximized;
+    m_placement.place(QRect(values.left, values.top, values.width, values.height));
+    Always_On_Top_Option->setChecked(values.alwaysOnTop);
+    Auto_Run_at_Windows_Startup_Option->setChecked(values.autoRun);
+    for (const SearchPage* page : m_searchPages)
+        Load_History(page->criteria, m_services.pathOf(page->description.historyFile));
+    for (SearchPage* page : m_searchPages) page->applySettings(values);
+    m_filters->applySettings(values);
+    m_maintenance->applySettings(values);
+    const bool modes[] = {values.containsAll, values.onlyThese, values.exactCount};
+    for (std::size_t i = 0; i < m_letterModes->buttons.size(); ++i) {
+        m_letterModes->set(m_letterModes->buttons[i], modes[i]);
+        Search_for_Words_with_these_and_other_letters_RadioButtonClick();
     }
-    processPendingEvents();
+    selectPage(values.page);
 }
+
+SettingsValues TMainForm1::settingsValues() const
+{
+    const QRect bounds = m_placement.outerBounds();
+    SettingsValues values{
+        .maximized = isMaximized(),
+        .top = bounds.top(),
+        .left = bounds.left(),
+        .width = bounds.width(),
+        .height = bounds.height(),
+        .alwaysOnTop = Always_On_Top_Option->isChecked(),
+        .autoRun = Auto_Run_at_Windows_Startup_Option->isChecked(),
+        .containsAll = m_letterModes->buttons[0]->isChecked(),
+        .onlyThese = m_letterModes->buttons[1]->isChecked(),
+        .exactCount = m_letterModes->buttons[2]->isChecked(),
+        .page = activePageIndex(),
+    };
+    for (const SearchPage* page : m_searchPages) page->collectSettings(values);
+    m_filters->collectSettings(values);
+    m_maintenance->collectSettings(values);
+    return values;
+}
+
+// Writes the settings in the order of the table, with the search histories
+// between the menu's check marks and the controls.
+void TMainForm1::Save_Settings()
+{
+    IniFile settings(m_services.files, settingsPath());
+    const SettingsValues values = settingsValues();
+    const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
+        if (writeSettingsValues(settings, groups, values)) return true;
+        m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
+        return false;
+    };
+    if (!writeGroups({SettingGroup::Window, SettingGroup::Menu})) return;
+    for (const SearchPage* page : m_searchPages)
+        if (!Save_History(page->criteria, m_services.pathOf(page->description.historyFile))) return;
+    writeGroups({SettingGroup::Controls});
+}
+
+void TMainForm1::Load_History(QComboBox* box, const std::string& path)
+{
+    History history;
+    if (m_services.files.exists(path)) {
+        if (const std::optional<std::string> bytes = m_services.files.readAll(path)) history = parseHistory(*bytes);
+    }
+    setHistory(box, history);
+}
+
+bool TMainForm1::Save_History(QComboBox* box, const std::string& path)
+{
+    if (m_services.files.writeAll(path, serializeHistory(historyOf(box)))) return true;
+    m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
+    return false;
+}
+
+// The File and Help menu commands that talk to the desktop.
+
+// The window keeps its place, size and activation.
+void TMainForm1::Toggle_Always_On_Top()
+{
+    const bool above = !Always_On_Top_Option->isChecked();
+    Always_On_Top_Option->setChecked(above);
+    m_services.windowManager.setKeepAbove(above);
+}
+
+void TMainForm1::Always_On_Top_OptionClick() { Toggle_Always_On_Top(); }
+
+void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()
+{
+    QAction* entry = Auto_Run_at_Windows_Startup_Option;
+    if (entry->isChecked()) {
+        if (m_desktop.Disable_Auto_Run()) entry->setChecked(false);
+    } else if (m_desktop.Enable_Auto_Run()) {
+        entry->setChecked(true);
+    }
+}
+
+void TMainForm1::Restore_Factory_Defaults_OptionClick() { Restore_Factory_Defaults(); }
+
+// Only No stops. A settings file that another program holds stays, and the
+// start-up sequence then reads it again.
+void TMainForm1::Restore_Factory_Defaults()
+{
+    if (m_services.messages.ask(MessageKind::Warning, factoryDefaultsQuestion()) == Answer::No) return;
+    m_desktop.Delete_File_Safely(settingsPath());
+    showNormal();
+    FormShow();
+}
+
+void TMainForm1::View_Readme_file_OptionClick() { m_desktop.View_Readme(); }
+void TMainForm1::View_Shareware_Catalog_OptionClick() { m_desktop.View_Catalog(); }
 
 } // namespace verbalia

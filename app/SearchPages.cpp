@@ -1,110 +1,150 @@
-// The three search pages, each described once; MainFormLayout.cpp builds them,
-// MainForm.cpp connects them, Settings.cpp saves them and SearchRuns.cpp runs
-// them from these descriptions.
+// The three search pages, each described once, and their own controls.
 
-#include "MainForm.h"
+#include "SearchPage.h"
 
-#include "search/LetterSearch.h"
+#include "Controls.h"
 #include "search/PhoneticSearch.h"
 #include "search/WildcardSearch.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace verbalia {
+namespace {
 
-const std::array<SearchPageDescription, TMainForm1::searchPageCount>& TMainForm1::searchPageDescriptions()
+void createWildcardDetails(SearchPage&, QGroupBox* group)
+{
+    hintLine(group, "Label3", 52, 21,
+             "Hint: Use '?' (question mark) to represent a single letter, and '*' (asterisk) to represent one or more letters.");
+    hintLine(group, "Label6", 72, 41,
+             "You can use multiple '?' symbols. but only a single '*' symbol, and you cannot mix and match '?' with '*' in a single search in this version of the program..");
+    hintLine(group, "Label5", 108, 21,
+             "Example : a??i? will find all 5 letter words starting with 'a' and having a 4th letter of 'i'.  e.g. acrid.");
+    hintLine(group, "Label7", 128, 21,
+             "Example : ac*al will find all words starting with 'ac' and ending in 'al'.  e.g. accidental.");
+}
+
+void createLetterDetails(SearchPage& page, QGroupBox* group)
+{
+    QLabel* exclusionCaption =
+        label(group, "Excluded_Letters_Label", 12, 52, 232, 17, "Exclude words containing these letters :");
+    label(group, "Label9", 24, 132, 236, 17, "i.e. find Anagrams of the supplied word.");
+    page.modes.reset(new LetterModes{
+        exclusionCaption,
+        {radioButton(page.sheet, "Search_for_Words_with_these_and_other_letters_RadioButton", 78,
+                     "Search for words containing at least 1 of each of these letters and any other letters."),
+         radioButton(page.sheet, "Search_for_Words_with_only_these_Any_Number_RadioButton", 98,
+                     "Search for words containing only these letters and at least 1 of each letter specified."),
+         radioButton(page.sheet, "Search_for_Words_with_only_these_Specified_Number_RadioButton", 118,
+                     "Search for words containing only these letters and only the specified number of each letter.")},
+    });
+    page.modes->buttons[0]->setChecked(true);
+}
+
+void createPhoneticDetails(SearchPage&, QGroupBox* group)
+{
+    label(group, "Label15", 20, 58, 533, 21,
+          "Example : Enter \"Mice\" to find all words that sound something like this word.");
+}
+
+} // namespace
+
+const std::array<SearchPageDescription, searchPageCount>& searchPageDescriptions()
 {
     static const std::array<SearchPageDescription, searchPageCount> pages{{
         {
-            "TabSheet1", "Wildcard Word Search",
-            "GroupBox4", " Search for Words Satisfying these Wildcard Criteria : ",
-            "Label2", "Search Criteria :", QRect(28, 24, 96, 17),
-            "Wildcard_Search_ComboBox", &SettingsValues::wildcardCriteria,
-            "Reset_Wildcard_Search_Edit_BitBtn", "WildCard_Search_Results_MemoEx",
-            "Wildcard_Search_BitBtn", "Wildcard Search", "Clipboard_Copy_WildCard_Search_Results_BitBtn",
-            "Wildcard_Search_Label", " words found.", "verbalia.wcs", true, "Wildcard search",
-            &TMainForm1::createWildcardDetails,
-            [](const TMainForm1&, const SearchInput& input) { return preparedScan(prepareWildcardSearch(input)); },
-            &TMainForm1::Wildcard_Search_BitBtnClick, &TMainForm1::Wildcard_Search_ComboBoxKeyDown,
-            &TMainForm1::Reset_Wildcard_Search_Edit_BitBtnClick,
-            &TMainForm1::Clipboard_Copy_WildCard_Search_Results_BitBtnClick,
+            .sheet = "TabSheet1",
+            .tabCaption = "Wildcard Word Search",
+            .groupBox = "GroupBox4",
+            .groupCaption = " Search for Words Satisfying these Wildcard Criteria : ",
+            .criteriaLabel = "Label2",
+            .criteriaCaption = "Search Criteria :",
+            .criteriaLabelBounds = QRect(28, 24, 96, 17),
+            .criteriaBox = "Wildcard_Search_ComboBox",
+            .criteriaSetting = &SettingsValues::wildcardCriteria,
+            .resetButton = "Reset_Wildcard_Search_Edit_BitBtn",
+            .resultsView = "WildCard_Search_Results_MemoEx",
+            .runButton = "Wildcard_Search_BitBtn",
+            .runCaption = "Wildcard Search",
+            .copyButton = "Clipboard_Copy_WildCard_Search_Results_BitBtn",
+            .statusLabel = "Wildcard_Search_Label",
+            .completion = " words found.",
+            .historyFile = "verbalia.wcs",
+            .resultsEmptiedAtStartUp = true,
+            .searchName = "Wildcard search",
+            .createDetails = createWildcardDetails,
+            .prepare = [](const SearchInput& input) { return preparedScan(prepareWildcardSearch(input)); },
         },
         {
-            "TabSheet2", "Word Letter Search",
-            "GroupBox2", " Search for Words Containing Specific Letters (in any order) : ",
-            "Label4", "Search Criteria :", QRect(28, 24, 96, 17),
-            "Words_With_These_Letters_Search_ComboBox", &SettingsValues::letterCriteria,
-            "Reset_Words_With_These_Letters_Search_Edit_BitBtn",
-            "Words_With_These_Letters_Search_MemoEx",
-            "Search_for_Words_with_these_Letters_BitBtn", "Letter Search",
-            "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn",
-            "Search_for_Words_with_these_Letters_Label", " words found.", "verbalia.wwt", true, "Letter search",
-            &TMainForm1::createLetterDetails,
-            [](const TMainForm1& window, const SearchInput& input) {
-                return preparedScan(prepareLetterSearch(input, window.letterMode()));
+            .sheet = "TabSheet2",
+            .tabCaption = "Word Letter Search",
+            .groupBox = "GroupBox2",
+            .groupCaption = " Search for Words Containing Specific Letters (in any order) : ",
+            .criteriaLabel = "Label4",
+            .criteriaCaption = "Search Criteria :",
+            .criteriaLabelBounds = QRect(28, 24, 96, 17),
+            .criteriaBox = "Words_With_These_Letters_Search_ComboBox",
+            .criteriaSetting = &SettingsValues::letterCriteria,
+            .resetButton = "Reset_Words_With_These_Letters_Search_Edit_BitBtn",
+            .resultsView = "Words_With_These_Letters_Search_MemoEx",
+            .runButton = "Search_for_Words_with_these_Letters_BitBtn",
+            .runCaption = "Letter Search",
+            .copyButton = "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn",
+            .statusLabel = "Search_for_Words_with_these_Letters_Label",
+            .completion = " words found.",
+            .historyFile = "verbalia.wwt",
+            .resultsEmptiedAtStartUp = true,
+            .searchName = "Letter search",
+            .createDetails = createLetterDetails,
+            .prepare = [](const SearchInput& input) {
+                return preparedScan(prepareLetterSearch(input, input.letterMode));
             },
-            &TMainForm1::Search_for_Words_with_these_Letters_BitBtnClick,
-            &TMainForm1::Words_With_These_Letters_Search_ComboBoxKeyDown,
-            &TMainForm1::Reset_Words_With_These_Letters_Search_Edit_BitBtnClick,
-            &TMainForm1::Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick,
         },
         {
-            "TabSheet3", "Phonetic Search",
-            "GroupBox5", " Search for Words which Sound Like a Particular Word : ",
-            "Label11", "Base Word :", QRect(50, 24, 74, 17),
-            "Phonetic_Search_ComboBox", &SettingsValues::phoneticCriteria,
-            "Reset_Phonetic_Search_Edit_BitBtn", "Phonetic_Search_MemoEx",
-            "Phonetic_Word_Search_BitBtn", "Phonetic Search", "Clipboard_Copy_Phonetic_Search_BitBtn",
-            "Phonetic_Search_Label", " words found that sound similar.", "verbalia.phs", false, "Phonetic search",
-            &TMainForm1::createPhoneticDetails,
-            [](const TMainForm1&, const SearchInput& input) { return preparedScan(preparePhoneticSearch(input)); },
-            &TMainForm1::Phonetic_Word_Search_BitBtnClick, &TMainForm1::Phonetic_Search_ComboBoxKeyDown,
-            &TMainForm1::Reset_Phonetic_Search_Edit_BitBtnClick, &TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick,
+            .sheet = "TabSheet3",
+            .tabCaption = "Phonetic Search",
+            .groupBox = "GroupBox5",
+            .groupCaption = " Search for Words which Sound Like a Particular Word : ",
+            .criteriaLabel = "Label11",
+            .criteriaCaption = "Base Word :",
+            .criteriaLabelBounds = QRect(50, 24, 74, 17),
+            .criteriaBox = "Phonetic_Search_ComboBox",
+            .criteriaSetting = &SettingsValues::phoneticCriteria,
+            .resetButton = "Reset_Phonetic_Search_Edit_BitBtn",
+            .resultsView = "Phonetic_Search_MemoEx",
+            .runButton = "Phonetic_Word_Search_BitBtn",
+            .runCaption = "Phonetic Search",
+            .copyButton = "Clipboard_Copy_Phonetic_Search_BitBtn",
+            .statusLabel = "Phonetic_Search_Label",
+            .completion = " words found that sound similar.",
+            .historyFile = "verbalia.phs",
+            .resultsEmptiedAtStartUp = false,
+            .searchName = "Phonetic search",
+            .createDetails = createPhoneticDetails,
+            .prepare = [](const SearchInput& input) { return preparedScan(preparePhoneticSearch(input)); },
         },
     }};
     return pages;
 }
 
-// The mode the radio buttons choose; none may be checked.
-LetterMode TMainForm1::letterMode() const
+LetterMode LetterModes::mode() const
 {
-    return Search_for_Words_with_these_and_other_letters_RadioButton->isChecked()       ? LetterMode::ContainsAll
-           : Search_for_Words_with_only_these_Any_Number_RadioButton->isChecked()       ? LetterMode::OnlyThese
-           : Search_for_Words_with_only_these_Specified_Number_RadioButton->isChecked() ? LetterMode::ExactCount
-                                                                                         : LetterMode::None;
+    return buttons[0]->isChecked()   ? LetterMode::ContainsAll
+           : buttons[1]->isChecked() ? LetterMode::OnlyThese
+           : buttons[2]->isChecked() ? LetterMode::ExactCount
+                                     : LetterMode::None;
 }
 
-// The pages' handlers, under the names of their controls.
-
-void TMainForm1::Wildcard_Search_BitBtnClick() { runSearch(m_searchPages[wildcardPage]); }
-void TMainForm1::Search_for_Words_with_these_Letters_BitBtnClick() { runSearch(m_searchPages[letterPage]); }
-void TMainForm1::Phonetic_Word_Search_BitBtnClick() { runSearch(m_searchPages[phoneticPage]); }
-
-void TMainForm1::Wildcard_Search_ComboBoxKeyDown(int key) { criteriaKeyDown(m_searchPages[wildcardPage], key); }
-void TMainForm1::Words_With_These_Letters_Search_ComboBoxKeyDown(int key)
+void LetterModes::set(QRadioButton* button, bool checked) const
 {
-    criteriaKeyDown(m_searchPages[letterPage], key);
-}
-void TMainForm1::Phonetic_Search_ComboBoxKeyDown(int key) { criteriaKeyDown(m_searchPages[phoneticPage], key); }
-
-void TMainForm1::Reset_Wildcard_Search_Edit_BitBtnClick() { resetCriteria(m_searchPages[wildcardPage]); }
-void TMainForm1::Reset_Words_With_These_Letters_Search_Edit_BitBtnClick()
-{
-    resetCriteria(m_searchPages[letterPage]);
-}
-void TMainForm1::Reset_Phonetic_Search_Edit_BitBtnClick() { resetCriteria(m_searchPages[phoneticPage]); }
-
-void TMainForm1::Clipboard_Copy_WildCard_Search_Results_BitBtnClick()
-{
-    Copy_View_To_Clipboard(m_searchPages[wildcardPage].results);
-}
-void TMainForm1::Clipboard_Copy_Words_With_These_Letters_Search_BitBtnClick()
-{
-    Copy_View_To_Clipboard(m_searchPages[letterPage].results);
-}
-void TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick()
-{
-    Copy_View_To_Clipboard(m_searchPages[phoneticPage].results);
+    if (checked) {
+        button->setChecked(true);
+    } else {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
 }
 
 } // namespace verbalia

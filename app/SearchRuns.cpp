@@ -1,41 +1,38 @@
 // The Search Run: the protocol every search page shares, from the criteria
-// checks to the count of words found.
+// checks to the count of words found, and the window lock it takes.
 
 #include "MainForm.h"
 
-#include "app/HistoryBox.h"
+#include "HistoryBox.h"
+#include "RunController.h"
+#include "SearchPage.h"
+#include "SharedFilters.h"
 #include "platform/qt/QtText.h"
-#include "text/TextHelpers.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
 
 namespace verbalia {
+namespace {
+
+// A screen reader reads a control's description with it when focus arrives:
+// the criteria box carries the outcome of the page's last run or refusal,
+// set just before the focus returns to it.
+void tellOutcome(QComboBox* criteria, const QString& outcome) { criteria->setAccessibleDescription(outcome.trimmed()); }
+
+} // namespace
 
 void TMainForm1::runSearch(SearchPage& page)
 {
-    const std::string criteria(trimControls(fromQString(page.criteria->currentText())));
-    page.criteria->setEditText(toQString(criteria));
-
-    const std::string exclusion = fromQString(Excluded_Letters_Edit->text());
-    const SearchInput input{criteria, exclusion,
-                            LengthRange{Lower_Length_SpinEdit->value(), Upper_Length_SpinEdit->value()}};
-    const PreparedScan prepared = page.description->prepare(*this, input);
-    if (prepared.exclusion) Excluded_Letters_Edit->setText(toQString(*prepared.exclusion));
+    const std::string criteria = page.takeCriteria();
+    const PreparedScan prepared = page.description.prepare(m_filters->input(criteria, page.letterMode()));
+    if (prepared.exclusion) m_filters->setExclusion(*prepared.exclusion);
     if (!prepared.scan) {
         Show_Criteria_Message(prepared.refusal, page.criteria);
         return;
@@ -46,7 +43,7 @@ void TMainForm1::runSearch(SearchPage& page)
     page.lines.clear();
     addToHistory(page.criteria, criteria, false);
     page.status->setEnabled(true);
-    showStatus(page, QStringLiteral(" Searching ... "));
+    page.showStatus(QStringLiteral(" Searching ... "), pageHeight());
     QCoreApplication::processEvents();
 
     // Events, and with them a halt, get through once per step; the words in
@@ -59,36 +56,19 @@ void TMainForm1::runSearch(SearchPage& page)
         prepared.scan(words, index + 1, std::min(index + run.step(), count), page.lines);
     }
 
-    showStatus(page, run.halted() ? QStringLiteral(" Search Aborted by User !")
-                                  : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
-                                              page.description->completion));
+    page.showStatus(run.halted() ? QStringLiteral(" Search Aborted by User !")
+                                 : toQString(m_services.numbers.formatCount(std::int64_t(page.lines.size())) +
+                                             page.description.completion),
+                    pageHeight());
     tellOutcome(page.criteria, page.status->text());
     run.unlock(page.criteria);
     QCoreApplication::processEvents();
     run.finish();
 }
 
-void TMainForm1::showStatus(SearchPage& page, const QString& text)
+void TMainForm1::criteriaKeyDown(SearchPage& page, int key)
 {
-    page.status->setText(text);
-    fitStatusLabel(page);
-}
-
-// A status label wraps a long text within its width; when the lines need more
-// room than the page has below the label's place, the label moves up, so no
-// count is ever cut off.
-void TMainForm1::fitStatusLabel(SearchPage& page)
-{
-    const QRect place = page.statusPlace;
-    const int height = page.status->heightForWidth(place.width());
-    if (page.status->text().isEmpty() || height <= place.height()) {
-        page.status->setGeometry(place);
-        return;
-    }
-    // Only the page on show is laid out at once; every page has its size.
-    const int pageHeight = PageControl1->currentWidget()->height();
-    const int top = std::max(0, std::min(place.top(), pageHeight - height));
-    page.status->setGeometry(place.left(), top, place.width(), height);
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) runSearch(page);
 }
 
 void TMainForm1::Set_Controls_Enabled(bool enabled)
@@ -100,7 +80,6 @@ void TMainForm1::Set_Controls_Enabled(bool enabled)
 
     for (QWidget* control : m_lockedControls) control->setEnabled(enabled);
     PageControl1->tabBar()->setEnabled(enabled);
-
     // No menu command may touch the list or the window while a run reads them.
     menuBar()->setEnabled(enabled);
 }
@@ -111,21 +90,5 @@ void TMainForm1::Show_Criteria_Message(const std::string& text, QComboBox* box)
     tellOutcome(box, toQString(text));
     box->setFocus();
 }
-
-void TMainForm1::criteriaKeyDown(SearchPage& page, int key)
-{
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) runSearch(page);
-}
-
-void TMainForm1::Halt_Processing_BitBtnClick() { m_runs->halt(); }
-
-// Empties the criteria and the whole history; the results stay.
-void TMainForm1::resetCriteria(SearchPage& page)
-{
-    page.criteria->clear();
-    page.criteria->setEditText(QString());
-}
-
-void TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick() { Excluded_Letters_Edit->clear(); }
 
 } // namespace verbalia

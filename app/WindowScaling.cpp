@@ -2,7 +2,7 @@
 // start-up, and every control and font recomputed from it whenever the
 // client area changes size.
 
-#include "MainForm.h"
+#include "WindowScaling.h"
 
 #include "app/core/LayoutBaseline.h"
 #include "platform/qt/QtText.h"
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -78,14 +79,20 @@ bool placedByItsContainer(const QWidget* control)
 
 } // namespace
 
-void TMainForm1::Capture_Layout_Baseline(int clientWidth, int clientHeight)
+WindowScaling::WindowScaling(QMainWindow& window, QListWidget& baseline)
+    : m_window(window)
+    , m_baseline(baseline)
 {
-    if (Scaling_ListBox->count() > 0) return;
+}
+
+void WindowScaling::capture(int clientWidth, int clientHeight)
+{
+    if (m_baseline.count() > 0) return;
     // The controls of the client area, then the menu.
     m_components.clear();
-    collectComponents(centralWidget(), m_components);
-    m_components.push_back(menuBar());
-    collectComponents(menuBar(), m_components);
+    collectComponents(m_window.centralWidget(), m_components);
+    m_components.push_back(m_window.menuBar());
+    collectComponents(m_window.menuBar(), m_components);
     QStringList lines{toQString(baselineHeader(clientWidth, clientHeight))};
     for (QObject* component : m_components) {
         const QWidget* control = placedControl(component);
@@ -97,19 +104,19 @@ void TMainForm1::Capture_Layout_Baseline(int clientWidth, int clientHeight)
                                        control->font().pointSize()};
         lines.append(toQString(baselineLine(geometry, fromQString(control->objectName()))));
     }
-    Scaling_ListBox->addItems(lines);
+    m_baseline.addItems(lines);
 }
 
-void TMainForm1::Scale_To_Window()
+bool WindowScaling::scale()
 {
-    if (Scaling_ListBox->count() == 0) return;
-    const QSize client = centralWidget()->size();
+    if (m_baseline.count() == 0) return false;
+    const QSize client = m_window.centralWidget()->size();
     const std::optional<ScaleFactors> factors =
-        scaleFactors(fromQString(Scaling_ListBox->item(0)->text()), client.width(), client.height());
-    if (!factors) return;
-    const int lines = Scaling_ListBox->count();
+        scaleFactors(fromQString(m_baseline.item(0)->text()), client.width(), client.height());
+    if (!factors) return false;
+    const int lines = m_baseline.count();
     for (std::size_t i = 0; i < m_components.size() && int(i) + 1 < lines; ++i) {
-        const std::string line = fromQString(Scaling_ListBox->item(int(i) + 1)->text());
+        const std::string line = fromQString(m_baseline.item(int(i) + 1)->text());
         QWidget* control = placedControl(m_components[i]);
         if (line.size() <= 1 || !control) continue;
         const ControlGeometry design = parseBaselineLine(line);
@@ -127,18 +134,7 @@ void TMainForm1::Scale_To_Window()
         if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
             label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     }
-    for (SearchPage& page : m_searchPages) {
-        page.statusPlace = page.status->geometry();
-        fitStatusLabel(page);
-    }
+    return true;
 }
-
-bool TMainForm1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == centralWidget() && event->type() == QEvent::Resize) FormResize();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMainForm1::FormResize() { Scale_To_Window(); }
 
 } // namespace verbalia

@@ -8,13 +8,6 @@
 
 namespace verbalia {
 
-enum class LetterMode {
-    None,        // no mode chosen: tests as ContainsAll, never excludes
-    ContainsAll, // each letter at least once, other characters allowed
-    OnlyThese,   // only these letters, each at least once
-    ExactCount   // the same letters the same number of times: anagrams
-};
-
 class LetterMatcher {
 public:
     bool matches(std::string_view word) const;

@@ -22,11 +22,20 @@ struct LengthRange {
     }
 };
 
+// The letter search's mode.
+enum class LetterMode {
+    None,        // no mode chosen: tests as ContainsAll, never excludes
+    ContainsAll, // each letter at least once, other characters allowed
+    OnlyThese,   // only these letters, each at least once
+    ExactCount   // the same letters the same number of times: anagrams
+};
+
 // The criteria of one run as the window holds them.
 struct SearchInput {
     std::string_view criteria;  // trimmed
     std::string_view exclusion; // the exclusion list as typed
     LengthRange range;
+    LetterMode letterMode = LetterMode::None; // read by the letter search alone
 };
 
 // The outcome of a search's criteria checks.

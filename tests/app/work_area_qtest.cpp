@@ -26,8 +26,8 @@ QStringList entries(const TMainForm1& window)
     return all;
 }
 
-struct MaintenancePage {
-    explicit MaintenancePage(TMainForm1& window)
+struct MaintenanceControls {
+    explicit MaintenanceControls(TMainForm1& window)
         : workArea(control<QPlainTextEdit>(window, "Temp_Work_Area_Paste_MemoEx"))
         , add(control<QPushButton>(window, "Add_Unique_Words_BitBtn"))
         , bar(control<QProgressBar>(window, "ProgressBar2"))
@@ -61,7 +61,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "apple\nbanana\nzoo\n");
         TMainForm1& window = fixture.start();
-        MaintenancePage page(window);
+        MaintenanceControls page(window);
         QCOMPARE(page.workArea->document()->blockCount(), 10);
         QCOMPARE(page.workArea->document()->firstBlock().text(), QStringLiteral("- Type words, sentences, and "));
 
@@ -97,7 +97,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        MaintenancePage page(window);
+        MaintenanceControls page(window);
         page.workArea->setPlainText(newWordLines(250));
         QList<int> shown;
         connect(page.bar, &QProgressBar::valueChanged, this, [&](int value) {
@@ -135,7 +135,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "");
         TMainForm1& window = fixture.start();
-        MaintenancePage page(window);
+        MaintenanceControls page(window);
         page.workArea->setPlainText(newWordLines(300));
         bool stillOpen = false;
         duringRun(10, [&] {
@@ -159,7 +159,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        MaintenancePage page(window);
+        MaintenanceControls page(window);
         const auto text = [&] { return page.workArea->toPlainText(); };
 
         fixture.clipboard.content = "a\tb\r\nc\rd";

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/core/SettingsTable.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListView;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace verbalia {
+
+class Clipboard;
+class Collation;
+class FileDialog;
+class FileSystem;
+class KnownWordList;
+class MessageBoxes;
+class NumberFormat;
+class RunController;
+class WorkAreaEdit;
+
+// The word list maintenance page: the known word list's view, count and
+// buttons, and the work area whose words the harvest adds to the list.
+class MaintenancePage final : public QObject {
+public:
+    // The services the page uses.
+    struct Services {
+        MessageBoxes& messages;
+        Clipboard& clipboard;
+        FileSystem& files;
+        FileDialog& fileDialog;
+        const Collation& collation;
+        const NumberFormat& numbers;
+    };
+
+    // Makes the page as the page control's next tab, over the list it shows
+    // and observes; `countChanged` hears of every change of the list's count.
+    MaintenancePage(QTabWidget& pages, KnownWordList& list, Services services, std::function<void()> countChanged);
+
+    QWidget* sheet;
+    QLabel* Known_Words_Label;
+    QListView* Known_Words_MemoEx;
+    QCheckBox* Known_Word_List_Changed_CheckBox;
+    QPushButton* Copy_Word_List_To_Clipboard_BitBtn;
+    QPushButton* Reset_Word_List_BitBtn;
+    QPushButton* Save_Word_List_BitBtn;
+    QPushButton* Load_Word_List_BitBtn;
+    QProgressBar* ProgressBar2;
+    QCheckBox* Ignore_Words_With_Numbers_CheckBox;
+    QCheckBox* Ignore_All_Non_Alphanumeric_Chars_CheckBox;
+    WorkAreaEdit* Temp_Work_Area_Paste_MemoEx;
+    QPushButton* Temp_Work_Area_Reset_BitBtn;
+    QPushButton* Temp_Work_Area_Paste_BitBtn;
+    QPushButton* Temp_Work_Area_Load_From_File_BitBtn;
+    QPushButton* Add_Unique_Words_BitBtn;
+
+    // The count of known words, as the label shows it.
+    QString showCount();
+
+    void copyList();
+    void resetList();
+    void saveList();
+    // Asks before it drops changes; an unreadable file is reported and the list stays.
+    void loadList();
+
+    void resetWorkArea();
+    void pasteIntoWorkArea();
+    void loadWorkAreaFromFile();
+    // Asks first; only No cancels. Reports the words added.
+    void addUniqueWords(RunController& runs);
+
+    void applySettings(const SettingsValues& values);
+    void collectSettings(SettingsValues& values) const;
+
+    std::vector<QWidget*> tabOrder() const;
+
+private:
+    KnownWordList& m_list;
+    Services m_services;
+};
+
+} // namespace verbalia
