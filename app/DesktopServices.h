@@ -23,19 +23,9 @@ namespace verbalia {
 
 // The real desktop services the program runs on, and the program folder.
 struct DesktopServices {
-    DesktopServices(std::string programFolder, std::string executableName)
-        : programFolder(std::move(programFolder))
-        , executableName(std::move(executableName))
-    {
-    }
-    DesktopServices(const DesktopServices&) = delete;
-    DesktopServices& operator=(const DesktopServices&) = delete;
-
-    PlatformServices platform()
-    {
-        return {messages, clipboard, files, fileDialog, collation, numbers, launch, memory, desktop,
-                autostart, attributes, viewer, windowManager, frame, programFolder, executableName};
-    }
+    DesktopServices(std::string folder, std::string executable)
+        : programFolder(std::move(folder)), executableName(std::move(executable)) {}
+    PlatformServices platform() { return servicesOf(*this); }
 
     QtMessageBoxes messages;
     QtClipboard clipboard;

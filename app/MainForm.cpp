@@ -46,9 +46,6 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     setObjectName(QStringLiteral("MainForm1"));
     createControls();
     createMenu();
-    m_runs = std::make_unique<RunController>(*this, *Halt_Processing_BitBtn, *Halt_Search_CheckBox,
-                                             [this](bool enabled) { Set_Controls_Enabled(enabled); });
-    m_scaling = std::make_unique<WindowScaling>(*this, *Scaling_ListBox);
     connectHandlers();
     centralWidget()->installEventFilter(this); // FormResize
     setUpKeyboardAccess();

@@ -1,8 +1,7 @@
 #pragma once
 
-// The main window: a shell over its pages. docs/ARCHITECTURE.md ("A map of
-// the window") says which class holds which part, how a search and a harvest
-// run, and where new pages, searches, settings and services go.
+// docs/ARCHITECTURE.md ("A map of the window") says which class holds which
+// part, how a search and a harvest run, and where new parts go.
 
 #include "WindowPlacement.h"
 #include "app/core/DesktopIntegration.h"
@@ -18,9 +17,7 @@
 #include <vector>
 
 class QAction;
-class QCheckBox;
 class QComboBox;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
@@ -96,25 +93,22 @@ public slots:
     void View_Readme_file_OptionClick();
     void View_Shareware_Catalog_OptionClick();
 
-public:
-    // The window lock of a run: every control but the halt button is
-    // disabled, and the menu with them.
-    void Set_Controls_Enabled(bool enabled);
-    void Show_Criteria_Message(const std::string& text, QComboBox* box);
-    void Load_History(QComboBox* box, const std::string& path);
-    bool Save_History(QComboBox* box, const std::string& path);
-    // Writes every setting and the three histories; stops at the first file
-    // that cannot be written, after saying so.
-    void Save_Settings();
-    void Toggle_Always_On_Top();
-    void Restore_Factory_Defaults();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window lock of a run: every control but the halt button is
+    // disabled, and the menu with them.
+    void Set_Controls_Enabled(bool enabled);
+    void Show_Criteria_Message(const std::string& text, QComboBox* box);
+    void Load_History(QComboBox* box, const std::string& path);
+    bool Save_History(QComboBox* box, const std::string& path);
+    // Stops at the first file that cannot be written, after saying so.
+    void Save_Settings();
+    void Toggle_Always_On_Top();
+    void Restore_Factory_Defaults();
     void createControls();
     void createMenu();
     void connectHandlers();
@@ -123,7 +117,7 @@ private:
     SettingsValues settingsValues() const;
     void runSearch(SearchPage& page);
     void criteriaKeyDown(SearchPage& page, int key);
-    int pageHeight() const;
+    int pageHeight() const; // of the page on show
     // An index outside the pages leaves none showing until the user picks a tab.
     void selectPage(int index);
     void switchPage(int step);
@@ -149,8 +143,6 @@ private:
     QProgressBar* ProgressBar1 = nullptr;
     QPushButton* Halt_Processing_BitBtn = nullptr;
     QPushButton* Exit_BitBtn = nullptr;
-    QCheckBox* Halt_Search_CheckBox = nullptr;
-    QListWidget* Scaling_ListBox = nullptr;
     QAction* Always_On_Top_Option = nullptr;
     QAction* Auto_Run_at_Windows_Startup_Option = nullptr;
 

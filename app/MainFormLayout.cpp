@@ -7,8 +7,10 @@
 
 #include "Controls.h"
 #include "MaintenancePage.h"
+#include "RunController.h"
 #include "SearchPage.h"
 #include "SharedFilters.h"
+#include "WindowScaling.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,11 +57,7 @@ void TMainForm1::createControls()
     for (std::size_t i = 0; i < searchPageCount; ++i)
         m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, m_services.clipboard);
     m_letterModes = m_searchPages[letterPage]->modes.get();
-    m_maintenance = new MaintenancePage(
-        *PageControl1, m_knownWords,
-        {m_services.messages, m_services.clipboard, m_services.files, m_services.fileDialog, m_services.collation,
-         m_services.numbers},
-        [this] { Show_Known_Word_Count(); });
+    m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, [this] { Show_Known_Word_Count(); }, m_services);
     m_filters = new SharedFilters(client);
     nameByLabel(m_filters->exclusion, m_letterModes->exclusionCaption);
 
@@ -68,9 +66,12 @@ void TMainForm1::createControls()
                                            QStyle::SP_BrowserStop);
     Halt_Processing_BitBtn->setEnabled(false);
     Exit_BitBtn = pictureButton(client, "Exit_BitBtn", 337, 416, 150, 35, "Exit", QStyle::SP_DialogCloseButton, 14);
-    Halt_Search_CheckBox = hiddenCheckBox(client, "Halt_Search_CheckBox", 160, 376, 193, 17);
-    Scaling_ListBox = make<QListWidget>(client, "Scaling_ListBox", 652, 4, 25, 29);
+    QCheckBox* Halt_Search_CheckBox = hiddenCheckBox(client, "Halt_Search_CheckBox", 160, 376, 193, 17);
+    auto* Scaling_ListBox = make<QListWidget>(client, "Scaling_ListBox", 652, 4, 25, 29);
     Scaling_ListBox->hide();
+    m_runs = std::make_unique<RunController>(*this, *Halt_Processing_BitBtn, *Halt_Search_CheckBox,
+                                             [this](bool enabled) { Set_Controls_Enabled(enabled); });
+    m_scaling = std::make_unique<WindowScaling>(*this, *Scaling_ListBox);
 }
 
 // The menu's entries, each connected to its handler. A checkable entry has

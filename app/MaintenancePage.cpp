@@ -4,11 +4,8 @@
 #include "LineListModel.h"
 #include "RunController.h"
 #include "WorkAreaEdit.h"
-#include "platform/Clipboard.h"
 #include "platform/CodePage.h"
-#include "platform/FileDialog.h"
-#include "platform/MessageBoxes.h"
-#include "platform/NumberFormat.h"
+#include "platform/PlatformServices.h"
 #include "platform/qt/QtText.h"
 #include "wordlist/KnownWordList.h"
 
@@ -32,11 +29,16 @@ void processPendingEvents() { QCoreApplication::processEvents(); }
 
 } // namespace
 
-MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, Services services,
-                                 std::function<void()> countChanged)
+MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, std::function<void()> countChanged,
+                                 const PlatformServices& services)
     : sheet(new QWidget)
     , m_list(list)
-    , m_services(services)
+    , m_messages(services.messages)
+    , m_clipboard(services.clipboard)
+    , m_files(services.files)
+    , m_fileDialog(services.fileDialog)
+    , m_collation(services.collation)
+    , m_numbers(services.numbers)
 {
     sheet->setObjectName(QStringLiteral("TabSheet4"));
     setParent(sheet);
@@ -82,7 +84,7 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, Service
 
     auto* model = new LineListModel(m_list.words(), this);
     Known_Words_MemoEx->setModel(model);
-    addCopySelectionCommand(Known_Words_MemoEx, m_services.clipboard);
+    addCopySelectionCommand(Known_Words_MemoEx, m_clipboard);
     m_list.observe({
         .wordsAboutToChange = [model] { model->beginBulkUpdate(); },
         .wordsChanged = [model] { model->endBulkUpdate(); },
@@ -97,15 +99,15 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, Service
 
 QString MaintenancePage::showCount()
 {
-    Known_Words_Label->setText(toQString(m_services.numbers.formatCount(std::int64_t(m_list.words().size())) + " words."));
+    Known_Words_Label->setText(toQString(m_numbers.formatCount(std::int64_t(m_list.words().size())) + " words."));
     return Known_Words_Label->text();
 }
 
-void MaintenancePage::copyList() { Copy_View_To_Clipboard(Known_Words_MemoEx, m_services.clipboard); }
+void MaintenancePage::copyList() { Copy_View_To_Clipboard(Known_Words_MemoEx, m_clipboard); }
 
 void MaintenancePage::resetList()
 {
-    if (m_services.messages.ask(MessageKind::Confirm, resetQuestion) != Answer::Yes) return;
+    if (m_messages.ask(MessageKind::Confirm, resetQuestion) != Answer::Yes) return;
     m_list.clear();
     processPendingEvents();
 }
@@ -113,16 +115,16 @@ void MaintenancePage::resetList()
 void MaintenancePage::saveList()
 {
     if (!m_list.save())
-        m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_list.path()));
+        m_messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_list.path()));
 }
 
 void MaintenancePage::loadList()
 {
     processPendingEvents();
-    if (m_list.changed() && m_services.messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes) return;
+    if (m_list.changed() && m_messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes) return;
     Known_Words_Label->clear();
     if (m_list.load() == KnownWordList::LoadOutcome::Unreadable) {
-        m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_list.path()));
+        m_messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_list.path()));
         return;
     }
     processPendingEvents();
@@ -133,23 +135,23 @@ void MaintenancePage::resetWorkArea() { Temp_Work_Area_Paste_MemoEx->clear(); }
 void MaintenancePage::pasteIntoWorkArea()
 {
     Temp_Work_Area_Paste_MemoEx->clear();
-    if (const std::optional<std::string> text = m_services.clipboard.text())
+    if (const std::optional<std::string> text = m_clipboard.text())
         Temp_Work_Area_Paste_MemoEx->setText(workAreaTextFromClipboard(*text));
 }
 
 void MaintenancePage::loadWorkAreaFromFile()
 {
-    const std::optional<std::string> path = m_services.fileDialog.chooseFileToOpen("Text Files|*.txt|All Files|*.*");
+    const std::optional<std::string> path = m_fileDialog.chooseFileToOpen("Text Files|*.txt|All Files|*.*");
     if (path) {
         processPendingEvents();
         // A file that has gone meanwhile is passed over without a word.
-        if (m_services.files.exists(*path)) {
-            std::optional<std::string> bytes = m_services.files.readAll(*path);
+        if (m_files.exists(*path)) {
+            std::optional<std::string> bytes = m_files.readAll(*path);
             if (bytes) {
                 decodeFile(*bytes);
                 Temp_Work_Area_Paste_MemoEx->setText(workAreaTextFromFile(*bytes));
             } else {
-                m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(*path));
+                m_messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(*path));
             }
         }
     }
@@ -165,7 +167,7 @@ void MaintenancePage::addUniqueWords(RunController& runs)
         harvestQuestion(fromQString(Ignore_Words_With_Numbers_CheckBox->text()), options.ignoreNumbers,
                         fromQString(Ignore_All_Non_Alphanumeric_Chars_CheckBox->text()), options.ignoreSymbols);
     // Only No cancels.
-    if (m_services.messages.ask(MessageKind::Confirm, question) == Answer::No) return;
+    if (m_messages.ask(MessageKind::Confirm, question) == Answer::No) return;
 
     const std::vector<std::string> lines = Temp_Work_Area_Paste_MemoEx->lines();
     RunController::Run run(runs, Known_Words_MemoEx, ProgressBar2, lines.size());
@@ -175,10 +177,10 @@ void MaintenancePage::addUniqueWords(RunController& runs)
         [&run](std::size_t line) { run.showProgress(line); },
         [&run](std::size_t) { run.letEventsThrough(); },
     };
-    const HarvestOutcome outcome = m_list.harvest(m_services.collation, lines, options, hooks);
+    const HarvestOutcome outcome = m_list.harvest(m_collation, lines, options, hooks);
     run.unlock(Add_Unique_Words_BitBtn);
 
-    m_services.messages.show(MessageKind::Information, harvestReport(outcome, m_services.numbers));
+    m_messages.show(MessageKind::Information, harvestReport(outcome, m_numbers));
     processPendingEvents();
     processPendingEvents();
     run.finish();

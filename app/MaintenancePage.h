@@ -27,25 +27,18 @@ class KnownWordList;
 class MessageBoxes;
 class NumberFormat;
 class RunController;
+struct PlatformServices;
 class WorkAreaEdit;
 
 // The word list maintenance page: the known word list's view, count and
 // buttons, and the work area whose words the harvest adds to the list.
 class MaintenancePage final : public QObject {
 public:
-    // The services the page uses.
-    struct Services {
-        MessageBoxes& messages;
-        Clipboard& clipboard;
-        FileSystem& files;
-        FileDialog& fileDialog;
-        const Collation& collation;
-        const NumberFormat& numbers;
-    };
-
     // Makes the page as the page control's next tab, over the list it shows
     // and observes; `countChanged` hears of every change of the list's count.
-    MaintenancePage(QTabWidget& pages, KnownWordList& list, Services services, std::function<void()> countChanged);
+    // The page asks and tells through the message boxes, reads the work area's
+    // text from the clipboard or a chosen file, and harvests under the collation.
+    MaintenancePage(QTabWidget& pages, KnownWordList& list, std::function<void()> countChanged, const PlatformServices& services);
 
     QWidget* sheet;
     QLabel* Known_Words_Label;
@@ -86,7 +79,12 @@ public:
 
 private:
     KnownWordList& m_list;
-    Services m_services;
+    MessageBoxes& m_messages;
+    Clipboard& m_clipboard;
+    FileSystem& m_files;
+    FileDialog& m_fileDialog;
+    const Collation& m_collation;
+    const NumberFormat& m_numbers;
 };
 
 } // namespace verbalia

@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
         TMainForm1 form(services.platform());
         window = &form;
         form.show();
-        const SearchPageControls page = searchPage(form, wildcardPage);
+        const SearchPage& page = searchPage(form, wildcardPage);
         page.criteria->setEditText(QStringLiteral("*"));
         form.Wildcard_Search_BitBtnClick();
         std::printf("known words: %zu; results view: %s\n", form.knownWords().size(), qPrintable(page.status->text()));

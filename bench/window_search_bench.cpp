@@ -63,7 +63,7 @@ void timeRun(benchmark::State& state, const std::function<void()>& run, const QL
 
 void wildcard(benchmark::State& state, const char* criteria, const char* target)
 {
-    const SearchPageControls page = searchPage(*window, wildcardPage);
+    const SearchPage& page = searchPage(*window, wildcardPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
     timeRun(state, [] { window->Wildcard_Search_BitBtnClick(); }, page.status, target);
 }
@@ -71,14 +71,14 @@ void wildcard(benchmark::State& state, const char* criteria, const char* target)
 void letters(benchmark::State& state, const char* criteria, const char* mode)
 {
     control<QRadioButton>(*window, mode)->click();
-    const SearchPageControls page = searchPage(*window, letterPage);
+    const SearchPage& page = searchPage(*window, letterPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
     timeRun(state, [] { window->Search_for_Words_with_these_Letters_BitBtnClick(); }, page.status, "target < 50 ms");
 }
 
 void phonetic(benchmark::State& state, const char* criteria)
 {
-    const SearchPageControls page = searchPage(*window, phoneticPage);
+    const SearchPage& page = searchPage(*window, phoneticPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
     timeRun(state, [] { window->Phonetic_Word_Search_BitBtnClick(); }, page.status, "target < 50 ms");
 }

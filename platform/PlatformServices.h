@@ -45,4 +45,14 @@ struct PlatformServices {
     std::string executablePath() const { return programFolder + executableName; }
 };
 
+// The services a factory owns, as members of the same names.
+template <class Factory>
+PlatformServices servicesOf(Factory& factory)
+{
+    return {factory.messages, factory.clipboard,  factory.files,      factory.fileDialog,    factory.collation,
+            factory.numbers,  factory.launch,     factory.memory,     factory.desktop,       factory.autostart,
+            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.programFolder,
+            factory.executableName};
+}
+
 } // namespace verbalia

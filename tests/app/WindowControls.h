@@ -2,10 +2,13 @@
 
 // The window's controls as tests and benchmarks reach them: by their names.
 
+#include "app/SearchPage.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace verbalia {
 
@@ -18,36 +21,13 @@ Control* control(const QWidget& window, const char* name)
     return found;
 }
 
-// The controls every search page has, found by their names.
-struct SearchPageControls {
-    QComboBox* criteria;
-    QPushButton* reset;
-    QListView* results;
-    QPushButton* run;
-    QPushButton* copy;
-    QLabel* status;
-};
-
-enum SearchPageIndex { wildcardPage, letterPage, phoneticPage };
-
-inline SearchPageControls searchPage(const QWidget& window, SearchPageIndex page)
+// The search page shown at that index of the page control.
+inline SearchPage& searchPage(const QWidget& window, std::size_t page)
 {
-    struct Names {
-        const char *criteria, *reset, *results, *run, *copy, *status;
-    };
-    static constexpr Names names[] = {
-        {"Wildcard_Search_ComboBox", "Reset_Wildcard_Search_Edit_BitBtn", "WildCard_Search_Results_MemoEx",
-         "Wildcard_Search_BitBtn", "Clipboard_Copy_WildCard_Search_Results_BitBtn", "Wildcard_Search_Label"},
-        {"Words_With_These_Letters_Search_ComboBox", "Reset_Words_With_These_Letters_Search_Edit_BitBtn",
-         "Words_With_These_Letters_Search_MemoEx", "Search_for_Words_with_these_Letters_BitBtn",
-         "Clipboard_Copy_Words_With_These_Letters_Search_BitBtn", "Search_for_Words_with_these_Letters_Label"},
-        {"Phonetic_Search_ComboBox", "Reset_Phonetic_Search_Edit_BitBtn", "Phonetic_Search_MemoEx",
-         "Phonetic_Word_Search_BitBtn", "Clipboard_Copy_Phonetic_Search_BitBtn", "Phonetic_Search_Label"},
-    };
-    const Names& n = names[page];
-    return {control<QComboBox>(window, n.criteria), control<QPushButton>(window, n.reset),
-            control<QListView>(window, n.results),  control<QPushButton>(window, n.run),
-            control<QPushButton>(window, n.copy),   control<QLabel>(window, n.status)};
+    QWidget* sheet = control<QTabWidget>(window, "PageControl1")->widget(int(page));
+    auto* found = sheet ? sheet->findChild<SearchPage*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!found) qFatal("no search page %zu", page);
+    return *found;
 }
 
 } // namespace verbalia

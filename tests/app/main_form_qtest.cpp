@@ -45,8 +45,8 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        const SearchPageControls phonetic = searchPage(window, phoneticPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchPage& phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 938 words."));
         QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("938 words."));
         QCOMPARE(window.knownWords().size(), std::size_t(938));
@@ -75,7 +75,7 @@ private slots:
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
         QCOMPARE(fixture.setClientSize(615, 455), QSize(615, 455));
-        const SearchPageControls phonetic = searchPage(window, phoneticPage);
+        const SearchPage& phonetic = searchPage(window, phoneticPage);
         auto* const PageControl1 = control<QTabWidget>(window, "PageControl1");
         auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
         auto* const Known_Words_MemoEx = control<QListView>(window, "Known_Words_MemoEx");
@@ -98,8 +98,8 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        const SearchPageControls phonetic = searchPage(window, phoneticPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchPage& phonetic = searchPage(window, phoneticPage);
         QCOMPARE(accessibleName(wildcard.criteria), QStringLiteral("Search Criteria :"));
         QCOMPARE(accessibleName(phonetic.criteria), QStringLiteral("Base Word :"));
         QCOMPARE(accessibleName(control<QSpinBox>(window, "Lower_Length_SpinEdit")), QStringLiteral("From :"));
@@ -162,7 +162,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", original);
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("?rd?che"));
         window.Wildcard_Search_BitBtnClick();
         const QAbstractItemModel* results = wildcard.results->model();

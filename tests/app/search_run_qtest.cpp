@@ -37,10 +37,10 @@ std::string numberedWords(int count)
 }
 
 // Shows the page and types its criteria and the exclusion list.
-SearchPageControls typeCriteria(TMainForm1& window, int page, const QString& criteria, const QString& exclusion)
+const SearchPage& typeCriteria(TMainForm1& window, int page, const QString& criteria, const QString& exclusion)
 {
     control<QTabWidget>(window, "PageControl1")->setCurrentIndex(page);
-    const SearchPageControls controls = searchPage(window, SearchPageIndex(page));
+    const SearchPage& controls = searchPage(window, std::size_t(page));
     controls.criteria->setEditText(criteria);
     control<QLineEdit>(window, "Excluded_Letters_Edit")->setText(exclusion);
     return controls;
@@ -78,7 +78,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "love\nlane\n");
         TMainForm1& window = fixture.start();
-        const SearchPageControls controls = typeCriteria(window, page, criteria, exclusion);
+        const SearchPage& controls = typeCriteria(window, page, criteria, exclusion);
         auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
         controls.status->setText(QStringLiteral("earlier"));
         controls.run->click();
@@ -126,7 +126,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", words.toStdString());
         TMainForm1& window = fixture.start();
-        const SearchPageControls controls = typeCriteria(window, page, criteria, exclusion);
+        const SearchPage& controls = typeCriteria(window, page, criteria, exclusion);
         auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
         QTest::keyClick(controls.criteria->lineEdit(), Qt::Key_Return);
 
@@ -180,7 +180,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", words);
         TMainForm1& window = fixture.start();
-        const SearchPageControls controls = searchPage(window, phoneticPage);
+        const SearchPage& controls = searchPage(window, phoneticPage);
         control<QTabWidget>(window, "PageControl1")->setCurrentIndex(phoneticPage);
         controls.criteria->setEditText(QStringLiteral("mice"));
         controls.run->click();
@@ -203,7 +203,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(500));
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
         bool checked = false;
         duringRun(3, [&] {
@@ -232,7 +232,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         auto* const Halt_Processing_BitBtn = control<QPushButton>(window, "Halt_Processing_BitBtn");
         duringRun(5, [&] { Halt_Processing_BitBtn->click(); });
         wildcard.criteria->setEditText(QStringLiteral("w*"));
@@ -253,7 +253,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->setChecked(true);
         fixture.messages.scriptAnswers({Answer::No});
         bool stillOpen = false;
@@ -277,7 +277,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "opts\npot\npotto\nspot\nstop\ntop\n");
         TMainForm1& window = fixture.start();
-        const SearchPageControls letters = typeCriteria(window, letterPage, QStringLiteral("stop"), QStringLiteral("s"));
+        const SearchPage& letters = typeCriteria(window, letterPage, QStringLiteral("stop"), QStringLiteral("s"));
         auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
         control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->click();
         QVERIFY(!Excluded_Letters_Edit->isEnabled());

@@ -47,7 +47,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
         QVERIFY(control<QLineEdit>(window, "Excluded_Letters_Edit")->text().isEmpty());
@@ -131,9 +131,9 @@ private slots:
         QRect outerBounds;
         {
             TMainForm1& window = fixture.start();
-            const SearchPageControls wildcard = searchPage(window, wildcardPage);
-            const SearchPageControls letters = searchPage(window, letterPage);
-            const SearchPageControls phonetic = searchPage(window, phoneticPage);
+            const SearchPage& wildcard = searchPage(window, wildcardPage);
+            const SearchPage& letters = searchPage(window, letterPage);
+            const SearchPage& phonetic = searchPage(window, phoneticPage);
             window.setGeometry(40, 60, 700, 520);
             outerBounds = window.frameGeometry();
             wildcard.criteria->setEditText(QStringLiteral("a??i?"));
@@ -166,9 +166,9 @@ private slots:
                                            "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1"}));
 
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
-        const SearchPageControls letters = searchPage(window, letterPage);
-        const SearchPageControls phonetic = searchPage(window, phoneticPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchPage& letters = searchPage(window, letterPage);
+        const SearchPage& phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.frameGeometry(), outerBounds);
         QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
         QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"a??i?", "ac*al"}));
@@ -234,7 +234,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "cat\rdog\n\r\nbird");
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"cat", "dog", "", "bird"}));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
 

@@ -35,7 +35,7 @@ private slots:
         QFETCH(bool, refused);
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "caf\xE9\ncafe\ncaf\n");
-        const SearchPageControls controls = searchPage(fixture.start(), SearchPageIndex(page));
+        const SearchPage& controls = searchPage(fixture.start(), std::size_t(page));
         controls.criteria->setEditText(typed);
         controls.run->click();
 
@@ -60,29 +60,13 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", history.toStdString() + "\r\n");
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         wildcard.criteria->setFocus();
         QTest::keyClicks(wildcard.criteria->lineEdit(), typed);
         QTest::keyClick(wildcard.criteria->lineEdit(), Qt::Key_Return);
         QCOMPARE(wildcard.criteria->currentText(), typed);
-    }
-
-    // Pasting into a one-line box keeps the pasted text's first line.
-    void aOneLineBoxTakesThePastedTextsFirstLine()
-    {
-        WindowFixture fixture;
-        TMainForm1& window = fixture.start();
-        QGuiApplication::clipboard()->setText(QStringLiteral("ab\r\ncd\nef"));
-        for (QLineEdit* edit : {searchPage(window, wildcardPage).criteria->lineEdit(),
-                                searchPage(window, phoneticPage).criteria->lineEdit(),
-                                control<QLineEdit>(window, "Excluded_Letters_Edit")}) {
-            edit->setText(QStringLiteral("XYZ"));
-            edit->setCursorPosition(2);
-            edit->paste();
-            QCOMPARE(edit->text(), QStringLiteral("XYabZ"));
-        }
     }
 
     // The exclusion box follows the letter-search mode however it is checked.
@@ -107,7 +91,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "ab\nabc\nabcd\nabcde\n");
         TMainForm1& window = fixture.start();
-        const SearchPageControls wildcard = searchPage(window, wildcardPage);
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("ab*"));
         wildcard.run->click();
         QAbstractItemModel* model = wildcard.results->model();

@@ -14,19 +14,9 @@ namespace verbalia {
 // asks or touches the desktop; collation is the real one. Tests and
 // benchmarks stand in for a program named "verbalia".
 struct FakeServices {
-    explicit FakeServices(std::string programFolder, std::string executableName = "verbalia")
-        : programFolder(std::move(programFolder))
-        , executableName(std::move(executableName))
-    {
-    }
-    FakeServices(const FakeServices&) = delete;
-    FakeServices& operator=(const FakeServices&) = delete;
-
-    PlatformServices platform()
-    {
-        return {messages, clipboard, files, fileDialog, collation, numbers, launch, memory, desktop,
-                autostart, attributes, viewer, windowManager, frame, programFolder, executableName};
-    }
+    explicit FakeServices(std::string folder, std::string executable = "verbalia")
+        : programFolder(std::move(folder)), executableName(std::move(executable)) {}
+    PlatformServices platform() { return servicesOf(*this); }
 
     FakeMessageBoxes messages;
     FakeClipboard clipboard;
