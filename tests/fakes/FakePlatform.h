@@ -103,8 +103,13 @@ public:
 // Records every address handed to the desktop.
 class FakeDesktopOpener final : public DesktopOpener {
 public:
-    void open(const std::string& address) override { opened.push_back(address); }
+    void open(const std::string& address, std::function<void()> failed) override
+    {
+        opened.push_back(address);
+        if (!answers) failed();
+    }
     std::vector<std::string> opened;
+    bool answers = true; // false: no program on the desktop opens an address
 };
 
 } // namespace verbalia

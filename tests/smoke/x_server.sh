@@ -24,3 +24,26 @@ await_exit() {
     fi
     wait "$1"
 }
+
+# Starts openbox and waits until it manages windows: a program started before
+# the window manager is ready waits long for its frame.
+start_window_manager() {
+    openbox >/dev/null 2>&1 &
+    started_pids+=($!)
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+}
+
+# Starts the program and waits for its framed main window: sets program_pid
+# and window.
+start_program_window() {
+    QT_QPA_PLATFORM=xcb "$folder/verbalia" 2>/dev/null &
+    program_pid=$!
+    started_pids+=($program_pid)
+    window=
+    for _ in $(seq 600); do
+        window=$(xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' 2>/dev/null | head -1) || true
+        [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS | grep -q = && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { echo "no window appeared"; exit 1; }
+}
