@@ -28,15 +28,16 @@ int runDefineCommand(const std::vector<std::string>& words, const std::vector<st
     for (const std::string& given : words) {
         const std::optional<std::string> word = utf8ToCodePage(given, codepage::substitute);
         const Definition definition = definitions->lookup(word ? *word : given);
-        if (!definition.found()) {
-            err << "verbalia-find: " << codepage::toUtf8(noDefinitionText(definition.word)) << '\n';
-            outcome = lacking;
-            continue;
-        }
         if (definition.damaged) {
             err << "verbalia-find: the definitions database in " << definitions->folder()
                 << " is damaged: part of the entry for " << codepage::toUtf8(definition.word) << " could not be read\n";
             outcome = lacking;
+        }
+        if (!definition.found()) {
+            if (!definition.damaged)
+                err << "verbalia-find: " << codepage::toUtf8(noDefinitionText(definition.word)) << '\n';
+            outcome = lacking;
+            continue;
         }
         out << (blockWritten ? "\n" : "") << codepage::toUtf8(definitionText(definition));
         blockWritten = true;
