@@ -267,6 +267,20 @@ std::vector<std::string> candidateForms(const std::string& key, PartOfSpeech par
     return unique;
 }
 
+// The files a database folder holds.
+const std::vector<std::string>& definitionFileNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const PartOfSpeech part : partsOfSpeech) {
+            const std::string suffix = fileSuffix(part);
+            list.insert(list.end(), {"index." + suffix, "data." + suffix, suffix + ".exc"});
+        }
+        return list;
+    }();
+    return names;
+}
+
 } // namespace
 
 const char* partOfSpeechName(PartOfSpeech part)
@@ -317,19 +331,6 @@ Definition Definitions::lookup(std::string_view word) const
         }
     }
     return definition;
-}
-
-const std::vector<std::string>& definitionFileNames()
-{
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> list;
-        for (const PartOfSpeech part : partsOfSpeech) {
-            const std::string suffix = fileSuffix(part);
-            list.insert(list.end(), {"index." + suffix, "data." + suffix, suffix + ".exc"});
-        }
-        return list;
-    }();
-    return names;
 }
 
 std::vector<std::string> definitionFolders(const std::string& programFolder)

@@ -55,9 +55,6 @@ private:
     std::string m_folder;
 };
 
-// The files a database folder holds.
-const std::vector<std::string>& definitionFileNames();
-
 // Where the database is looked for: wordnet/ in the program folder, then the system's folder.
 std::vector<std::string> definitionFolders(const std::string& programFolder);
 
