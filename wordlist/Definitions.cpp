@@ -150,7 +150,8 @@ std::optional<std::vector<std::uint64_t>> senseOffsets(std::string_view line)
     if (fields.size() < 4) return std::nullopt;
     const auto senseCount = numberOf<std::size_t>(fields[2]);
     const auto pointerCount = numberOf<std::size_t>(fields[3]);
-    if (!senseCount || !pointerCount || *senseCount == 0 || fields.size() != 6 + *pointerCount + *senseCount)
+    if (!senseCount || !pointerCount || *senseCount == 0 || *senseCount > fields.size() ||
+        *pointerCount > fields.size() || fields.size() != 6 + *pointerCount + *senseCount)
         return std::nullopt;
     std::vector<std::uint64_t> offsets;
     for (std::size_t i = fields.size() - *senseCount; i < fields.size(); ++i) {
@@ -171,10 +172,11 @@ std::string shownWord(std::string_view word, PartOfSpeech part)
     return shown;
 }
 
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
 std::string lowerAscii(std::string text)
 {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return lowerAscii(c); });
     return text;
 }
 
@@ -191,7 +193,7 @@ std::optional<Sense> senseAt(const DatabaseFile& data, std::uint64_t offset, Par
     const std::vector<std::string_view> fields = fieldsOf(std::string_view(*line).substr(0, bar));
     if (fields.size() < 4 || numberOf<std::uint64_t>(fields[0]) != offset) return std::nullopt;
     const auto wordCount = numberOf<std::size_t>(fields[3], 16);
-    if (!wordCount || fields.size() < 4 + 2 * *wordCount) return std::nullopt;
+    if (!wordCount || *wordCount > fields.size() || fields.size() < 4 + 2 * *wordCount) return std::nullopt;
 
     Sense sense;
     for (std::size_t i = 0; i < *wordCount; ++i) {
@@ -208,7 +210,7 @@ std::optional<Sense> senseAt(const DatabaseFile& data, std::uint64_t offset, Par
 void appendFolded(std::string& folded, unsigned char byte)
 {
     if (byte < 0x80) {
-        folded += lowerAscii(std::string(1, char(byte)));
+        folded += lowerAscii(char(byte));
         return;
     }
     switch (byte) {
@@ -220,7 +222,7 @@ void appendFolded(std::string& folded, unsigned char byte)
     const icu::Normalizer2* decomposition = icu::Normalizer2::getNFDInstance(status);
     icu::UnicodeString parts;
     if (U_SUCCESS(status) && decomposition->getDecomposition(codepage::toUnicode(byte), parts) && parts.charAt(0) < 0x80)
-        folded += lowerAscii(std::string(1, char(parts.charAt(0))));
+        folded += lowerAscii(char(parts.charAt(0)));
     else
         folded += char(byte);
 }
