@@ -96,7 +96,7 @@ public:
             std::uint64_t start = middle;
             if (middle > low) {
                 // The first line starting after middle - 1.
-                std::uint64_t skipped;
+                std::uint64_t skipped = 0;
                 if (!lineAt(middle - 1, &skipped)) return std::nullopt;
                 start = skipped;
             }
@@ -104,7 +104,7 @@ public:
                 high = middle;
                 continue;
             }
-            std::uint64_t next;
+            std::uint64_t next = 0;
             std::optional<std::string> line = lineAt(start, &next);
             if (!line) return std::nullopt;
             const std::string_view field = std::string_view(*line).substr(0, line->find(' '));
