@@ -1,5 +1,8 @@
 #include "FindCommand.h"
 
+#include "DefineCommand.h"
+#include "wordlist/Definitions.h"
+
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
 #include "text/TextHelpers.h"
@@ -39,6 +42,8 @@ constexpr const char* usageText =
     "                                              each at its sorted place, and writes the list;\n"
     "                                              words with digits and all characters but letters\n"
     "                                              and spaces are ignored unless allowed\n"
+    "  define WORD...                              the senses of each WORD from the WordNet database\n"
+    "                                              in wordnet/ beside the program or /usr/share/wordnet\n"
     "Options:\n"
     "  --list FILE        the word list, one word per line (default: wordlist.dat beside the\n"
     "                     program, or the built-in list when there is none)\n"
@@ -357,6 +362,10 @@ int harvestInto(const WordList& list, const std::string& textPath, const Harvest
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
                    std::ostream& err)
 {
+    if (!args.empty() && args.front() == "define") {
+        if (args.size() == 1) return usage(err, "missing word");
+        return runDefineCommand({args.begin() + 1, args.end()}, definitionFolders(programFolder), out, err);
+    }
     Request request;
     if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
 

@@ -17,7 +17,8 @@ if [ -n "${VERBALIA_SYSTEM_QT_HIDDEN:-}" ]; then
     for library in "$libraries"/libQt6*.so.* "$libraries"/libicu*.so.*; do
         [ -L "$library" ] || mount --bind /dev/null "$library"
     done
-    echo "the system's Qt and ICU libraries are hidden"
+    if [ -d /usr/share/wordnet ]; then mount -t tmpfs none /usr/share/wordnet; fi
+    echo "the system's Qt and ICU libraries and its definitions database are hidden"
 else
     echo "no mount namespace here: the system's Qt and ICU stay visible, the checks below still tell them apart"
 fi
@@ -32,7 +33,7 @@ tar -xzf "$archive" -C "$work/my programs"
 folder=$(echo "$work/my programs"/verbalia-*)
 [ -d "$folder" ] || fail "the archive holds no verbalia-<version> folder"
 for file in verbalia verbalia-find verbalia.txt catalog.txt qt.conf LICENSE.txt verbalia.svg verbalia.png verbalia.desktop.in \
-            plugins/platforms/libqxcb.so; do
+            plugins/platforms/libqxcb.so wordnet/LICENSE.txt wordnet/index.noun wordnet/data.noun wordnet/noun.exc; do
     [ -e "$folder/$file" ] || fail "the release lacks $file"
 done
 
@@ -49,6 +50,12 @@ bare=(env -i HOME="$home" PATH=/usr/bin:/bin)
 printf 'cat\ncot\ndog\n' > "$work/list.txt"
 [ "$("${bare[@]}" "$folder/verbalia-find" --list "$work/list.txt" wildcard 'c?t')" = $'cat\ncot' ] || fail "verbalia-find's wildcard search"
 [ -n "$("${bare[@]}" "$folder/verbalia-find" letters --mode exact tca)" ] || fail "verbalia-find on the built-in list"
+
+# verbalia-find define, from the database in the folder.
+"${bare[@]}" "$folder/verbalia-find" define geese crossword > "$work/definitions" || fail "verbalia-find define"
+grep -qx 'noun, base form goose' "$work/definitions" || fail "define geese does not show goose"
+grep -qF 'a puzzle in which words corresponding to numbered clues are to be found and written in to squares in the puzzle' \
+    "$work/definitions" || fail "define crossword"
 
 # The desktop entry points at the unpacked program, and goes again.
 "${bare[@]}" "$folder/verbalia" --install-desktop-entry
