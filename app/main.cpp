@@ -1,4 +1,4 @@
-#include "DesktopEntry.h"
+#include "CommandLine.h"
 #include "MainForm.h"
 
 #include "DesktopServices.h"
@@ -10,10 +10,13 @@
 #include <QIcon>
 #include <QSessionManager>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
     using namespace verbalia;
-    if (const std::optional<int> status = runDesktopEntryCommand(argc, argv)) return *status;
+    // Options that need no window are done before Qt sees a display.
+    if (const std::optional<int> status = runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr)) return *status;
     QApplication application(argc, argv);
     application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(programFolder() + "verbalia.png"))));
 

@@ -6,10 +6,11 @@
 
 namespace verbalia {
 
-// verbalia-find: the three searches and the harvest from the command line.
-// args are the arguments after the program name; the words listed are those
-// the window would list, one per line; a harvest writes the whole list as
-// wordlist.dat holds it. Returns the process exit code: 0 done, 2 search
+// verbalia-find: the three searches, the harvest and the sort from the
+// command line. args are the arguments after the program name; the words
+// listed are those the window would list, one per line; a harvest or a sort
+// writes the whole list as wordlist.dat holds it; --help and --version print
+// to out. Returns the process exit code: 0 done, 2 search
 // refused (its message on err), 64 usage error, 66 word list or text file
 // unreadable, or the list changed while it was read (the words written by
 // then are not to be trusted), 74 output not written.

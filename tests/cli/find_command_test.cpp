@@ -104,6 +104,8 @@ TEST_F(FindCommand, UsageErrors)
         {"harvest", "--allow-colours", "text.txt"},
         {"harvest", "a.txt", "b.txt"},
         {"--min", "2", "harvest", "text.txt"},
+        {"sort", "words.txt"},
+        {"--exclude", "e", "sort"},
     };
     for (const auto& args : wrong) {
         EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
@@ -297,4 +299,33 @@ TEST_F(FindCommand, HarvestOfAUtf8Text)
 
     EXPECT_EQ(run({"--list", utf8, "harvest", "--allow-symbols", text}), 0);
     EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF\x7F" "ad\r\nant\r\ncaf\xC3\xA9\r\nun\r\nz\xC3\xA8" "bre\r\n");
+}
+
+TEST_F(FindCommand, HelpAndVersionGoToStandardOutput)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"--list", "none", "--help"}}) {
+        EXPECT_EQ(run(args), 0);
+        EXPECT_TRUE(m_out.str().starts_with("Usage: verbalia-find")) << m_out.str();
+        EXPECT_EQ(m_err.str(), "");
+    }
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(m_out.str(), "verbalia-find (Verbalia) 1.4f\n");
+    // After the command it is the search's criteria, which the search refuses.
+    EXPECT_EQ(run({"--list", m_list, "wildcard", "--help"}), 2);
+    EXPECT_EQ(m_out.str(), "");
+}
+
+TEST_F(FindCommand, SortWritesTheListInTheProgramsOrderAndEncoding)
+{
+    EXPECT_EQ(run({"--list", m_list, "sort"}), 0);
+    EXPECT_EQ(m_out.str(), "\r\nAcrid\r\nacrid\r\nadmit\r\nbread\r\nMice\r\nmouse\r\nMUSE\r\npots\r\nspot\r\nstop\r\nx-ray\r\n");
+
+    const std::string cp1252 = (m_folder / "cp1252.txt").string();
+    const std::string utf8 = (m_folder / "utf8.txt").string();
+    std::ofstream(cp1252, std::ios::binary) << "zoo\nxylophone\ncoop\nardent\nArd\xE8" "che\nco-op\nx-ray\n";
+    std::ofstream(utf8, std::ios::binary) << "\xEF\xBB\xBF" "ardent\nArd\xC3\xA8" "che\n";
+    EXPECT_EQ(run({"--list", cp1252, "sort"}), 0);
+    EXPECT_EQ(m_out.str(), "Ard\xE8" "che\r\nardent\r\nco-op\r\ncoop\r\nx-ray\r\nxylophone\r\nzoo\r\n");
+    EXPECT_EQ(run({"--list", utf8, "sort"}), 0);
+    EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF" "Ard\xC3\xA8" "che\r\nardent\r\n");
 }
