@@ -352,10 +352,30 @@ int harvestInto(const WordList& list, const std::string& textPath, const Harvest
     return done;
 }
 
+// Standard output that is the list or the text file would grow it while it
+// is read, or the shell has already emptied it (">"): refused, as nothing
+// sound can come of either. True when refused.
+bool refuseOutputIntoInput(const std::optional<FileIdentity>& output, const WordList& list, const Request& request,
+                           std::ostream& err)
+{
+    if (!output || !output->regularFile) return false;
+    for (const auto& [path, role] : {std::pair(list.path, "word list"), std::pair(std::optional(request.textPath), "text file")}) {
+        const std::optional<FileIdentity> input = path ? identifyFile(*path) : std::nullopt;
+        if (!input || !input->sameFile(*output)) continue;
+        err << "verbalia-find: " << *path << ": the " << role << " is also standard output; nothing was read or written\n";
+        if (output->size == 0)
+            err << "The shell emptied " << *path << " before verbalia-find started; restore it from a copy.\n"
+                << "To write safely, write to another file, then rename it:\n"
+                << "  verbalia-find ... > " << *path << ".new && mv " << *path << ".new " << *path << '\n';
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-                   std::ostream& err)
+                   std::ostream& err, const std::optional<FileIdentity>& outputFile)
 {
     Request request;
     if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
@@ -363,6 +383,7 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     WordList list;
     list.path = request.listPath;
     if (!list.path && DiskFileSystem().exists(programFolder + "wordlist.dat")) list.path = programFolder + "wordlist.dat";
+    if (refuseOutputIntoInput(outputFile, list, request, err)) return usageError;
     if (!learnEncoding(list, err)) return noInput;
     if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
 
