@@ -62,10 +62,10 @@ public:
     // (its target is replaced). A file that its owner may not write is not
     // replaced. In a folder that forbids new files, a file that may be written
     // is rewritten in place: its new length is reserved first, so a full disk
-    // fails before a byte changes, and a complete copy of the new bytes is
-    // kept in the state folder until the rewrite is on disk, so a crash
-    // midway can be mended at the next start (finishInterruptedRewrites).
-    // On failure false is returned and the old file is untouched.
+    // fails before a byte changes, and a copy of its old bytes is kept in
+    // rewriteCopyFolder() until the rewrite is on disk, so a crash midway can
+    // be undone at the next start (finishInterruptedRewrites). On failure
+    // false is returned and the old file is untouched.
     virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
 
     // Deletes the file; true when no file is left at the path.
@@ -94,15 +94,16 @@ std::string rewriteCopyFolder();
 
 // A rewrite in place that a crash cut short.
 struct InterruptedRewrite {
-    std::string path;     // the file rewritten
-    bool restored = false; // the file now holds the saved bytes whole
-    std::string copy;     // when not restored: the kept copy of those bytes
+    std::string path;      // the file rewritten
+    bool restored = false; // the file holds its bytes from before the save again
+    std::string copy;      // when not restored: the kept copy of those bytes
 };
 
-// Completes every rewrite in place that a killed program left unfinished,
-// from its copy, and removes the copies no longer needed. Copies still held
-// by a running write are left alone. Returns the files whose content had to
-// be restored or could not be.
+// Mends every rewrite in place that a killed program left unfinished: a file
+// holding neither its old bytes nor its new ones whole gets the old ones back
+// from the copy. Copies no longer needed are removed; those still held by a
+// running write are left alone. Returns the files restored, and those that
+// could not be (their copies kept).
 std::vector<InterruptedRewrite> finishInterruptedRewrites();
 
 // How a read in pieces ended.

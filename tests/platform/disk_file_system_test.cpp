@@ -15,6 +15,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +50,7 @@ protected:
     std::vector<std::string> copies() const
     {
         std::vector<std::string> names;
+        if (!fs::exists(stateFolder + "verbalia")) return names;
         for (const auto& entry : fs::directory_iterator(stateFolder + "verbalia"))
             names.push_back(entry.path().filename().string());
         return names;
@@ -220,6 +222,28 @@ TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
         EXPECT_EQ(disk.readAll(path), old);
         EXPECT_EQ(copies(), std::vector<std::string>{});
     }
+}
+
+// Run by tests/platform/saves_on_disk_test.sh on a small file system of its
+// own, without root's right to write anywhere: the folder it names forbids new
+// files and holds a writable wordlist.dat.
+TEST_F(DiskFileSystemTest, FullDiskRewriteInPlaceFailsBeforeAByteChanges)
+{
+    const char* fullFolder = std::getenv("VERBALIA_FULL_DISK_FOLDER");
+    if (!fullFolder) GTEST_SKIP() << "run by saves_on_disk_test.sh";
+    const std::string path = std::string(fullFolder) + "wordlist.dat";
+    const std::optional<std::string> old = disk.readAll(path);
+    ASSERT_TRUE(old);
+    struct statvfs room;
+    ASSERT_EQ(::statvfs(fullFolder, &room), 0);
+    const std::string tooLong = *old + std::string(room.f_bavail * room.f_frsize + 65536, 'n');
+    EXPECT_FALSE(disk.writeAll(path, tooLong));
+    EXPECT_EQ(disk.readAll(path), old);
+    EXPECT_EQ(copies(), std::vector<std::string>{});
+    // What fits the room the file has is still saved.
+    const std::string shorter = old->substr(0, old->size() / 2);
+    EXPECT_TRUE(disk.writeAll(path, shorter));
+    EXPECT_EQ(disk.readAll(path), shorter);
 }
 
 TEST_F(DiskFileSystemTest, CopiesOfRunningOrUnstartedRewritesAreLeftOrDropped)
