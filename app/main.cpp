@@ -22,9 +22,9 @@ int main(int argc, char* argv[])
     MessageBoxes& messages = services.get<QtMessageBoxes>();
     // One window per program folder: two would each save over the other's words.
     if (!lockProgramFolder(programFolder())) {
-        messages.show(MessageKind::Information, "Verbalia is already running from " +
+        messages.show(MessageKind::Information, "Verbalia is already running from the folder " +
                                                     codepage::fromUtf8(programFolder()) +
-                                                    " .  Only one window at a time can use its word list.");
+                                                    "\r\n\r\nOnly one window at a time can use its word list.");
         return 0;
     }
     // Temporary files of saves that a crash cut short, and files that a crash
@@ -36,8 +36,8 @@ int main(int argc, char* argv[])
                       rewrite.restored ? "The last save of " + file +
                                              " was cut short.  The file has been restored as it was before that save."
                                        : "The last save of " + file + " was cut short, and the file could not be "
-                                             "restored.  Its content from before that save is kept in " +
-                                             codepage::fromUtf8(rewrite.copy) + " .");
+                                             "restored.  Its content from before that save is kept in:\r\n\r\n" +
+                                             codepage::fromUtf8(rewrite.copy));
     }
     TMainForm1 mainForm(services.platform());
     services.get<QtMessageBoxes>().setParent(&mainForm);

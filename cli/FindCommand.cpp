@@ -359,10 +359,13 @@ bool refuseOutputIntoInput(const std::optional<FileIdentity>& output, const Word
                            std::ostream& err)
 {
     if (!output || !output->regularFile) return false;
-    for (const auto& [path, role] : {std::pair(list.path, "word list"), std::pair(std::optional(request.textPath), "text file")}) {
+    const std::pair<std::optional<std::string>, const char*> inputs[] = {{list.path, "word list"},
+                                                                         {request.textPath, "text file"}};
+    for (const auto& [path, role] : inputs) {
         const std::optional<FileIdentity> input = path ? identifyFile(*path) : std::nullopt;
         if (!input || !input->sameFile(*output)) continue;
-        err << "verbalia-find: " << *path << ": the " << role << " is also standard output; nothing was read or written\n";
+        err << "verbalia-find: " << *path << ": the " << role
+            << " is also standard output; nothing was read or written\n";
         if (output->size == 0)
             err << "The shell emptied " << *path << " before verbalia-find started; restore it from a copy.\n"
                 << "To write safely, write to another file, then rename it:\n"

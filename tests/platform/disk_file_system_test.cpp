@@ -218,7 +218,9 @@ TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
 
         const std::vector<InterruptedRewrite> finished = finishInterruptedRewrites();
         ASSERT_EQ(finished.size(), c.crash ? 1u : 0u);
-        if (c.crash) EXPECT_TRUE(finished[0].restored && finished[0].path == path);
+        if (c.crash) {
+            EXPECT_TRUE(finished[0].restored && finished[0].path == path);
+        }
         EXPECT_EQ(disk.readAll(path), old);
         EXPECT_EQ(copies(), std::vector<std::string>{});
     }
@@ -277,8 +279,10 @@ TEST_F(DiskFileSystemTest, ReadTellsAnUnreadableFileFromAMissingOne)
                                         std::pair(secret, ReadOutcome::read)})
         EXPECT_EQ(disk.read(path).outcome, outcome) << path;
     EXPECT_EQ(disk.read(secret).bytes, "words");
-    if (::geteuid() == 0)
-        EXPECT_EQ(asOrdinaryUser([&] { return DiskFileSystem().read(secret).outcome == ReadOutcome::unreadable; }), true);
+    const auto readsAsUnreadable = [&] { return DiskFileSystem().read(secret).outcome == ReadOutcome::unreadable; };
+    if (::geteuid() == 0) {
+        EXPECT_EQ(asOrdinaryUser(readsAsUnreadable), true);
+    }
 }
 
 TEST_F(DiskFileSystemTest, IdentityChangesWithEveryWrite)

@@ -51,7 +51,8 @@ void end(pid_t child)
 
 TEST(ProgramFolder, OneProcessAtATimeHoldsTheFolder)
 {
-    const std::string base = (std::filesystem::temp_directory_path() / "verbalia-lock-") .string() + std::to_string(::getpid());
+    const std::string base =
+        (std::filesystem::temp_directory_path() / ("verbalia-lock-" + std::to_string(::getpid()))).string();
     std::filesystem::create_directories(base + "/crash");
     std::filesystem::create_directories(base + "/started");
 
