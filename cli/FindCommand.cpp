@@ -387,10 +387,33 @@ int sortInto(const WordList& list, std::ostream& out, std::ostream& err)
     return writeWordList(store, list, out, err);
 }
 
+// Standard output that is the list or the text file would grow it while it
+// is read, or the shell has already emptied it (">"): refused, as nothing
+// sound can come of either. True when refused.
+bool refuseOutputIntoInput(const std::optional<FileIdentity>& output, const WordList& list, const Request& request,
+                           std::ostream& err)
+{
+    if (!output || !output->regularFile) return false;
+    const std::pair<std::optional<std::string>, const char*> inputs[] = {{list.path, "word list"},
+                                                                         {request.textPath, "text file"}};
+    for (const auto& [path, role] : inputs) {
+        const std::optional<FileIdentity> input = path ? identifyFile(*path) : std::nullopt;
+        if (!input || !input->sameFile(*output)) continue;
+        err << "verbalia-find: " << *path << ": the " << role
+            << " is also standard output; nothing was read or written\n";
+        if (output->size == 0)
+            err << "The shell emptied " << *path << " before verbalia-find started; restore it from a copy.\n"
+                << "To write safely, write to another file, then rename it:\n"
+                << "  verbalia-find ... > " << *path << ".new && mv " << *path << ".new " << *path << '\n';
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-                   std::ostream& err)
+                   std::ostream& err, const std::optional<FileIdentity>& outputFile)
 {
     if (!args.empty() && args.front() == "define") {
         if (args.size() == 1) return usage(err, "missing word");
@@ -410,6 +433,7 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     WordList list;
     list.path = request.listPath;
     if (!list.path && DiskFileSystem().exists(programFolder + "wordlist.dat")) list.path = programFolder + "wordlist.dat";
+    if (refuseOutputIntoInput(outputFile, list, request, err)) return usageError;
     if (!learnEncoding(list, err)) return noInput;
     if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
     if (request.command == "sort") return sortInto(list, out, err);

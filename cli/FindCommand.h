@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,8 +15,10 @@ namespace verbalia {
 // to out. Returns the process exit code: 0 done, 2 search
 // refused (its message on err), 64 usage error, 66 word list or text file
 // unreadable, or the list changed while it was read (the words written by
-// then are not to be trusted), 74 output not written.
+// then are not to be trusted), 74 output not written. outputFile is what out
+// writes to: when that is the list or the text file itself, the command is
+// refused (64) before either is read or written.
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, const std::optional<FileIdentity>& outputFile = std::nullopt);
 
 } // namespace verbalia

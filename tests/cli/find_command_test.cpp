@@ -190,6 +190,37 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
     EXPECT_EQ(m_out.str(), "");
 }
 
+TEST_F(FindCommand, OutputIntoTheListOrTheTextIsRefusedUntouched)
+{
+    const std::string text = (m_folder / "text.txt").string();
+    const std::string emptied = (m_folder / "cut.txt").string(); // as "> cut.txt" leaves it
+    std::ofstream(text, std::ios::binary) << "zebra";
+    std::ofstream(emptied, std::ios::binary);
+    struct Case {
+        std::vector<std::string> args;
+        std::string output;  // the file standard output writes to
+        std::string message; // the start of the refusal, or empty when none
+        bool emptiedByTheShell;
+    };
+    const std::vector<Case> cases = {
+        {{"--list", m_list, "wildcard", "*"}, m_list, m_list + ": the word list is also standard output", false},
+        {{"--list", emptied, "harvest", text}, emptied, emptied + ": the word list is also standard output", true},
+        {{"--list", m_list, "harvest", text}, text, text + ": the text file is also standard output", false},
+        {{"--list", m_list, "wildcard", "z*"}, text, "", false},
+    };
+    for (const Case& c : cases) {
+        const auto before = fs::last_write_time(c.output);
+        const std::uintmax_t size = fs::file_size(c.output);
+        m_err.str({});
+        const int status = runFindCommand(c.args, m_folder.string() + "/", m_out, m_err, identifyFile(c.output));
+        EXPECT_EQ(status, c.message.empty() ? 0 : 64) << c.output;
+        EXPECT_EQ(m_err.str().starts_with("verbalia-find: " + c.message), !c.message.empty()) << m_err.str();
+        EXPECT_EQ(m_err.str().find("emptied") != std::string::npos, c.emptiedByTheShell) << m_err.str();
+        EXPECT_EQ(fs::file_size(c.output), size);
+        EXPECT_EQ(fs::last_write_time(c.output), before);
+    }
+}
+
 TEST_F(FindCommand, ListFromAPipe)
 {
     const std::string fifo = (m_folder / "fifo").string();
