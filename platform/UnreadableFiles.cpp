@@ -17,7 +17,7 @@ bool UnreadableFiles::mayReplace(const std::string& path, MessageBoxes& messages
     if (!contains(path)) return true;
     const std::string question = "The file " + codepage::fromUtf8(path) +
                                  " could not be read, and saving will replace it.  Replace it ?";
-    if (messages.ask(MessageKind::Confirm, question) != Answer::Yes) return false;
+    if (messages.ask(MessageKind::Confirm, question, Answer::No) != Answer::Yes) return false;
     m_paths.erase(path);
     return true;
 }

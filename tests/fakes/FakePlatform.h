@@ -25,10 +25,11 @@ public:
         MessageKind kind;
         std::string text;
         bool question;
+        Answer defaultAnswer = Answer::Yes; // of a question
     };
 
     void show(MessageKind kind, const std::string& text) override;
-    Answer ask(MessageKind kind, const std::string& text) override;
+    Answer ask(MessageKind kind, const std::string& text, Answer defaultAnswer) override;
 
     // Answers for the next questions, in order; once they run out, No.
     void scriptAnswers(std::initializer_list<Answer> answers);

@@ -25,6 +25,7 @@ TEST(UnreadableFiles, AFileNotSeenIsReplacedOnlyAfterAYes)
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text,
               "The file /p/wordlist.dat could not be read, and saving will replace it.  Replace it ?");
+    EXPECT_EQ(messages.shown[0].defaultAnswer, Answer::No);
     EXPECT_TRUE(files.mayReplace("/p/wordlist.dat", messages)); // asked once
     EXPECT_EQ(messages.shown.size(), 2u);
 }
