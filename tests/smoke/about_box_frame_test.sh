@@ -10,17 +10,6 @@ program=$1
 start_window_manager
 start_program_window
 
-# Prints the program's framed window whose title begins with $1, waiting up to 5 s.
-framed_window() {
-    for _ in $(seq 50); do
-        for id in $(xdotool search --pid "$program_pid" --name "^$1" 2>/dev/null); do
-            xprop -id "$id" WM_NAME | grep -q "= \"$1" && xprop -id "$id" _NET_FRAME_EXTENTS | grep -q = &&
-                { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
 state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 # Minimises window $1 (called $2) and fails unless it and the main window come back.
 minimise_and_expect_back() {
@@ -33,15 +22,7 @@ minimise_and_expect_back() {
     [ "$(state "$1")" = Normal ] && [ "$(state "$window")" = Normal ] || { echo "left minimised"; exit 1; }
 }
 
-about=
-for _ in 1 2 3; do
-    xdotool windowactivate --sync "$window" 2>/dev/null
-    xdotool key alt+h
-    sleep 1
-    xdotool key a
-    about=$(framed_window "About Verbalia") && break
-    xdotool key Escape Escape
-done
+about=$(choose_entry_opening alt+h a "About Verbalia") || true
 [ -n "$about" ] || { echo "the about box did not open"; exit 1; }
 
 hints=$(xprop -id "$about" _MOTIF_WM_HINTS)

@@ -60,18 +60,7 @@ maximised() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_VERT; }
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 for _ in $(seq 50); do maximised && break; sleep 0.1; done
 maximised || { echo "the window was not maximised"; exit 1; }
-asked=
-for _ in 1 2 3; do
-    xdotool windowactivate --sync "$window" 2>/dev/null
-    xdotool key alt+f
-    sleep 1
-    xdotool key r
-    for _ in $(seq 30); do
-        asked=$(xdotool search --pid "$program_pid" --name '^Warning$' 2>/dev/null | head -1) && break 2
-        sleep 0.1
-    done
-    xdotool key Escape Escape
-done
+asked=$(choose_entry_opening alt+f r Warning) || true
 [ -n "$asked" ] || { echo "Restore Factory Defaults did not ask"; exit 1; }
 xdotool windowactivate --sync "$asked" key Return
 for _ in $(seq 50); do [ "$(outer_bounds)" = "5,5 620x508" ] && break; sleep 0.1; done
