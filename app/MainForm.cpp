@@ -15,15 +15,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -101,11 +98,8 @@ void TMainForm1::connectHandlers()
     }
     connect(Halt_Processing_BitBtn, &QPushButton::clicked, this, &TMainForm1::Halt_Processing_BitBtnClick);
     connect(m_filters->resetExclusion, &QPushButton::clicked, this, &TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick);
-    for (QRadioButton* mode : m_letterModes->buttons)
-        // However a mode becomes checked: a click, a key, an accessibility action.
-        connect(mode, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked) Search_for_Words_with_these_and_other_letters_RadioButtonClick();
-        });
+    connect(m_searchPages[letterPage], &SearchPage::letterModeChanged, this,
+            &TMainForm1::Search_for_Words_with_these_and_other_letters_RadioButtonClick);
     connect(m_filters->lower, &QSpinBox::valueChanged, this, &TMainForm1::Lower_Length_SpinEditChange);
     connect(m_filters->upper, &QSpinBox::valueChanged, this, &TMainForm1::Upper_Length_SpinEditChange);
     const std::pair<QPushButton*, void (TMainForm1::*)()> maintenanceButtons[] = {
@@ -297,11 +291,6 @@ void TMainForm1::readSettings()
     for (SearchPage* page : m_searchPages) page->applySettings(values);
     m_filters->applySettings(values);
     m_maintenance->applySettings(values);
-    const bool modes[] = {values.containsAll, values.onlyThese, values.exactCount};
-    for (std::size_t i = 0; i < m_letterModes->buttons.size(); ++i) {
-        m_letterModes->set(m_letterModes->buttons[i], modes[i]);
-        Search_for_Words_with_these_and_other_letters_RadioButtonClick();
-    }
     selectPage(values.page);
 }
 
@@ -316,9 +305,6 @@ SettingsValues TMainForm1::settingsValues() const
         .height = bounds.height(),
         .alwaysOnTop = Always_On_Top_Option->isChecked(),
         .autoRun = Auto_Run_at_Windows_Startup_Option->isChecked(),
-        .containsAll = m_letterModes->buttons[0]->isChecked(),
-        .onlyThese = m_letterModes->buttons[1]->isChecked(),
-        .exactCount = m_letterModes->buttons[2]->isChecked(),
         .page = activePageIndex(),
     };
     for (const SearchPage* page : m_searchPages) page->collectSettings(values);

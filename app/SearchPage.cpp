@@ -50,6 +50,12 @@ SearchPage::SearchPage(const SearchPageDescription& description, QTabWidget& pag
     connect(reset, &QPushButton::clicked, this, &SearchPage::resetRequested);
     connect(copy, &QPushButton::clicked, this, &SearchPage::copyRequested);
     addCopySelectionCommand(results, clipboard);
+    if (modes)
+        for (QRadioButton* mode : modes->buttons)
+            // However a mode becomes checked: a click, a key, an accessibility action.
+            connect(mode, &QRadioButton::toggled, this, [this](bool checked) {
+                if (checked) emit letterModeChanged();
+            });
 }
 
 std::string SearchPage::takeCriteria()
@@ -94,11 +100,21 @@ void SearchPage::clearResults()
 void SearchPage::applySettings(const SettingsValues& values)
 {
     criteria->setEditText(toQString(values.*description.criteriaSetting));
+    if (!modes) return;
+    const bool checked[] = {values.containsAll, values.onlyThese, values.exactCount};
+    for (std::size_t i = 0; i < modes->buttons.size(); ++i) {
+        modes->set(modes->buttons[i], checked[i]);
+        emit letterModeChanged();
+    }
 }
 
 void SearchPage::collectSettings(SettingsValues& values) const
 {
     values.*description.criteriaSetting = fromQString(criteria->currentText());
+    if (!modes) return;
+    values.containsAll = modes->buttons[0]->isChecked();
+    values.onlyThese = modes->buttons[1]->isChecked();
+    values.exactCount = modes->buttons[2]->isChecked();
 }
 
 std::vector<QWidget*> SearchPage::tabOrderBeforeFilters() const

@@ -120,6 +120,8 @@ signals:
     void criteriaKeyDown(int key);
     void resetRequested();
     void copyRequested();
+    // A letter mode was checked, or set from the settings.
+    void letterModeChanged();
 
 private:
     QRect m_statusPlace;
