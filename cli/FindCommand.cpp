@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <ostream>
 
@@ -144,21 +145,18 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     return {};
 }
 
-// A word list to read: its file (none for the built-in list), how the file
-// holds its text, and the text itself, converted, when the file could be read
-// only once.
+// A word list to read: its file (none for the built-in list) and, once
+// read, how the file holds its text.
 struct WordList {
     std::optional<std::string> path;
     FileEncoding encoding = FileEncoding::Bytes;
-    std::optional<std::string> heldText;
 
     bool utf8() const { return encoding != FileEncoding::Bytes; }
 };
 
-// An argument or text that goes with the list, as the list's encoding takes it.
-std::string asListText(const WordList& list, std::string text)
+// An argument as a UTF-8 list takes it: converted where it is valid UTF-8.
+std::string asUtf8ListText(std::string text)
 {
-    if (!list.utf8()) return text;
     std::optional<std::string> converted = utf8ToCodePage(text, codepage::substitute);
     return converted ? std::move(*converted) : text;
 }
@@ -189,81 +187,126 @@ bool beforeNul(std::string_view& piece)
     return nul == std::string_view::npos;
 }
 
-// Learns how the list's file holds its text, which decides how the
-// arguments are taken, before the search. A regular file is read for that
-// (up to its first NUL, and only until it is known to be byte for byte) and
-// read again by the search; anything else (a pipe) can be read only once, so
-// its text is held. A list that cannot be read is reported on err and gives false.
-bool learnEncoding(WordList& list, std::ostream& err)
+// How a line handed out by readWordList was read: before any byte beyond
+// ASCII (the same either way), converted from UTF-8, or byte for byte.
+enum class Reading { Ascii, Utf8, Bytes };
+
+// Splits text into lines for visit(line, reading), tabs removed: a test for
+// a tab over the whole piece spares one for each line.
+class ListLines {
+public:
+    template <class Visit>
+    void feed(std::string_view text, Reading reading, Visit& visit)
+    {
+        if (std::memchr(text.data(), '\t', text.size())) {
+            m_withoutTabs.assign(text);
+            std::erase(m_withoutTabs, '\t');
+            text = m_withoutTabs;
+        }
+        m_lines.feed(text, [&](std::string_view line) { visit(line, reading); });
+        m_last = reading;
+    }
+
+    template <class Visit>
+    void finish(Visit& visit)
+    {
+        m_lines.finish([&](std::string_view line) { visit(line, m_last); });
+    }
+
+private:
+    LineSplitter m_lines;
+    std::string m_withoutTabs;
+    Reading m_last = Reading::Ascii;
+};
+
+// Reads the word list once, handing each line to visit(line, reading) as the
+// list holds it: converted from UTF-8 for as long as the list may be UTF-8
+// that fits Windows-1252, byte for byte from the piece that shows it is not.
+// When lines read as UTF-8 had gone out by then (or any line at all when
+// asciiAmbiguous: the caller treats the two readings differently even for
+// ASCII), restart() is called and every line comes again as bytes: from a
+// second read of a file, from the held text of a pipe. Sets list.encoding. A
+// list that cannot be read, or that changes while it is read, is reported on
+// err and gives false.
+template <class Visit, class Restart>
+bool readWordList(WordList& list, bool asciiAmbiguous, Visit&& visit, Restart&& restart, std::ostream& err)
 {
-    if (!list.path) return true;
+    list.encoding = FileEncoding::Bytes;
+    if (!list.path) {
+        for (const std::string& word : builtinWordList()) visit(std::string_view(word), Reading::Bytes);
+        return true;
+    }
     struct stat status;
     const bool regular = ::stat(list.path->c_str(), &status) == 0 && S_ISREG(status.st_mode);
-    Utf8PieceDecoder decoder(false);
-    std::string text;
-    const PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
-        const bool more = beforeNul(piece);
-        if (!regular) text.append(piece);
-        return (decoder.feed(piece) || !regular) && more;
-    });
-    list.encoding = decoder.encoding();
-    if (!regular) {
-        decodeFile(text);
-        list.heldText = std::move(text);
-    }
-    return reportRead(outcome, *list.path, err);
-}
-
-// Hands each line of the word list to visit as the list holds it (converted
-// from UTF-8, tabs removed): the file read a block at a time up to its first
-// NUL, its held text, or the built-in list. A list that cannot be read, or
-// that changes while it is read, is reported on err and gives false.
-template <class Visit>
-bool readWordList(const WordList& list, Visit&& visit, std::ostream& err)
-{
-    const auto entry = [&visit](std::string_view line) {
-        if (line.find('\t') == std::string_view::npos) return visit(line);
-        std::string word(line);
-        word.erase(std::remove(word.begin(), word.end(), '\t'), word.end());
-        visit(std::string_view(word));
-    };
-    if (!list.path) {
-        for (const std::string& word : builtinWordList()) visit(std::string_view(word));
-        return true;
-    }
-    if (list.heldText) {
-        forEachLine(*list.heldText, entry);
-        return true;
-    }
-    LineSplitter lines;
+    std::string held; // a pipe's text, for a second reading
+    ListLines lines;
     Utf8PieceDecoder decoder(true);
+    bool maybeUtf8 = true;
+    bool visited = false, visitedUtf8 = false, restartNeeded = false;
     PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
-        if (!list.utf8()) return lines.feed(piece, entry);
-        // The list was found UTF-8 when read first: a piece that is not now was rewritten since.
         const bool more = beforeNul(piece);
-        return decoder.feed(piece) && lines.feed(decoder.converted(), entry) && more;
+        if (!regular) held.append(piece);
+        if (maybeUtf8) {
+            if (decoder.feed(piece)) {
+                const Reading reading = decoder.asciiSoFar() ? Reading::Ascii : Reading::Utf8;
+                visited = visited || !piece.empty();
+                visitedUtf8 = visitedUtf8 || reading == Reading::Utf8;
+                lines.feed(decoder.converted(), reading, visit);
+                return more;
+            }
+            maybeUtf8 = false;
+            if (visitedUtf8 || (asciiAmbiguous && visited)) {
+                restartNeeded = true;
+                return !regular && more; // a pipe is read on to be held
+            }
+        }
+        lines.feed(piece, Reading::Bytes, visit);
+        return more;
     });
-    lines.finish(entry);
-    if (list.utf8() && outcome == PieceRead::done && decoder.encoding() == FileEncoding::Bytes)
-        outcome = PieceRead::changed;
+    if (maybeUtf8) {
+        list.encoding = decoder.encoding();
+        // Pure ASCII, or it ends inside a character: bytes after all.
+        if (!list.utf8() && (visitedUtf8 || (asciiAmbiguous && visited))) restartNeeded = true;
+    }
+    if (outcome != PieceRead::done || !restartNeeded) {
+        lines.finish(visit);
+        return reportRead(outcome, *list.path, err);
+    }
+    restart();
+    ListLines again;
+    if (regular) {
+        outcome = readInPieces(*list.path, [&](std::string_view piece) {
+            const bool more = beforeNul(piece);
+            again.feed(piece, Reading::Bytes, visit);
+            return more;
+        });
+    } else {
+        again.feed(held, Reading::Bytes, visit);
+    }
+    again.finish(visit);
     return reportRead(outcome, *list.path, err);
 }
 
-// Gathers lines in a small buffer that stays in the cache and writes it to
-// out each time it fills; in UTF-8 when the list came in UTF-8.
+// Gathers lines and writes them to out a large block at a time, in UTF-8
+// once told the list is; held lines wait until the end, when the list's
+// encoding is known.
 class OutputBuffer {
 public:
-    OutputBuffer(std::ostream& out, const WordList& list) : m_out(out), m_utf8(list.utf8())
-    {
-        m_output.reserve(chunk + 64);
-    }
+    explicit OutputBuffer(std::ostream& out) : m_out(out) { m_output.reserve(block + 64); }
 
-    void add(std::string_view line, const char* lineEnd)
+    void writeUtf8(bool utf8) { m_utf8 = utf8; }
+
+    void add(std::string_view line, std::string_view lineEnd)
     {
         m_output += line;
         m_output += lineEnd;
-        if (m_output.size() >= chunk) write();
+        if (!m_held && m_output.size() >= block) write();
     }
+
+    // From now on nothing is written before flush.
+    void hold() { m_held = true; }
+    bool held() const { return m_held; }
+    void discard() { m_output.clear(); }
 
     // Writes what is gathered; false when out has failed.
     bool flush()
@@ -274,36 +317,62 @@ public:
     }
 
 private:
-    static constexpr std::size_t chunk = 64 * 1024;
+    static constexpr std::size_t block = 256 * 1024;
 
     void write()
     {
-        if (m_utf8 && !codepage::isAscii(m_output)) m_output = codepage::toUtf8(m_output);
-        m_out.write(m_output.data(), std::streamsize(m_output.size()));
+        const std::string_view output = m_output;
+        for (std::size_t at = 0; at < output.size(); at += block) {
+            const std::string_view part = output.substr(at, block);
+            if (m_utf8 && !codepage::isAscii(part)) {
+                const std::string converted = codepage::toUtf8(part);
+                m_out.write(converted.data(), std::streamsize(converted.size()));
+            } else {
+                m_out.write(part.data(), std::streamsize(part.size()));
+            }
+        }
         m_output.clear();
     }
 
     std::ostream& m_out;
-    const bool m_utf8;
     std::string m_output;
+    bool m_utf8 = false;
+    bool m_held = false;
 };
 
-template <class Matcher>
-int search(const Prepared<Matcher>& prepared, const WordList& list, std::ostream& out, std::ostream& err)
+// Runs a search in one read of the list: prepared for the arguments as
+// bytes and as UTF-8, the search takes the one that fits the list as it
+// turns out. Output goes out as it is found until a line or an argument may
+// read differently in the two; from there it is held to the end.
+template <class Prepare>
+int search(Prepare&& prepare, const Request& request, WordList& list, std::ostream& out, std::ostream& err)
 {
+    const std::string criteria = asUtf8ListText(request.criteria);
+    const std::string exclusion = asUtf8ListText(request.exclusion);
+    const auto asBytes = prepare(SearchInput{request.criteria, request.exclusion, request.range});
+    const auto asUtf8 = prepare(SearchInput{criteria, exclusion, request.range});
+    const bool argumentsAlike = criteria == request.criteria && exclusion == request.exclusion;
+
+    OutputBuffer output(out);
+    if (!argumentsAlike) output.hold();
+    const auto visit = [&](std::string_view word, Reading reading) {
+        if (reading == Reading::Utf8) output.hold();
+        const auto& matcher = reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
+        if (matcher && matcher->matches(word)) output.add(matcher->result(word), "\n");
+    };
+    const bool read = readWordList(list, !argumentsAlike, visit, [&output] { output.discard(); }, err);
+    const auto& prepared = list.utf8() ? asUtf8 : asBytes;
+    if (!read) {
+        if (!output.held()) output.flush();
+        return noInput;
+    }
     if (!prepared.matcher) {
         // One line per paragraph.
         err << Replace_All_Occurrences(prepared.refusal, "\n\n", "\n") << '\n';
         return refused;
     }
-    const Matcher& matcher = *prepared.matcher;
-    OutputBuffer output(out, list);
-    const bool read = readWordList(list, [&](std::string_view word) {
-        if (matcher.matches(word)) output.add(matcher.result(word), "\n");
-    }, err);
-    const bool written = output.flush();
-    if (!read) return noInput;
-    if (!written) {
+    output.writeUtf8(list.utf8());
+    if (!output.flush()) {
         err << "verbalia-find: cannot write the results\n";
         return writeError;
     }
@@ -320,17 +389,18 @@ std::string harvestText(const WordList& list, std::string bytes)
     }
     bytes.resize(std::min(bytes.find('\0'), bytes.size()));
     if (bytes.starts_with(utf8ByteOrderMark)) bytes.erase(0, utf8ByteOrderMark.size());
-    return asListText(list, std::move(bytes));
+    return asUtf8ListText(std::move(bytes));
 }
 
 // Adds the new words of the text file to the list and writes the list in
 // the layout of wordlist.dat, in the list's encoding; the closing message
 // goes to err.
-int harvestInto(const WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
+int harvestInto(WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
                 std::ostream& err)
 {
     std::vector<std::string> words;
-    if (!readWordList(list, [&words](std::string_view word) { words.emplace_back(word); }, err)) return noInput;
+    const auto keep = [&words](std::string_view word, Reading) { words.emplace_back(word); };
+    if (!readWordList(list, false, keep, [&words] { words.clear(); }, err)) return noInput;
     std::optional<std::string> text = DiskFileSystem().readAll(textPath);
     if (!text) {
         err << "Cannot open file " << textPath << '\n';
@@ -342,7 +412,8 @@ int harvestInto(const WordList& list, const std::string& textPath, const Harvest
     const HarvestOutcome outcome = harvest(store, IcuCollation(), lines, options, HarvestHooks{});
 
     if (list.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
-    OutputBuffer output(out, list);
+    OutputBuffer output(out);
+    output.writeUtf8(list.utf8());
     store.forEach(0, store.size(), [&output](const std::string& word) { output.add(word, "\r\n"); });
     if (!output.flush()) {
         err << "verbalia-find: cannot write the word list\n";
@@ -363,15 +434,13 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     WordList list;
     list.path = request.listPath;
     if (!list.path && DiskFileSystem().exists(programFolder + "wordlist.dat")) list.path = programFolder + "wordlist.dat";
-    if (!learnEncoding(list, err)) return noInput;
     if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
-
-    const std::string criteria = asListText(list, request.criteria);
-    const std::string exclusion = asListText(list, request.exclusion);
-    const SearchInput input{criteria, exclusion, request.range};
-    if (request.command == "wildcard") return search(prepareWildcardSearch(input), list, out, err);
-    if (request.command == "letters") return search(prepareLetterSearch(input, request.mode), list, out, err);
-    return search(preparePhoneticSearch(input), list, out, err);
+    if (request.command == "wildcard") return search(prepareWildcardSearch, request, list, out, err);
+    if (request.command == "letters") {
+        const auto prepare = [mode = request.mode](const SearchInput& input) { return prepareLetterSearch(input, mode); };
+        return search(prepare, request, list, out, err);
+    }
+    return search(preparePhoneticSearch, request, list, out, err);
 }
 
 } // namespace verbalia

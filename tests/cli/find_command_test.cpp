@@ -298,3 +298,30 @@ TEST_F(FindCommand, HarvestOfAUtf8Text)
     EXPECT_EQ(run({"--list", utf8, "harvest", "--allow-symbols", text}), 0);
     EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF\x7F" "ad\r\nant\r\ncaf\xC3\xA9\r\nun\r\nz\xC3\xA8" "bre\r\n");
 }
+
+// The encoding is learnt in the one read: a list that is UTF-8 for more than
+// a block and then not is listed byte for byte all the same, from a file or a
+// pipe, and a long UTF-8 list is written back in UTF-8 to its end.
+TEST_F(FindCommand, EncodingLearntLateInTheRead)
+{
+    std::string ascii;
+    for (int i = 0; i < 40000; ++i) ascii += "w" + std::to_string(i) + "\n";
+    const std::string lateBytes = "caf\xC3\xA9\n" + ascii + "na\xEFve\n";
+    const std::string utf8 = "caf\xC3\xA9\n" + ascii + "na\xC3\xAFve\n";
+    const std::string path = (m_folder / "late.txt").string();
+    const std::string fifo = (m_folder / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& list : {path, fifo}) {
+        std::thread writer;
+        if (list == fifo) writer = std::thread([&] { std::ofstream(fifo, std::ios::binary) << lateBytes; });
+        else std::ofstream(path, std::ios::binary | std::ios::trunc) << lateBytes;
+        EXPECT_EQ(run({"--list", list, "wildcard", "*"}), 0);
+        if (writer.joinable()) writer.join();
+        EXPECT_EQ(m_out.str(), lateBytes) << list;
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << utf8;
+    const std::string empty = (m_folder / "empty.txt").string();
+    std::ofstream(empty, std::ios::binary).flush();
+    EXPECT_EQ(run({"--list", path, "harvest", empty}), 0);
+    EXPECT_NE(m_out.str().find("\nna\xC3\xAFve"), std::string::npos);
+}
