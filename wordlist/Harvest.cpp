@@ -1,12 +1,14 @@
 #include "Harvest.h"
 
 #include "KnownWordLookup.h"
+#include "platform/Collation.h"
 #include "platform/NumberFormat.h"
 #include "text/LineText.h"
 #include "text/ProgressStep.h"
 #include "text/TextHelpers.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 
 namespace verbalia {
@@ -47,24 +49,110 @@ std::vector<std::string> harvestWordsOf(std::string_view line, const HarvestOpti
     return words;
 }
 
+namespace {
+
+bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+// The distinct words of a text, each once, in the order first met, with
+// whether the list holds an equal one. Words are found by their equality
+// hash in an open-addressing table: a list of millions asks it once a word.
+class TextWords {
+public:
+    TextWords(const Collation& collation) : m_collation(collation) {}
+
+    // The index of a word not met before, or nothing.
+    std::optional<std::size_t> add(std::string word)
+    {
+        if (!m_met.insert(word).second) return std::nullopt;
+        const std::size_t index = m_words.size();
+        m_words.push_back({std::move(word), false});
+        return index;
+    }
+
+    // Builds the table once every word is in.
+    void index()
+    {
+        std::size_t size = 16;
+        while (size < 2 * m_words.size()) size *= 2;
+        m_slots.assign(size, Slot{0, empty});
+        for (std::size_t i = 0; i < m_words.size(); ++i) {
+            const std::uint64_t hash = m_collation.equalityHash(m_words[i].text);
+            std::size_t at = hash & (size - 1);
+            while (m_slots[at].word != empty) at = (at + 1) & (size - 1);
+            m_slots[at] = {hash, std::uint32_t(i)};
+        }
+    }
+
+    // Marks the words that compare equal to a word of the list.
+    void markEqualsOf(std::string_view listWord)
+    {
+        const std::uint64_t hash = m_collation.equalityHash(listWord);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = hash & mask; m_slots[at].word != empty; at = (at + 1) & mask) {
+            if (m_slots[at].hash != hash) continue;
+            Word& word = m_words[m_slots[at].word];
+            // The same letters but for the case of A-Z are equal under any
+            // collation that ignores case, without asking it.
+            if (!word.known && (sameIgnoringAsciiCase(word.text, listWord) || m_collation.compare(word.text, listWord) == 0))
+                word.known = true;
+        }
+    }
+
+    bool known(std::size_t index) const { return m_words[index].known; }
+    std::string& text(std::size_t index) { return m_words[index].text; }
+
+private:
+    struct Word {
+        std::string text;
+        bool known;
+    };
+    struct Slot {
+        std::uint64_t hash;
+        std::uint32_t word;
+    };
+    static constexpr std::uint32_t empty = UINT32_MAX;
+
+    const Collation& m_collation;
+    std::vector<Word> m_words;
+    std::unordered_set<std::string> m_met;
+    std::vector<Slot> m_slots;
+};
+
+} // namespace
+
 HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
                        const HarvestOptions& options, const HarvestHooks& hooks)
 {
+    // Membership is found by one pass over the list, whatever its order: the
+    // text's distinct words are gathered first (most words of a text are
+    // repeats) and each list word marks the text words equal to it.
+    TextWords words(collation);
+    std::vector<std::vector<std::size_t>> firstMet(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::string& word : harvestWordsOf(lines[i], options)) {
+            if (const std::optional<std::size_t> index = words.add(std::move(word))) firstMet[i].push_back(*index);
+        }
+    }
+    words.index();
+    list.forEach(0, list.size(), [&words](const std::string& word) { words.markEqualsOf(word); });
+
     const auto halted = [&hooks] { return hooks.haltRequested && hooks.haltRequested(); };
     HarvestOutcome outcome;
-    std::unordered_set<std::string> met;
     const std::size_t step = progressStep(lines.size());
     for (std::size_t i = 0; i < lines.size() && !halted(); ++i) {
         if (i % step == 0 && hooks.progress) hooks.progress(i);
-        for (std::string& word : harvestWordsOf(lines[i], options)) {
-            // A word met before is in the list by now: most words of a text
-            // are repeats, and a set answers for them far faster than the
-            // list's binary search.
-            if (!met.insert(word).second) continue;
-            const KnownWordLocation location = Locate_Known_Word(list, word, collation);
+        for (const std::size_t word : firstMet[i]) {
+            if (words.known(word)) continue;
+            // A word added now is known to the text words equal to it.
+            words.markEqualsOf(words.text(word));
+            const KnownWordLocation location = Locate_Known_Word(list, words.text(word), collation);
             if (location.found >= 0) continue;
             const auto index = std::size_t(location.insertion);
-            list.insert(index, std::move(word));
+            list.insert(index, std::move(words.text(word)));
             ++outcome.added;
             if (hooks.wordAdded) hooks.wordAdded(index);
         }

@@ -76,6 +76,23 @@ TEST_F(HarvestRun, AddsEachNewWordOnceAtItsSortedPlace)
     EXPECT_EQ(entries(), (Words{"aardvark", "Apple", "banana", "cherry", "pie", "zoo"}));
 }
 
+// Debian's lists put capitalised words first: a binary search misses words
+// such a list holds. A word equal under the collation (case-blind; also for
+// letters beyond ASCII and ligatures) is known whatever the order.
+TEST_F(HarvestRun, KnownWordsOfAListOutOfOrderAreNotAddedAgain)
+{
+    list.assign({"Zulu", "\xC6sop", "Stra\xDF" "e", "about", "ace", "zebra"});
+    Words added;
+    const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.push_back(list.at(index)); }};
+    const HarvestOutcome outcome = harvest(
+        list, collation, {"ABOUT zulu zebra about", "\xC6SOP \xE6sop STRA\xDF" "E new ace- aesop"}, {false, false}, hooks);
+    Words expected{"new", "ace-"};
+    // Only if the collation tells the ligature from its letters.
+    if (collation.compare("aesop", "\xC6sop") != 0) expected.push_back("aesop");
+    EXPECT_EQ(added, expected);
+    EXPECT_EQ(outcome.added, std::int64_t(expected.size()));
+}
+
 TEST_F(HarvestRun, ProgressEveryStepAndHaltBeforeALine)
 {
     const Words lines(250, "word");
