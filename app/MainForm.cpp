@@ -304,7 +304,7 @@ void TMainForm1::Reset_Word_List_BitBtnClick()
 void TMainForm1::Save_Word_List_BitBtnClick()
 {
     const std::string path = wordListPath();
-    if (!m_services.files.writeAll(path, encodeFile(joinEntriesCrLf(m_knownWords), m_knownWordsEncoding))) {
+    if (!m_services.files.writeAll(path, encodeFile(joinEntries(m_knownWords, m_knownWordsFormat.lineEnd), m_knownWordsFormat.encoding))) {
         m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
         return;
     }
@@ -321,15 +321,14 @@ void TMainForm1::Load_Word_List_BitBtnClick()
     if (m_services.files.exists(path)) {
         // The file is read whole before the list is touched, so a file that
         // cannot be read leaves the list as it was.
-        std::optional<std::string> bytes = m_services.files.readAll(path);
-        if (!bytes) {
+        WordStore words;
+        if (loadWordList(m_services.files, path, words, m_knownWordsFormat) != PieceRead::done) {
             Show_Known_Word_Count();
             m_services.messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(path));
             return;
         }
-        m_knownWordsEncoding = decodeFile(*bytes);
         modelOf(Known_Words_MemoEx)->beginBulkUpdate();
-        m_knownWords.assign(parseWordList(*bytes));
+        m_knownWords = std::move(words);
         modelOf(Known_Words_MemoEx)->endBulkUpdate();
     }
     setKnownWordListChanged(false);

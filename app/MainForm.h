@@ -12,6 +12,7 @@
 #include "platform/PlatformServices.h"
 #include "text/ProgramTitle.h"
 #include "search/LetterSearch.h"
+#include "wordlist/WordListFile.h"
 #include "wordlist/WordStore.h"
 
 #include <QMainWindow>
@@ -193,7 +194,7 @@ private:
     std::vector<QObject*> m_components; // the window's components, in the order of the layout baseline
 
     WordStore m_knownWords;
-    FileEncoding m_knownWordsEncoding = FileEncoding::Bytes; // how wordlist.dat held it: Save writes it so
+    WordListFormat m_knownWordsFormat; // how wordlist.dat held it (encoding, line ends): Save writes it so
     std::array<SearchPage, searchPageCount> m_searchPages;
 
     // Controls of the window, by their names (tests find them by objectName).

@@ -11,6 +11,7 @@
 #include "platform/IcuNumberFormat.h"
 #include "wordlist/BuiltinWordList.h"
 #include "wordlist/Harvest.h"
+#include "wordlist/WordListFile.h"
 #include "text/LineText.h"
 
 #include <algorithm>
@@ -19,7 +20,6 @@
 #include <optional>
 #include <ostream>
 
-#include <sys/stat.h>
 
 namespace verbalia {
 
@@ -149,9 +149,9 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
 // read, how the file holds its text.
 struct WordList {
     std::optional<std::string> path;
-    FileEncoding encoding = FileEncoding::Bytes;
+    WordListFormat format;
 
-    bool utf8() const { return encoding != FileEncoding::Bytes; }
+    bool utf8() const { return format.encoding != FileEncoding::Bytes; }
 };
 
 // An argument as a UTF-8 list takes it: converted where it is valid UTF-8.
@@ -179,111 +179,18 @@ bool reportRead(PieceRead outcome, const std::string& path, std::ostream& err)
     return false;
 }
 
-// The piece up to a NUL, which ends the text; false then.
-bool beforeNul(std::string_view& piece)
-{
-    const std::size_t nul = piece.find('\0');
-    piece = piece.substr(0, nul);
-    return nul == std::string_view::npos;
-}
-
-// How a line handed out by readWordList was read: before any byte beyond
-// ASCII (the same either way), converted from UTF-8, or byte for byte.
-enum class Reading { Ascii, Utf8, Bytes };
-
-// Splits text into lines for visit(line, reading), tabs removed: a test for
-// a tab over the whole piece spares one for each line.
-class ListLines {
-public:
-    template <class Visit>
-    void feed(std::string_view text, Reading reading, Visit& visit)
-    {
-        if (std::memchr(text.data(), '\t', text.size())) {
-            m_withoutTabs.assign(text);
-            std::erase(m_withoutTabs, '\t');
-            text = m_withoutTabs;
-        }
-        m_lines.feed(text, [&](std::string_view line) { visit(line, reading); });
-        m_last = reading;
-    }
-
-    template <class Visit>
-    void finish(Visit& visit)
-    {
-        m_lines.finish([&](std::string_view line) { visit(line, m_last); });
-    }
-
-private:
-    LineSplitter m_lines;
-    std::string m_withoutTabs;
-    Reading m_last = Reading::Ascii;
-};
-
-// Reads the word list once, handing each line to visit(line, reading) as the
-// list holds it: converted from UTF-8 for as long as the list may be UTF-8
-// that fits Windows-1252, byte for byte from the piece that shows it is not.
-// When lines read as UTF-8 had gone out by then (or any line at all when
-// asciiAmbiguous: the caller treats the two readings differently even for
-// ASCII), restart() is called and every line comes again as bytes: from a
-// second read of a file, from the held text of a pipe. Sets list.encoding. A
-// list that cannot be read, or that changes while it is read, is reported on
-// err and gives false.
+// Reads the word list once (readWordListLines), or the built-in list. A list
+// that cannot be read, or that changes while it is read, is reported on err
+// and gives false.
 template <class Visit, class Restart>
 bool readWordList(WordList& list, bool asciiAmbiguous, Visit&& visit, Restart&& restart, std::ostream& err)
 {
-    list.encoding = FileEncoding::Bytes;
+    list.format = {};
     if (!list.path) {
         for (const std::string& word : builtinWordList()) visit(std::string_view(word), Reading::Bytes);
         return true;
     }
-    struct stat status;
-    const bool regular = ::stat(list.path->c_str(), &status) == 0 && S_ISREG(status.st_mode);
-    std::string held; // a pipe's text, for a second reading
-    ListLines lines;
-    Utf8PieceDecoder decoder(true);
-    bool maybeUtf8 = true;
-    bool visited = false, visitedUtf8 = false, restartNeeded = false;
-    PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
-        const bool more = beforeNul(piece);
-        if (!regular) held.append(piece);
-        if (maybeUtf8) {
-            if (decoder.feed(piece)) {
-                const Reading reading = decoder.asciiSoFar() ? Reading::Ascii : Reading::Utf8;
-                visited = visited || !piece.empty();
-                visitedUtf8 = visitedUtf8 || reading == Reading::Utf8;
-                lines.feed(decoder.converted(), reading, visit);
-                return more;
-            }
-            maybeUtf8 = false;
-            if (visitedUtf8 || (asciiAmbiguous && visited)) {
-                restartNeeded = true;
-                return !regular && more; // a pipe is read on to be held
-            }
-        }
-        lines.feed(piece, Reading::Bytes, visit);
-        return more;
-    });
-    if (maybeUtf8) {
-        list.encoding = decoder.encoding();
-        // Pure ASCII, or it ends inside a character: bytes after all.
-        if (!list.utf8() && (visitedUtf8 || (asciiAmbiguous && visited))) restartNeeded = true;
-    }
-    if (outcome != PieceRead::done || !restartNeeded) {
-        lines.finish(visit);
-        return reportRead(outcome, *list.path, err);
-    }
-    restart();
-    ListLines again;
-    if (regular) {
-        outcome = readInPieces(*list.path, [&](std::string_view piece) {
-            const bool more = beforeNul(piece);
-            again.feed(piece, Reading::Bytes, visit);
-            return more;
-        });
-    } else {
-        again.feed(held, Reading::Bytes, visit);
-    }
-    again.finish(visit);
+    const PieceRead outcome = readWordListLines(DiskFileSystem(), *list.path, asciiAmbiguous, visit, restart, list.format);
     return reportRead(outcome, *list.path, err);
 }
 
@@ -393,28 +300,27 @@ std::string harvestText(const WordList& list, std::string bytes)
 }
 
 // Adds the new words of the text file to the list and writes the list in
-// the layout of wordlist.dat, in the list's encoding; the closing message
+// the layout of wordlist.dat, in the list's encoding and with its line ends; the closing message
 // goes to err.
 int harvestInto(WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
                 std::ostream& err)
 {
-    std::vector<std::string> words;
-    const auto keep = [&words](std::string_view word, Reading) { words.emplace_back(word); };
-    if (!readWordList(list, false, keep, [&words] { words.clear(); }, err)) return noInput;
+    WordStore store;
+    const auto keep = [&store](std::string_view word, Reading) { store.append(word); };
+    if (!readWordList(list, false, keep, [&store] { store.clear(); }, err)) return noInput;
     std::optional<std::string> text = DiskFileSystem().readAll(textPath);
     if (!text) {
         err << "Cannot open file " << textPath << '\n';
         return noInput;
     }
-    WordStore store;
-    store.assign(std::move(words));
     const std::vector<std::string> lines = splitLines(workAreaTextFromFile(harvestText(list, std::move(*text))));
     const HarvestOutcome outcome = harvest(store, IcuCollation(), lines, options, HarvestHooks{});
 
-    if (list.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
+    if (list.format.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
     OutputBuffer output(out);
     output.writeUtf8(list.utf8());
-    store.forEach(0, store.size(), [&output](const std::string& word) { output.add(word, "\r\n"); });
+    const std::string_view lineEnd = lineEndText(list.format.lineEnd);
+    store.forEach(0, store.size(), [&](std::string_view word) { output.add(word, lineEnd); });
     if (!output.flush()) {
         err << "verbalia-find: cannot write the word list\n";
         return writeError;

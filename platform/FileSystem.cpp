@@ -98,6 +98,19 @@ void syncFolderOf(const std::string& path)
 
 } // namespace
 
+PieceRead FileSystem::readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const
+{
+    const std::optional<std::string> bytes = readAll(path);
+    if (!bytes) return PieceRead::cannotOpen;
+    take(*bytes);
+    return PieceRead::done;
+}
+
+PieceRead DiskFileSystem::readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const
+{
+    return readInPieces(path, take);
+}
+
 bool DiskFileSystem::exists(const std::string& path) const
 {
     struct stat status;

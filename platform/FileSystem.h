@@ -7,6 +7,9 @@
 
 namespace verbalia {
 
+// How a read in pieces ended.
+enum class PieceRead { done, cannotOpen, cannotRead, changed };
+
 // Whole-file access to the program's files. Paths are native byte strings.
 class FileSystem {
 public:
@@ -17,6 +20,10 @@ public:
 
     // The file's bytes, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> readAll(const std::string& path) const = 0;
+
+    // Hands the file's bytes to take, which returns false to stop early: a
+    // block at a time on disk (readInPieces), else the whole file at once.
+    virtual PieceRead readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const;
 
     // Replaces the file whole, as an editor saves: the bytes go to a
     // temporary file in the same folder, which takes the old file's owner and
@@ -36,6 +43,7 @@ class DiskFileSystem final : public FileSystem {
 public:
     bool exists(const std::string& path) const override;
     std::optional<std::string> readAll(const std::string& path) const override;
+    PieceRead readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool remove(const std::string& path) override;
 
@@ -44,9 +52,6 @@ public:
     // write still holds stay.
     void removeLeftovers(const std::string& folder);
 };
-
-// How a read in pieces ended.
-enum class PieceRead { done, cannotOpen, cannotRead, changed };
 
 // Reads the file a block at a time, handing each block to take, which returns
 // false to stop early; memory stays at one block whatever the file's size.

@@ -138,7 +138,7 @@ HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::v
         }
     }
     words.index();
-    list.forEach(0, list.size(), [&words](const std::string& word) { words.markEqualsOf(word); });
+    list.forEach(0, list.size(), [&words](std::string_view word) { words.markEqualsOf(word); });
 
     const auto halted = [&hooks] { return hooks.haltRequested && hooks.haltRequested(); };
     HarvestOutcome outcome;

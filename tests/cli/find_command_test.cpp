@@ -165,7 +165,7 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
 {
     const std::string list = (m_folder / "sorted.txt").string();
     const std::string text = (m_folder / "text.txt").string();
-    std::ofstream(list, std::ios::binary) << "acrid\nmouse";
+    std::ofstream(list, std::ios::binary) << "acrid\r\nmouse";
     std::ofstream(text, std::ios::binary) << "Zebra, ACRID bee\tzebra 42 x4\r- ant" << std::string(1, '\0') << "gnu";
 
     EXPECT_EQ(run({"--list", list, "harvest", text}), 0);
@@ -176,11 +176,12 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
     EXPECT_NE(m_out.str().find("\r\nx4\r\n"), std::string::npos);
     EXPECT_EQ(m_err.str(), "7 words were added to the List of Known Words.\n");
 
-    // UTF-8 files are read as the program's text; the list is written back in UTF-8.
+    // UTF-8 files are read as the program's text; the list is written back in
+    // UTF-8, with its own line ends.
     std::ofstream(list, std::ios::binary | std::ios::trunc) << "caf\xC3\xA9\n";
     std::ofstream(text, std::ios::binary | std::ios::trunc) << "Zo\xC3\xAB Caf\xC3\xA9";
     EXPECT_EQ(run({"--list", list, "harvest", "--allow-symbols", text}), 0);
-    EXPECT_EQ(m_out.str(), "caf\xC3\xA9\r\nzo\xC3\xAB\r\n");
+    EXPECT_EQ(m_out.str(), "caf\xC3\xA9\nzo\xC3\xAB\n");
 
     const std::string missing = (m_folder / "none.txt").string();
     EXPECT_EQ(run({"--list", list, "harvest", missing}), 66);

@@ -54,7 +54,7 @@ protected:
     Words entries() const
     {
         Words all;
-        list.forEach(0, list.size(), [&all](const std::string& word) { all.push_back(word); });
+        list.forEach(0, list.size(), [&all](std::string_view word) { all.emplace_back(word); });
         return all;
     }
 
@@ -66,7 +66,7 @@ TEST_F(HarvestRun, AddsEachNewWordOnceAtItsSortedPlace)
 {
     list.assign({"Apple", "banana", "zoo"});
     Words added;
-    const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.push_back(list.at(index)); }};
+    const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.emplace_back(list.at(index)); }};
     const HarvestOutcome outcome =
         harvest(list, collation, {"apple PIE", "pie pie Pie", "", "Cherry BANANA aardvark"}, {}, hooks);
 
@@ -83,7 +83,7 @@ TEST_F(HarvestRun, KnownWordsOfAListOutOfOrderAreNotAddedAgain)
 {
     list.assign({"Zulu", "\xC6sop", "Stra\xDF" "e", "about", "ace", "zebra"});
     Words added;
-    const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.push_back(list.at(index)); }};
+    const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.emplace_back(list.at(index)); }};
     const HarvestOutcome outcome = harvest(
         list, collation, {"ABOUT zulu zebra about", "\xC6SOP \xE6sop STRA\xDF" "E new ace- aesop"}, {false, false}, hooks);
     Words expected{"new", "ace-"};
