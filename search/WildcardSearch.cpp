@@ -57,11 +57,8 @@ Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
     return {std::move(matcher), {}, std::move(exclusion)};
 }
 
-bool WildcardMatcher::matches(std::string_view word) const
+bool WildcardMatcher::matchesPastFirst(std::string_view word) const
 {
-    // Cheapest first: for a pattern that begins with a letter most words fail
-    // on their first character.
-    if (m_hasFirst && (word.empty() || word[0] != m_first)) return false;
     if (!m_range.contains(word.size())) return false;
     if (m_asterisk) {
         if (!m_matchAll && (word.size() < m_prefix.size() + m_suffix.size() || !word.starts_with(m_prefix) ||

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -50,19 +51,22 @@ private:
     bool m_ended = false;     // a NUL was seen
 };
 
-// Calls at(const char* p) for each CR and LF in [p, end), in order: sixteen
-// bytes compared at once where the processor allows, so a short line costs
-// no call of its own.
+// Calls at(const char* p) for each CR and LF in [p, end), in order: 64 bytes
+// compared at once where the processor allows, so a short line costs no call
+// or branch of its own.
 template <class At>
 void forEachLineEndByte(const char* p, const char* end, At&& at)
 {
 #if defined(__SSE2__)
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
-    for (; end - p >= 16; p += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        auto mask = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr))));
-        for (; mask != 0; mask &= mask - 1) at(p + __builtin_ctz(mask));
+    const auto endsIn = [&](const char* from) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        return std::uint64_t(unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr)))));
+    };
+    for (; end - p >= 64; p += 64) {
+        std::uint64_t mask = endsIn(p) | endsIn(p + 16) << 16 | endsIn(p + 32) << 32 | endsIn(p + 48) << 48;
+        for (; mask != 0; mask &= mask - 1) at(p + __builtin_ctzll(mask));
     }
 #endif
     for (; p != end; ++p) {
