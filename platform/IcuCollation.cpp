@@ -100,6 +100,10 @@ std::uint64_t IcuCollation::equalityHash(std::string_view word) const
         for (std::uint32_t i = m_weightStart[byte]; i < m_weightStart[byte + 1u]; ++i)
             hash = (hash ^ m_weights[i]) * 1099511628211u;
     }
+    // Mixed so that the low bits, which tables index by, depend on every weight.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDu;
+    hash ^= hash >> 33;
     return hash;
 }
 

@@ -8,8 +8,8 @@
 #include "text/TextHelpers.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
-#include <unordered_set>
 
 namespace verbalia {
 
@@ -59,66 +59,96 @@ bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
 
 // The distinct words of a text, each once, in the order first met, with
 // whether the list holds an equal one. Words are found by their equality
-// hash in an open-addressing table: a list of millions asks it once a word.
+// hash in an open-addressing table whose slots also say whether their word is
+// known, so a list of millions, most of whose words are known or repeated,
+// touches little but the table.
 class TextWords {
 public:
-    TextWords(const Collation& collation) : m_collation(collation) {}
+    explicit TextWords(const Collation& collation) : m_collation(collation), m_slots(16, Slot{}) {}
 
     // The index of a word not met before, or nothing.
     std::optional<std::size_t> add(std::string word)
     {
-        if (!m_met.insert(word).second) return std::nullopt;
+        const std::uint64_t hash = m_collation.equalityHash(word);
+        std::size_t at = hash & (m_slots.size() - 1);
+        for (; m_slots[at].word != empty; at = (at + 1) & (m_slots.size() - 1)) {
+            if (m_slots[at].hash == hash && m_words[m_slots[at].word] == word) return std::nullopt;
+        }
         const std::size_t index = m_words.size();
-        m_words.push_back({std::move(word), false});
+        m_slots[at] = {hash, std::uint32_t(index), false};
+        m_words.push_back(std::move(word));
+        m_known.push_back(false);
+        if (2 * m_words.size() > m_slots.size()) grow();
         return index;
     }
 
-    // Builds the table once every word is in.
-    void index()
+    // Marks the words that compare equal to a word of the list. The list's
+    // words go in batches whose slots are fetched ahead: a table larger than
+    // the cache then costs no wait for each word.
+    void markEqualsIn(const WordStore& list)
     {
-        std::size_t size = 16;
-        while (size < 2 * m_words.size()) size *= 2;
-        m_slots.assign(size, Slot{0, empty});
-        for (std::size_t i = 0; i < m_words.size(); ++i) {
-            const std::uint64_t hash = m_collation.equalityHash(m_words[i].text);
-            std::size_t at = hash & (size - 1);
-            while (m_slots[at].word != empty) at = (at + 1) & (size - 1);
-            m_slots[at] = {hash, std::uint32_t(i)};
-        }
+        constexpr std::size_t batch = 16;
+        std::array<std::string_view, batch> words;
+        std::array<std::uint64_t, batch> hashes;
+        std::size_t count = 0;
+        const auto markBatch = [&] {
+            for (std::size_t i = 0; i < count; ++i) markEqualsOf(words[i], hashes[i]);
+            count = 0;
+        };
+        list.forEach(0, list.size(), [&](std::string_view word) {
+            hashes[count] = m_collation.equalityHash(word);
+            __builtin_prefetch(&m_slots[hashes[count] & (m_slots.size() - 1)]);
+            words[count++] = word;
+            if (count == batch) markBatch();
+        });
+        markBatch();
     }
 
-    // Marks the words that compare equal to a word of the list.
-    void markEqualsOf(std::string_view listWord)
-    {
-        const std::uint64_t hash = m_collation.equalityHash(listWord);
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t at = hash & mask; m_slots[at].word != empty; at = (at + 1) & mask) {
-            if (m_slots[at].hash != hash) continue;
-            Word& word = m_words[m_slots[at].word];
-            // The same letters but for the case of A-Z are equal under any
-            // collation that ignores case, without asking it.
-            if (!word.known && (sameIgnoringAsciiCase(word.text, listWord) || m_collation.compare(word.text, listWord) == 0))
-                word.known = true;
-        }
-    }
+    // Marks the words that compare equal to this one.
+    void markEqualsOf(std::string_view listWord) { markEqualsOf(listWord, m_collation.equalityHash(listWord)); }
 
-    bool known(std::size_t index) const { return m_words[index].known; }
-    std::string& text(std::size_t index) { return m_words[index].text; }
+    bool known(std::size_t index) const { return m_known[index]; }
+    std::string& text(std::size_t index) { return m_words[index]; }
 
 private:
-    struct Word {
-        std::string text;
-        bool known;
-    };
     struct Slot {
-        std::uint64_t hash;
-        std::uint32_t word;
+        std::uint64_t hash = 0;
+        std::uint32_t word = empty;
+        bool known = false;
     };
     static constexpr std::uint32_t empty = UINT32_MAX;
 
+    void markEqualsOf(std::string_view listWord, std::uint64_t hash)
+    {
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = hash & mask; m_slots[at].word != empty; at = (at + 1) & mask) {
+            Slot& slot = m_slots[at];
+            if (slot.hash != hash || slot.known) continue;
+            const std::string& word = m_words[slot.word];
+            // The same letters but for the case of A-Z are equal under any
+            // collation that ignores case, without asking it.
+            if (sameIgnoringAsciiCase(word, listWord) || m_collation.compare(word, listWord) == 0) {
+                slot.known = true;
+                m_known[slot.word] = true;
+            }
+        }
+    }
+
+    void grow()
+    {
+        std::vector<Slot> slots(2 * m_slots.size(), Slot{});
+        for (const Slot& slot : m_slots) {
+            if (slot.word == empty) continue;
+            std::size_t at = slot.hash & (slots.size() - 1);
+            while (slots[at].word != empty) at = (at + 1) & (slots.size() - 1);
+            slots[at] = slot;
+        }
+        m_slots = std::move(slots);
+    }
+
     const Collation& m_collation;
-    std::vector<Word> m_words;
-    std::unordered_set<std::string> m_met;
+    std::vector<std::string> m_words;
+    std::vector<bool> m_known;
     std::vector<Slot> m_slots;
 };
 
@@ -137,8 +167,7 @@ HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::v
             if (const std::optional<std::size_t> index = words.add(std::move(word))) firstMet[i].push_back(*index);
         }
     }
-    words.index();
-    list.forEach(0, list.size(), [&words](std::string_view word) { words.markEqualsOf(word); });
+    words.markEqualsIn(list);
 
     const auto halted = [&hooks] { return hooks.haltRequested && hooks.haltRequested(); };
     HarvestOutcome outcome;
