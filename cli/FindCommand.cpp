@@ -207,18 +207,33 @@ public:
     {
         m_output += line;
         m_output += lineEnd;
-        if (!m_held && m_output.size() >= block) write();
+        if (m_output.size() < block) return;
+        if (!m_held) {
+            write(m_output);
+            m_output.clear();
+            return;
+        }
+        // Held in blocks of their own: no copy as the output grows.
+        m_heldBlocks.push_back(std::move(m_output));
+        m_output = std::string();
+        m_output.reserve(block + 64);
     }
 
     // From now on nothing is written before flush.
     void hold() { m_held = true; }
     bool held() const { return m_held; }
-    void discard() { m_output.clear(); }
+    void discard()
+    {
+        m_heldBlocks.clear();
+        m_output.clear();
+    }
 
     // Writes what is gathered; false when out has failed.
     bool flush()
     {
-        write();
+        for (const std::string& held : m_heldBlocks) write(held);
+        write(m_output);
+        discard();
         m_out.flush();
         return bool(m_out);
     }
@@ -226,23 +241,19 @@ public:
 private:
     static constexpr std::size_t block = 256 * 1024;
 
-    void write()
+    void write(std::string_view part)
     {
-        const std::string_view output = m_output;
-        for (std::size_t at = 0; at < output.size(); at += block) {
-            const std::string_view part = output.substr(at, block);
-            if (m_utf8 && !codepage::isAscii(part)) {
-                const std::string converted = codepage::toUtf8(part);
-                m_out.write(converted.data(), std::streamsize(converted.size()));
-            } else {
-                m_out.write(part.data(), std::streamsize(part.size()));
-            }
+        if (m_utf8 && !codepage::isAscii(part)) {
+            m_converted = codepage::toUtf8(part);
+            part = m_converted;
         }
-        m_output.clear();
+        m_out.write(part.data(), std::streamsize(part.size()));
     }
 
     std::ostream& m_out;
     std::string m_output;
+    std::vector<std::string> m_heldBlocks;
+    std::string m_converted;
     bool m_utf8 = false;
     bool m_held = false;
 };
