@@ -50,8 +50,8 @@ private:
 
     // Chunks are filled to this many entries or bytes; one that grows past
     // twice either is split.
-    static constexpr std::size_t chunkSize = 2048;
-    static constexpr std::size_t chunkBytes = 64 * 1024;
+    static constexpr std::size_t chunkSize = 1024;
+    static constexpr std::size_t chunkBytes = 32 * 1024;
 
     // Index of the chunk holding entry `index`, and the entry's offset in it.
     std::pair<std::size_t, std::size_t> locate(std::size_t index) const;
