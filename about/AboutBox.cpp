@@ -4,6 +4,7 @@
 #include "AboutPictures.h"
 #include "AboutTexts.h"
 #include "platform/ProgramFolder.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/QtText.h"
 #include "text/ProgramTitle.h"
 #include "text/ScrambledText.h"
@@ -99,11 +100,13 @@ QString readable(std::string_view stored) { return toQString(Unscramble_Text(sto
 } // namespace
 
 TAboutBox::TAboutBox(const PlatformServices& services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent)
     , m_memory(services.memory)
     , m_desktop(services.desktop)
+    , m_messages(services.messages)
 {
     setObjectName(QStringLiteral("AboutBox"));
+    frameAsDialog(*this, TitleButtons::None);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(clientSize);
     setFont(QFont(bodyFontFamily, 10));
@@ -297,7 +300,8 @@ void TAboutBox::Free_Resources_TimerTimer()
 
 void TAboutBox::Open_Address(const std::string& address)
 {
-    if (!address.empty()) m_desktop.open(address);
+    if (address.empty()) return;
+    m_desktop.open(address, [this, address] { m_messages.show(MessageKind::Error, addressNotOpenedMessage(address)); });
 }
 
 void TAboutBox::WEB_ButtonClick() { Open_Address(fromQString(WEB_Button->text())); }

@@ -28,7 +28,7 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    // Uses the memory status and the desktop of the services.
+    // Uses the memory status, the desktop and the message boxes of the services.
     explicit TAboutBox(const PlatformServices& services, QWidget* parent = nullptr);
 
     // The caption, the credit lines and the addresses (the main window's
@@ -60,6 +60,7 @@ private:
 
     const MemoryStatus& m_memory;
     DesktopOpener& m_desktop;
+    MessageBoxes& m_messages;
     std::mt19937 m_random;
 
     QGroupBox* GroupBox2 = nullptr;

@@ -38,4 +38,9 @@ std::string mailAddress(std::string_view mailbox, std::string_view executablePat
     return "mailto:" + std::string(mailbox) + "?subject=" + percentEncoded("Shareware: " + std::string(fileName));
 }
 
+std::string addressNotOpenedMessage(std::string_view address)
+{
+    return "No web browser or mail program could open\r\n" + std::string(address);
+}
+
 } // namespace verbalia

@@ -18,4 +18,7 @@ std::string Free_Memory_Text(const MemoryFigures& memory);
 // the subject percent-encoded so that any file name survives as one subject.
 std::string mailAddress(std::string_view mailbox, std::string_view executablePath);
 
+// The error shown when no program on the desktop opens an address.
+std::string addressNotOpenedMessage(std::string_view address);
+
 } // namespace verbalia

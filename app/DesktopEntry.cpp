@@ -1,14 +1,11 @@
 #include "DesktopEntry.h"
 
 #include "platform/DesktopEntryFile.h"
-#include "platform/ProgramFolder.h"
 #include "text/TextHelpers.h"
 
 #include <unicode/ustring.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -24,14 +21,17 @@ constexpr std::string_view entryTemplate =
 
 constexpr std::string_view entryFile = "applications/verbalia.desktop";
 
-// The icons shipped beside the executable and where the icon theme wants them.
-struct Icon {
+// The files shipped with the executable (relative to its folder) that go into
+// the user's data folder with the entry: the icons where the icon theme wants
+// them, and verbalia-find's completion where bash looks for a user's own.
+struct ShippedFile {
     std::string_view shipped;
     std::string_view installed;
 };
-constexpr Icon icons[] = {
+constexpr ShippedFile shippedFiles[] = {
     {"verbalia.svg", "icons/hicolor/scalable/apps/verbalia.svg"},
     {"verbalia.png", "icons/hicolor/256x256/apps/verbalia.png"},
+    {"share/bash-completion/completions/verbalia-find", "bash-completion/completions/verbalia-find"},
 };
 
 bool isUtf8(std::string_view text)
@@ -77,16 +77,16 @@ int installDesktopEntry(FileSystem& files, const std::string& program, const std
         return 1;
     }
 
-    // Read every icon first, so a missing one stops the command before it writes anything.
+    // Read every file first, so a missing one stops the command before it writes anything.
     std::vector<std::pair<std::string, std::string>> writes; // path, bytes
-    for (const Icon& icon : icons) {
-        const std::string shipped = parentFolder(program) + std::string(icon.shipped);
+    for (const ShippedFile& file : shippedFiles) {
+        const std::string shipped = parentFolder(program) + std::string(file.shipped);
         std::optional<std::string> bytes = files.readAll(shipped);
         if (!bytes) {
             err << "Cannot read " << shipped << '\n';
             return 1;
         }
-        writes.emplace_back(dataFolder + std::string(icon.installed), std::move(*bytes));
+        writes.emplace_back(dataFolder + std::string(file.installed), std::move(*bytes));
     }
     // The entry comes last: once it is in the menu, its icon is in place.
     const std::string entryPath = dataFolder + std::string(entryFile);
@@ -105,7 +105,7 @@ int installDesktopEntry(FileSystem& files, const std::string& program, const std
 int removeDesktopEntry(FileSystem& files, const std::string& dataFolder, std::ostream& out, std::ostream& err)
 {
     std::vector<std::string> paths{dataFolder + std::string(entryFile)};
-    for (const Icon& icon : icons) paths.push_back(dataFolder + std::string(icon.installed));
+    for (const ShippedFile& file : shippedFiles) paths.push_back(dataFolder + std::string(file.installed));
 
     bool found = false;
     for (const std::string& path : paths) {
@@ -118,25 +118,6 @@ int removeDesktopEntry(FileSystem& files, const std::string& dataFolder, std::os
     }
     out << (found ? "Verbalia is no longer in the desktop's menu.\n" : "Verbalia was not in the desktop's menu.\n");
     return 0;
-}
-
-std::optional<int> runDesktopEntryCommand(int argc, char** argv)
-{
-    if (argc != 2) return std::nullopt;
-    const std::string_view command = argv[1];
-    const bool install = command == "--install-desktop-entry";
-    if (!install && command != "--remove-desktop-entry") return std::nullopt;
-
-    const std::optional<std::string> dataFolder =
-        xdgBaseFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), ".local/share");
-    if (!dataFolder) {
-        std::cerr << "Neither XDG_DATA_HOME nor HOME names the folder of the desktop's menu entries\n";
-        return 1;
-    }
-    DiskFileSystem files;
-    const std::string folder = *dataFolder + "/";
-    return install ? installDesktopEntry(files, executablePath(), folder, std::cout, std::cerr)
-                   : removeDesktopEntry(files, folder, std::cout, std::cerr);
 }
 
 } // namespace verbalia

@@ -5,7 +5,13 @@
 
 namespace verbalia {
 
-History parseHistory(std::string_view bytes) { return splitLines(bytes); }
+History parseHistory(std::string_view bytes)
+{
+    History history = splitLines(bytes);
+    for (std::string& entry : history)
+        if (entry.size() > maxHistoryEntryLength) entry.resize(maxHistoryEntryLength);
+    return history;
+}
 
 std::string serializeHistory(const History& history) { return joinLinesCrLf(history); }
 
@@ -21,6 +27,7 @@ int Find_History_Entry(const History& history, std::string_view text, bool exact
 
 void Add_To_History(History& history, std::string_view text, bool exact)
 {
+    text = text.substr(0, maxHistoryEntryLength);
     const int i = Find_History_Entry(history, text, exact);
     if (i == 0) return; // already on top, in its own letter case
     if (i > 0) history.erase(history.begin() + i);

@@ -304,7 +304,8 @@ void TMainForm1::Reset_Word_List_BitBtnClick()
 void TMainForm1::Save_Word_List_BitBtnClick()
 {
     const std::string path = wordListPath();
-    if (!m_services.files.writeAll(path, encodeFile(joinEntries(m_knownWords, m_knownWordsFormat.lineEnd), m_knownWordsFormat.encoding))) {
+    const std::string text = joinEntries(m_knownWords, m_knownWordsFormat.lineEnd);
+    if (!m_services.files.writeAll(path, encodeFile(text, m_knownWordsFormat.encoding))) {
         m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
         return;
     }

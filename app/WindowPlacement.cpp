@@ -16,7 +16,7 @@ void WindowPlacement::place(QRect outerBounds)
         outerBounds.moveTop(screen->availableGeometry().top());
 
     m_placedBounds = outerBounds;
-    m_placedClient = outerBounds.marginsRemoved(frameMargins(true));
+    m_placedClient = outerBounds.marginsRemoved(normalFrameMargins());
     m_window.setGeometry(m_placedClient);
 }
 
@@ -24,14 +24,16 @@ QRect WindowPlacement::outerBounds() const
 {
     const QRect client = m_window.isMaximized() ? m_window.normalGeometry() : m_window.geometry();
     if (client == m_placedClient) return m_placedBounds;
-    return client.marginsAdded(frameMargins(false));
+    return client.marginsAdded(normalFrameMargins());
 }
 
-// The frame as the window manager states it; failing that, as Qt knows it.
-QMargins WindowPlacement::frameMargins(bool ask) const
+// Failing a window manager that states it, the frame as Qt knows it.
+QMargins WindowPlacement::normalFrameMargins() const
 {
-    if (const std::optional<FrameExtents> frame = m_frame.extents(m_window.winId(), ask))
-        return {frame->left, frame->top, frame->right, frame->bottom};
+    if (!m_normalFrame)
+        if (const std::optional<FrameExtents> frame = m_frame.extents(m_window.winId(), true))
+            m_normalFrame = QMargins(frame->left, frame->top, frame->right, frame->bottom);
+    if (m_normalFrame) return *m_normalFrame;
     const QRect frame = m_window.frameGeometry();
     const QRect client = m_window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),

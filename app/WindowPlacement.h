@@ -5,6 +5,8 @@
 #include <QMargins>
 #include <QRect>
 
+#include <optional>
+
 class QWidget;
 
 namespace verbalia {
@@ -28,10 +30,15 @@ public:
     QRect outerBounds() const;
 
 private:
-    QMargins frameMargins(bool ask) const;
+    QMargins normalFrameMargins() const;
 
     QWidget& m_window;
     WindowFrame& m_frame;
+    // The frame the window manager gives the window in its normal state, as it
+    // stated it when the window was first placed. A maximised window's frame
+    // differs, and so does the one stated while a maximised window is being
+    // restored, so it is asked for once and kept.
+    mutable std::optional<QMargins> m_normalFrame;
     QRect m_placedBounds; // the outer bounds last placed
     QRect m_placedClient; // the client area they gave
 };

@@ -17,7 +17,7 @@ public:
         : m_folder(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid())))
     {
         if (!std::filesystem::exists(list)) {
-            std::fprintf(stderr, "%s is missing (package wbritish-insane, or bench/make_large_list.sh)\n", list.c_str());
+            std::fprintf(stderr, "%s is missing (wbritish-insane, or bench/make_large_list.sh)\n", list.c_str());
             return;
         }
         std::filesystem::create_directories(m_folder);

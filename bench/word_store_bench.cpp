@@ -39,7 +39,8 @@ void BM_Load(benchmark::State& state)
     for (auto _ : state) {
         verbalia::WordStore store;
         verbalia::WordListFormat format;
-        if (verbalia::loadWordList(verbalia::DiskFileSystem(), kLargeList, store, format) != verbalia::PieceRead::done) {
+        const verbalia::DiskFileSystem files;
+        if (verbalia::loadWordList(files, kLargeList, store, format) != verbalia::PieceRead::done) {
             state.SkipWithError("the list could not be read");
             return;
         }

@@ -1,5 +1,8 @@
 #include "FindCommand.h"
 
+#include "DefineCommand.h"
+#include "wordlist/Definitions.h"
+
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
 #include "text/TextHelpers.h"
@@ -12,7 +15,9 @@
 #include "wordlist/BuiltinWordList.h"
 #include "wordlist/Harvest.h"
 #include "wordlist/WordListFile.h"
+#include "wordlist/ListOrder.h"
 #include "text/LineText.h"
+#include "text/ProgramTitle.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,6 +34,7 @@ enum ExitCode { done = 0, refused = 2, usageError = 64, noInput = 66, writeError
 
 constexpr const char* usageText =
     "Usage: verbalia-find [--list FILE] [--min N] [--max N] [--exclude LETTERS] COMMAND\n"
+    "       verbalia-find --help | --version\n"
     "Commands:\n"
     "  wildcard PATTERN                            words that fit PATTERN: '?' is one character,\n"
     "                                              a single '*' any run of characters\n"
@@ -40,12 +46,18 @@ constexpr const char* usageText =
     "                                              each at its sorted place, and writes the list;\n"
     "                                              words with digits and all characters but letters\n"
     "                                              and spaces are ignored unless allowed\n"
+    "  sort                                        writes the list in the order the program keeps\n"
+    "                                              (to use another list as wordlist.dat)\n"
+    "  define WORD...                              the senses of each WORD from the WordNet database\n"
+    "                                              in wordnet/ beside the program or /usr/share/wordnet\n"
     "Options:\n"
     "  --list FILE        the word list, one word per line (default: wordlist.dat beside the\n"
     "                     program, or the built-in list when there is none)\n"
     "  --min N, --max N   word lengths to list, 1 to 50 (default 1 and 50)\n"
     "  --exclude LETTERS  leave out words holding any of LETTERS\n"
     "  (--min, --max and --exclude apply to the searches only)\n"
+    "  --help             show this help and exit\n"
+    "  --version          show the version and exit\n"
     "Encodings:\n"
     "  A list in UTF-8 whose characters all exist in Windows-1252 (as Debian's word lists)\n"
     "  is converted to Windows-1252 as it is read; PATTERN, LETTERS, WORD and TEXTFILE are\n"
@@ -94,6 +106,10 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     std::size_t i = 0;
     for (; i < args.size() && args[i].starts_with("--"); i += 2) {
         const std::string& option = args[i];
+        if (option == "--help" || option == "--version") {
+            request.command = option;
+            return {};
+        }
         if (option != "--list" && option != "--min" && option != "--max" && option != "--exclude")
             return "unknown option " + option;
         if (i + 1 == args.size()) return "missing value for " + option;
@@ -115,8 +131,10 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     if (i == args.size()) return "missing command";
 
     request.command = args[i++];
+    if ((request.command == "harvest" || request.command == "sort") && request.searchOptionsGiven)
+        return "--min, --max and --exclude apply to the searches only";
+    if (request.command == "sort") return i == args.size() ? std::string() : "unexpected argument " + args[i];
     if (request.command == "harvest") {
-        if (request.searchOptionsGiven) return "--min, --max and --exclude apply to the searches only";
         for (; i < args.size() && args[i].starts_with("--"); ++i) {
             if (args[i] == "--allow-numbers")
                 request.harvest.ignoreNumbers = false;
@@ -190,7 +208,8 @@ bool readWordList(WordList& list, bool asciiAmbiguous, Visit&& visit, Restart&& 
         for (const std::string& word : builtinWordList()) visit(std::string_view(word), Reading::Bytes);
         return true;
     }
-    const PieceRead outcome = readWordListLines(DiskFileSystem(), *list.path, asciiAmbiguous, visit, restart, list.format);
+    const PieceRead outcome =
+        readWordListLines(DiskFileSystem(), *list.path, asciiAmbiguous, visit, restart, list.format);
     return reportRead(outcome, *list.path, err);
 }
 
@@ -310,8 +329,25 @@ std::string harvestText(const WordList& list, std::string bytes)
     return asUtf8ListText(std::move(bytes));
 }
 
+// Writes the words in the layout of wordlist.dat, in the list's encoding and
+// with its line ends.
+int writeWordList(const WordStore& store, const WordList& list, std::ostream& out, std::ostream& err)
+{
+    if (list.format.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
+    OutputBuffer output(out);
+    output.writeUtf8(list.utf8());
+    const std::string_view lineEnd = lineEndText(list.format.lineEnd);
+    store.forEach(0, store.size(), [&](std::string_view word) { output.add(word, lineEnd); });
+    if (!output.flush()) {
+        err << "verbalia-find: cannot write the word list\n";
+        return writeError;
+    }
+    return done;
+}
+
 // Adds the new words of the text file to the list and writes the list in
-// the layout of wordlist.dat, in the list's encoding and with its line ends; the closing message
+// the layout of wordlist.dat, in the list's encoding and with its line ends;
+// the closing message
 // goes to err.
 int harvestInto(WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
                 std::ostream& err)
@@ -326,35 +362,77 @@ int harvestInto(WordList& list, const std::string& textPath, const HarvestOption
     }
     const std::vector<std::string> lines = splitLines(workAreaTextFromFile(harvestText(list, std::move(*text))));
     const HarvestOutcome outcome = harvest(store, IcuCollation(), lines, options, HarvestHooks{});
-
-    if (list.format.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
-    OutputBuffer output(out);
-    output.writeUtf8(list.utf8());
-    const std::string_view lineEnd = lineEndText(list.format.lineEnd);
-    store.forEach(0, store.size(), [&](std::string_view word) { output.add(word, lineEnd); });
-    if (!output.flush()) {
-        err << "verbalia-find: cannot write the word list\n";
-        return writeError;
-    }
+    if (const int status = writeWordList(store, list, out, err); status != done) return status;
     err << harvestReport(outcome, IcuNumberFormat()) << '\n';
     return done;
+}
+
+// Writes the list in the program's order, in the layout of wordlist.dat.
+int sortInto(WordList& list, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> words;
+    const auto keep = [&words](std::string_view word, Reading) { words.emplace_back(word); };
+    if (!readWordList(list, false, keep, [&words] { words.clear(); }, err)) return noInput;
+    sortInListOrder(words, IcuCollation());
+    WordStore store;
+    store.assign(std::move(words));
+    return writeWordList(store, list, out, err);
+}
+
+// Standard output that is the list or the text file would grow it while it
+// is read, or the shell has already emptied it (">"): refused, as nothing
+// sound can come of either. True when refused.
+bool refuseOutputIntoInput(const std::optional<FileIdentity>& output, const WordList& list, const Request& request,
+                           std::ostream& err)
+{
+    if (!output || !output->regularFile) return false;
+    const std::pair<std::optional<std::string>, const char*> inputs[] = {{list.path, "word list"},
+                                                                         {request.textPath, "text file"}};
+    for (const auto& [path, role] : inputs) {
+        const std::optional<FileIdentity> input = path ? identifyFile(*path) : std::nullopt;
+        if (!input || !input->sameFile(*output)) continue;
+        err << "verbalia-find: " << *path << ": the " << role
+            << " is also standard output; nothing was read or written\n";
+        if (output->size == 0)
+            err << "The shell emptied " << *path << " before verbalia-find started; restore it from a copy.\n"
+                << "To write safely, write to another file, then rename it:\n"
+                << "  verbalia-find ... > " << *path << ".new && mv " << *path << ".new " << *path << '\n';
+        return true;
+    }
+    return false;
 }
 
 } // namespace
 
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-                   std::ostream& err)
+                   std::ostream& err, const std::optional<FileIdentity>& outputFile)
 {
+    if (!args.empty() && args.front() == "define") {
+        if (args.size() == 1) return usage(err, "missing word");
+        return runDefineCommand({args.begin() + 1, args.end()}, definitionFolders(programFolder), out, err);
+    }
     Request request;
     if (std::string problem = parseArguments(args, request); !problem.empty()) return usage(err, problem);
+    if (request.command == "--help") {
+        out << usageText;
+        return out.flush() ? done : writeError;
+    }
+    if (request.command == "--version") {
+        out << "verbalia-find (Verbalia) " << programVersion << '\n';
+        return out.flush() ? done : writeError;
+    }
 
     WordList list;
     list.path = request.listPath;
     if (!list.path && DiskFileSystem().exists(programFolder + "wordlist.dat")) list.path = programFolder + "wordlist.dat";
+    if (refuseOutputIntoInput(outputFile, list, request, err)) return usageError;
     if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
+    if (request.command == "sort") return sortInto(list, out, err);
     if (request.command == "wildcard") return search(prepareWildcardSearch, request, list, out, err);
     if (request.command == "letters") {
-        const auto prepare = [mode = request.mode](const SearchInput& input) { return prepareLetterSearch(input, mode); };
+        const auto prepare = [mode = request.mode](const SearchInput& input) {
+            return prepareLetterSearch(input, mode);
+        };
         return search(prepare, request, list, out, err);
     }
     return search(preparePhoneticSearch, request, list, out, err);

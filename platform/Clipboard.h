@@ -14,7 +14,8 @@ public:
     // The clipboard's text, or nothing when it holds no text.
     virtual std::optional<std::string> text() const = 0;
 
-    // Replaces the clipboard's contents with the text.
+    // Replaces the clipboard's contents with the text, its lines ending as the
+    // desktop ends them.
     virtual void setText(std::string_view text) = 0;
 };
 

@@ -17,8 +17,9 @@ public:
     // A box with one OK button.
     virtual void show(MessageKind kind, const std::string& text) = 0;
 
-    // A box with the buttons "&Yes" (the default) and "&No"; Escape answers No.
-    virtual Answer ask(MessageKind kind, const std::string& text) = 0;
+    // A box with the buttons "&Yes" and "&No", the one given the default (Yes
+    // unless a question's safe answer is No); Escape answers No.
+    virtual Answer ask(MessageKind kind, const std::string& text, Answer defaultAnswer = Answer::Yes) = 0;
 };
 
 const char* messageTitle(MessageKind kind);

@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace verbalia {
 
 std::string executablePath()
@@ -21,6 +25,17 @@ std::string programFolder()
     std::string result = folder.string();
     if (result.empty() || result.back() != '/') result.push_back('/');
     return result;
+}
+
+bool lockProgramFolder(const std::string& folder)
+{
+    // Kept open until the process ends; not handed to programs it starts,
+    // which would otherwise hold the lock after it ends.
+    const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory < 0) return true;
+    if (::flock(directory, LOCK_EX | LOCK_NB) == 0) return true;
+    ::close(directory);
+    return false;
 }
 
 std::string executableName() { return std::filesystem::path(executablePath()).filename().string(); }

@@ -3,4 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+# The release's word list, unless the program already has one (the user's own is never replaced).
+[ -e build/wordlist.dat ] || [ -L build/wordlist.dat ] || cp build/packaging/wordlist.dat build/wordlist.dat
 exec build/verbalia "$@"

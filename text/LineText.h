@@ -62,7 +62,8 @@ void forEachLineEndByte(const char* p, const char* end, At&& at)
     const __m128i cr = _mm_set1_epi8('\r');
     const auto endsIn = [&](const char* from) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        return std::uint64_t(unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr)))));
+        const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr));
+        return std::uint64_t(unsigned(_mm_movemask_epi8(ends)));
     };
     for (; end - p >= 64; p += 64) {
         std::uint64_t mask = endsIn(p) | endsIn(p + 16) << 16 | endsIn(p + 32) << 32 | endsIn(p + 48) << 48;

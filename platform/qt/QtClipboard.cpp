@@ -16,9 +16,13 @@ std::optional<std::string> QtClipboard::text() const
     return fromQString(data->text(), '?');
 }
 
+// The program joins lines with CR LF; the desktop's text ends lines with LF
+// alone, and a CR would show in terminals and editors.
 void QtClipboard::setText(std::string_view text)
 {
-    QGuiApplication::clipboard()->setText(toQString(text));
+    QString desktopText = toQString(text);
+    desktopText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(desktopText);
 }
 
 } // namespace verbalia

@@ -1,5 +1,6 @@
 #include "QtMessageBoxes.h"
 
+#include "DialogFrame.h"
 #include "QtText.h"
 
 #include <QMessageBox>
@@ -24,15 +25,17 @@ QMessageBox::Icon iconOf(MessageKind kind)
 void QtMessageBoxes::show(MessageKind kind, const std::string& text)
 {
     QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::Ok, m_parent);
+    frameAsDialog(box, TitleButtons::Close);
     box.exec();
 }
 
-Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text)
+Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text, Answer defaultAnswer)
 {
     QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, m_parent);
+    frameAsDialog(box, TitleButtons::Close);
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;

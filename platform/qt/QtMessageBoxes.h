@@ -11,7 +11,7 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     void setParent(QWidget* parent) { m_parent = parent; }
     void show(MessageKind kind, const std::string& text) override;
-    Answer ask(MessageKind kind, const std::string& text) override;
+    Answer ask(MessageKind kind, const std::string& text, Answer defaultAnswer) override;
 
 private:
     QWidget* m_parent = nullptr;

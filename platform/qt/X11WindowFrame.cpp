@@ -1,32 +1,19 @@
 #include "X11WindowFrame.h"
 
-#include <QGuiApplication>
-
-#include <xcb/xcb.h>
+#include "Xcb.h"
 
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <thread>
 
 namespace verbalia {
 namespace {
 
+using xcb::atom;
+using xcb::ReplyPtr;
+
 // How long a window manager that takes part may take to state a frame.
 constexpr std::chrono::milliseconds answerTime(2000);
 constexpr std::chrono::milliseconds pollInterval(5);
-
-template <class Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
 
 std::optional<FrameExtents> statedExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents)
 {
@@ -61,8 +48,7 @@ bool answersRequests(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t
 
 std::optional<FrameExtents> X11WindowFrame::extents(std::uintptr_t window, bool ask)
 {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = xcb::connection();
     if (!connection || !window) return std::nullopt;
     const auto id = xcb_window_t(window);
     const xcb_atom_t frameExtents = atom(connection, "_NET_FRAME_EXTENTS");

@@ -3,6 +3,7 @@
 #include "AboutAddresses.h"
 #include "about/AboutBox.h"
 #include "about/AboutPictures.h"
+#include "about/AboutTexts.h"
 #include "fakes/FakeServices.h"
 
 #include <QDate>
@@ -59,6 +60,7 @@ struct AboutFixture {
     FakeServices services{"/nonexistent/"};
     FakeMemoryStatus& memory = services.get<FakeMemoryStatus>();
     FakeDesktopOpener& desktop = services.get<FakeDesktopOpener>();
+    FakeMessageBoxes& messages = services.get<FakeMessageBoxes>();
     TAboutBox box{services.platform()};
 };
 
@@ -172,6 +174,26 @@ private slots:
         about.control<QPushButton>("WEB_Button")->setText(QString());
         QTest::mouseClick(about.control("WEB_Address_Label"), Qt::LeftButton);
         QVERIFY(about.desktop.opened.empty());
+    }
+
+    void anAddressNoProgramOpensIsAnError()
+    {
+        AboutFixture about;
+        about.desktop.answers = false;
+        QTest::mouseClick(about.control("PayPal_Image"), Qt::LeftButton);
+        QCOMPARE(about.messages.shown.size(), 1u);
+        QCOMPARE(about.messages.shown[0].kind, MessageKind::Error);
+        QCOMPARE(about.messages.shown[0].text, addressNotOpenedMessage(about.desktop.opened.at(0)));
+    }
+
+    // Minimising would hide the box with the main window and leave nothing
+    // on screen to bring them back.
+    void aMinimisedBoxComesBack()
+    {
+        AboutFixture about;
+        about.box.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!about.box.isMinimized());
+        QVERIFY(about.box.isVisible());
     }
 };
 

@@ -108,6 +108,21 @@ private slots:
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\npie\r\n"));
     }
 
+    // The window manager states a maximised window's frame (no border) until
+    // it has restored the window; the placement keeps to the normal frame.
+    void restoreFactoryDefaultsFromAMaximisedWindowPlacesTheNormalFrame()
+    {
+        WindowFixture fixture;
+        fixture.frame.stated = FrameExtents{1, 20, 1, 5};
+        TMainForm1& window = fixture.start();
+        window.showMaximized();
+        fixture.frame.stated = FrameExtents{0, 19, 0, 0};
+        fixture.messages.scriptAnswers({Answer::Yes});
+        entry(window, "Restore_Factory_Defaults_Option")->trigger();
+        QVERIFY(!window.isMaximized());
+        QCOMPARE(window.geometry(), QRect(6, 25, 618, 483));
+    }
+
     void readmeOpensFromTheHelpMenu()
     {
         WindowFixture fixture;

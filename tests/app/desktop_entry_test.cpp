@@ -45,7 +45,9 @@ protected:
         program = root + "release/verbalia";
         data = root + "data/";
         fs::create_directories(root + "release");
-        for (const char* icon : {"verbalia.svg", "verbalia.png"}) ASSERT_TRUE(files.writeAll(root + "release/" + icon, icon));
+        fs::create_directories(root + "release/share/bash-completion/completions");
+        for (const char* shipped : {"verbalia.svg", "verbalia.png", "share/bash-completion/completions/verbalia-find"})
+            ASSERT_TRUE(files.writeAll(root + "release/" + shipped, shipped));
     }
 
     int install() { return installDesktopEntry(files, program, data, out, err); }
@@ -64,15 +66,17 @@ TEST_F(DesktopEntryFilesTest, InstallsAndRemovesTheEntryAndIcons)
     const std::string entry = data + "applications/verbalia.desktop";
     const std::string svg = data + "icons/hicolor/scalable/apps/verbalia.svg";
     const std::string png = data + "icons/hicolor/256x256/apps/verbalia.png";
+    const std::string completion = data + "bash-completion/completions/verbalia-find";
 
     ASSERT_EQ(install(), 0) << err.str();
     EXPECT_EQ(files.readAll(entry), desktopEntryText(program));
     EXPECT_EQ(files.readAll(svg), "verbalia.svg");
     EXPECT_EQ(files.readAll(png), "verbalia.png");
+    EXPECT_EQ(files.readAll(completion), "share/bash-completion/completions/verbalia-find");
     ASSERT_EQ(install(), 0) << err.str(); // again replaces them
 
     ASSERT_EQ(remove(), 0) << err.str();
-    for (const std::string& path : {entry, svg, png}) EXPECT_FALSE(fs::exists(path)) << path;
+    for (const std::string& path : {entry, svg, png, completion}) EXPECT_FALSE(fs::exists(path)) << path;
     out.str("");
     EXPECT_EQ(remove(), 0); // nothing left to remove
     EXPECT_EQ(out.str(), "Verbalia was not in the desktop's menu.\n");

@@ -71,5 +71,17 @@ TEST(HistoryTest, GrowsWithoutLimit)
     EXPECT_EQ(history.front(), "W500");
 }
 
+TEST(HistoryTest, EntriesAreCutToTheLongestKept)
+{
+    const std::string huge(10'000'000, 'a');
+    const std::string kept(maxHistoryEntryLength, 'a');
+    EXPECT_EQ(parseHistory(huge + "\r\nb"), (History{kept, "b"}));
+
+    History history{"b"};
+    Add_To_History(history, huge, false);
+    Add_To_History(history, huge + "b", false); // the same once cut
+    EXPECT_EQ(history, (History{kept, "b"}));
+}
+
 } // namespace
 } // namespace verbalia

@@ -104,6 +104,8 @@ TEST_F(FindCommand, UsageErrors)
         {"harvest", "--allow-colours", "text.txt"},
         {"harvest", "a.txt", "b.txt"},
         {"--min", "2", "harvest", "text.txt"},
+        {"sort", "words.txt"},
+        {"--exclude", "e", "sort"},
     };
     for (const auto& args : wrong) {
         EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
@@ -187,6 +189,37 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
     EXPECT_EQ(run({"--list", list, "harvest", missing}), 66);
     EXPECT_EQ(m_err.str(), "Cannot open file " + missing + "\n");
     EXPECT_EQ(m_out.str(), "");
+}
+
+TEST_F(FindCommand, OutputIntoTheListOrTheTextIsRefusedUntouched)
+{
+    const std::string text = (m_folder / "text.txt").string();
+    const std::string emptied = (m_folder / "cut.txt").string(); // as "> cut.txt" leaves it
+    std::ofstream(text, std::ios::binary) << "zebra";
+    std::ofstream(emptied, std::ios::binary);
+    struct Case {
+        std::vector<std::string> args;
+        std::string output;  // the file standard output writes to
+        std::string message; // the start of the refusal, or empty when none
+        bool emptiedByTheShell;
+    };
+    const std::vector<Case> cases = {
+        {{"--list", m_list, "wildcard", "*"}, m_list, m_list + ": the word list is also standard output", false},
+        {{"--list", emptied, "harvest", text}, emptied, emptied + ": the word list is also standard output", true},
+        {{"--list", m_list, "harvest", text}, text, text + ": the text file is also standard output", false},
+        {{"--list", m_list, "wildcard", "z*"}, text, "", false},
+    };
+    for (const Case& c : cases) {
+        const auto before = fs::last_write_time(c.output);
+        const std::uintmax_t size = fs::file_size(c.output);
+        m_err.str({});
+        const int status = runFindCommand(c.args, m_folder.string() + "/", m_out, m_err, identifyFile(c.output));
+        EXPECT_EQ(status, c.message.empty() ? 0 : 64) << c.output;
+        EXPECT_EQ(m_err.str().starts_with("verbalia-find: " + c.message), !c.message.empty()) << m_err.str();
+        EXPECT_EQ(m_err.str().find("emptied") != std::string::npos, c.emptiedByTheShell) << m_err.str();
+        EXPECT_EQ(fs::file_size(c.output), size);
+        EXPECT_EQ(fs::last_write_time(c.output), before);
+    }
 }
 
 TEST_F(FindCommand, ListFromAPipe)
@@ -325,4 +358,33 @@ TEST_F(FindCommand, EncodingLearntLateInTheRead)
     std::ofstream(empty, std::ios::binary).flush();
     EXPECT_EQ(run({"--list", path, "harvest", empty}), 0);
     EXPECT_NE(m_out.str().find("\nna\xC3\xAFve"), std::string::npos);
+}
+
+TEST_F(FindCommand, HelpAndVersionGoToStandardOutput)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"--list", "none", "--help"}}) {
+        EXPECT_EQ(run(args), 0);
+        EXPECT_TRUE(m_out.str().starts_with("Usage: verbalia-find")) << m_out.str();
+        EXPECT_EQ(m_err.str(), "");
+    }
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(m_out.str(), "verbalia-find (Verbalia) 1.4f\n");
+    // After the command it is the search's criteria, which the search refuses.
+    EXPECT_EQ(run({"--list", m_list, "wildcard", "--help"}), 2);
+    EXPECT_EQ(m_out.str(), "");
+}
+
+TEST_F(FindCommand, SortWritesTheListInTheProgramsOrderAndEncoding)
+{
+    EXPECT_EQ(run({"--list", m_list, "sort"}), 0);
+    EXPECT_EQ(m_out.str(), "\r\nAcrid\r\nacrid\r\nadmit\r\nbread\r\nMice\r\nmouse\r\nMUSE\r\npots\r\nspot\r\nstop\r\nx-ray\r\n");
+
+    const std::string cp1252 = (m_folder / "cp1252.txt").string();
+    const std::string utf8 = (m_folder / "utf8.txt").string();
+    std::ofstream(cp1252, std::ios::binary) << "zoo\nxylophone\ncoop\nardent\nArd\xE8" "che\nco-op\nx-ray\n";
+    std::ofstream(utf8, std::ios::binary) << "\xEF\xBB\xBF" "ardent\nArd\xC3\xA8" "che\n";
+    EXPECT_EQ(run({"--list", cp1252, "sort"}), 0);
+    EXPECT_EQ(m_out.str(), "Ard\xE8" "che\nardent\nco-op\ncoop\nx-ray\nxylophone\nzoo\n"); // its own line ends
+    EXPECT_EQ(run({"--list", utf8, "sort"}), 0);
+    EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF" "Ard\xC3\xA8" "che\nardent\n");
 }

@@ -7,9 +7,9 @@ void FakeMessageBoxes::show(MessageKind kind, const std::string& text)
     shown.push_back({kind, text, false});
 }
 
-Answer FakeMessageBoxes::ask(MessageKind kind, const std::string& text)
+Answer FakeMessageBoxes::ask(MessageKind kind, const std::string& text, Answer defaultAnswer)
 {
-    shown.push_back({kind, text, true});
+    shown.push_back({kind, text, true, defaultAnswer});
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();

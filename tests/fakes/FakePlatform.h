@@ -25,10 +25,11 @@ public:
         MessageKind kind;
         std::string text;
         bool question;
+        Answer defaultAnswer = Answer::Yes; // of a question
     };
 
     void show(MessageKind kind, const std::string& text) override;
-    Answer ask(MessageKind kind, const std::string& text) override;
+    Answer ask(MessageKind kind, const std::string& text, Answer defaultAnswer) override;
 
     // Answers for the next questions, in order; once they run out, No.
     void scriptAnswers(std::initializer_list<Answer> answers);
@@ -103,8 +104,13 @@ public:
 // Records every address handed to the desktop.
 class FakeDesktopOpener final : public DesktopOpener {
 public:
-    void open(const std::string& address) override { opened.push_back(address); }
+    void open(const std::string& address, std::function<void()> failed) override
+    {
+        opened.push_back(address);
+        if (!answers) failed();
+    }
     std::vector<std::string> opened;
+    bool answers = true; // false: no program on the desktop opens an address
 };
 
 } // namespace verbalia

@@ -17,7 +17,8 @@ if [ -n "${VERBALIA_SYSTEM_QT_HIDDEN:-}" ]; then
     for library in "$libraries"/libQt6*.so.* "$libraries"/libicu*.so.*; do
         [ -L "$library" ] || mount --bind /dev/null "$library"
     done
-    echo "the system's Qt and ICU libraries are hidden"
+    if [ -d /usr/share/wordnet ]; then mount -t tmpfs none /usr/share/wordnet; fi
+    echo "the system's Qt and ICU libraries and its definitions database are hidden"
 else
     echo "no mount namespace here: the system's Qt and ICU stay visible, the checks below still tell them apart"
 fi
@@ -32,7 +33,8 @@ tar -xzf "$archive" -C "$work/my programs"
 folder=$(echo "$work/my programs"/verbalia-*)
 [ -d "$folder" ] || fail "the archive holds no verbalia-<version> folder"
 for file in verbalia verbalia-find verbalia.txt catalog.txt qt.conf LICENSE.txt verbalia.svg verbalia.png verbalia.desktop.in \
-            plugins/platforms/libqxcb.so; do
+            plugins/platforms/libqxcb.so wordlist.dat wordlist-copyright.txt man/man1/verbalia.1 man/man1/verbalia-find.1 \
+            share/bash-completion/completions/verbalia-find wordnet/LICENSE.txt wordnet/index.noun wordnet/data.noun wordnet/noun.exc; do
     [ -e "$folder/$file" ] || fail "the release lacks $file"
 done
 
@@ -45,10 +47,49 @@ home="$work/home"
 mkdir "$home"
 bare=(env -i HOME="$home" PATH=/usr/bin:/bin)
 
-# verbalia-find from the unpacked folder, on a list of its own and on the built-in list.
+# Help and version on standard output, with no display and no file written;
+# an unknown option is a usage error.
+touch "$work/before"
+for program in verbalia verbalia-find; do
+    "${bare[@]}" "$folder/$program" --help > "$work/help" || fail "$program --help failed"
+    grep -q "^Usage: $program " "$work/help" || fail "$program --help shows no usage"
+    [ "$("${bare[@]}" "$folder/$program" --version)" = "$([ $program = verbalia ] && echo Verbalia || echo "verbalia-find (Verbalia)") 1.4f" ] \
+        || fail "$program --version"
+done
+status=0
+"${bare[@]}" "$folder/verbalia" --bogus 2> "$work/usage" || status=$?
+[ $status = 64 ] && [ "$(head -1 "$work/usage")" = "verbalia: unknown option --bogus" ] || fail "verbalia --bogus is no usage error"
+[ -z "$(find "$folder" "$home" -newer "$work/before")" ] || fail "--help, --version or a usage error wrote a file"
+
+# The shipped word list: the whole of Debian's British English list, in the
+# layout and the order the program keeps, so that harvesting its own words
+# adds none; and its licence.
+list="$folder/wordlist.dat"
+words=$(wc -l < "$list")
+[ "$words" -gt 340000 ] || fail "the word list holds only $words lines"
+[ "$(grep -c $'\r$' "$list")" = "$words" ] || fail "a line of the word list does not end in CR LF"
+grep -qx $'Ard\xC3\xA8che\r' "$list" || fail "the word list is not in UTF-8"
+"${bare[@]}" "$folder/verbalia-find" --list "$list" sort | cmp -s - "$list" || fail "the word list is not in the program's order"
+"${bare[@]}" "$folder/verbalia-find" --list "$list" harvest --allow-numbers --allow-symbols "$list" 2>&1 >/dev/null \
+    | grep -qx "0 words were added to the List of Known Words." || fail "harvesting the word list's own words adds some"
+for notice in "SCOWL" "Kevin Atkinson" "UK Advanced Cryptics Dictionary" "WordNet 1.6 Copyright"; do
+    grep -q "$notice" "$folder/wordlist-copyright.txt" || fail "the word list's notice lacks $notice"
+done
+
+# The manual pages and the completion, as the release holds them.
+"$(dirname "$0")/../packaging/shipped_files_test.sh" "$folder/man/man1" "$folder/share/bash-completion/completions/verbalia-find" \
+    || fail "the manual pages or the completion"
+
+# verbalia-find from the unpacked folder, on a list of its own and on the shipped one.
 printf 'cat\ncot\ndog\n' > "$work/list.txt"
 [ "$("${bare[@]}" "$folder/verbalia-find" --list "$work/list.txt" wildcard 'c?t')" = $'cat\ncot' ] || fail "verbalia-find's wildcard search"
-[ -n "$("${bare[@]}" "$folder/verbalia-find" letters --mode exact tca)" ] || fail "verbalia-find on the built-in list"
+[ -n "$("${bare[@]}" "$folder/verbalia-find" letters --mode exact tca)" ] || fail "verbalia-find on the shipped list"
+
+# verbalia-find define, from the database in the folder.
+"${bare[@]}" "$folder/verbalia-find" define geese crossword > "$work/definitions" || fail "verbalia-find define"
+grep -qx 'noun, base form goose' "$work/definitions" || fail "define geese does not show goose"
+grep -qF 'a puzzle in which words corresponding to numbered clues are to be found and written in to squares in the puzzle' \
+    "$work/definitions" || fail "define crossword"
 
 # The desktop entry points at the unpacked program, and goes again.
 "${bare[@]}" "$folder/verbalia" --install-desktop-entry
@@ -56,6 +97,8 @@ entry="$home/.local/share/applications/verbalia.desktop"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"
 grep -qxF "Exec=\"$folder/verbalia\"" "$entry" || fail "the desktop entry does not start the unpacked program"
 [ -f "$home/.local/share/icons/hicolor/256x256/apps/verbalia.png" ] || fail "the icon was not installed"
+cmp -s "$home/.local/share/bash-completion/completions/verbalia-find" "$folder/share/bash-completion/completions/verbalia-find" \
+    || fail "the completion was not installed"
 "${bare[@]}" "$folder/verbalia" --remove-desktop-entry
 [ -z "$(find "$home/.local/share" -type f)" ] || fail "--remove-desktop-entry left files"
 
@@ -79,7 +122,8 @@ grep -q platforms/libqxcb.so "$work/mapped" || fail "the xcb platform plugin was
 
 title=$(DISPLAY="$display" "$closer" "Verbalia - v1.4f - " 20) || fail "no window appeared"
 echo "window title: $title"
-[ "$title" = "Verbalia - v1.4f - 938 words." ] || fail "unexpected title"
+[ "$title" = "Verbalia - v1.4f - $(echo "$words" | sed -E ':a; s/([0-9])([0-9]{3})($|,)/\1,\2\3/; ta') words." ] \
+    || fail "the window does not show the shipped list"
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program_pid" 2>/dev/null && fail "the program did not close"
 wait "$program_pid" || fail "the program exited with status $?"

@@ -6,21 +6,8 @@ set -euo pipefail
 program=$1
 
 . "$(dirname "$0")/x_server.sh" "$program"
-openbox >/dev/null 2>&1 &
-started_pids+=($!)
-# A program started before the window manager is ready waits long for its frame.
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-
-QT_QPA_PLATFORM=xcb "$folder/verbalia" 2>/dev/null &
-program_pid=$!
-started_pids+=($program_pid)
-window=
-for _ in $(seq 600); do
-    window=$(xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' 2>/dev/null | head -1) || true
-    [ -n "$window" ] && xprop -id "$window" _NET_FRAME_EXTENTS | grep -q = && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "no window appeared"; exit 1; }
+start_window_manager
+start_program_window
 
 above() { xprop -id "$window" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
 place() { xwininfo -id "$window" 2>/dev/null | grep -E 'Absolute|Width|Height' | tr -s ' ' | tr '\n' ' '; }

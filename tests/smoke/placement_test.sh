@@ -3,7 +3,9 @@
 # manager on a busy machine: five starts, each closed through the window
 # manager at a random moment 0.3 to 1 s after the window comes on screen,
 # store the same outer bounds, those of a fresh start. A stored top above the
-# screen keeps the window's client area (its menu) on the screen.
+# screen keeps the window's client area (its menu) on the screen. Restore
+# Factory Defaults from a maximised window puts the frame on the factory
+# bounds, as from a normal one.
 set -euo pipefail
 program=$1
 closer=$2
@@ -43,4 +45,28 @@ printf '[verbalia]\r\nwindow_top_posn=-300\r\n' >"$folder/verbalia.ini"
 read -r client_left client_top _ < <(run 500 --print-client-area | tail -n 1)
 echo "stored top -300: client area at $client_left, $client_top; stored $(bounds)"
 [ "$client_top" -ge 0 ] || { echo "the menu is above the screen"; exit 1; }
+
+rm "$folder/verbalia.ini"
+start_program_window
+outer_bounds() {
+    local left right top bottom
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    xwininfo -id "$window" | awk -v l="$left" -v r="$right" -v t="$top" -v b="$bottom" '
+        /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 }
+        END { printf "%d,%d %dx%d\n", x - l, y - t, w + l + r, h + t + b }'
+}
+maximised() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_VERT; }
+wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+for _ in $(seq 50); do maximised && break; sleep 0.1; done
+maximised || { echo "the window was not maximised"; exit 1; }
+asked=$(choose_entry_opening alt+f r Warning) || true
+[ -n "$asked" ] || { echo "Restore Factory Defaults did not ask"; exit 1; }
+xdotool windowactivate --sync "$asked" key Return
+for _ in $(seq 50); do [ "$(outer_bounds)" = "5,5 620x508" ] && break; sleep 0.1; done
+echo "factory defaults from a maximised window: frame at $(outer_bounds)"
+[ "$(outer_bounds)" = "5,5 620x508" ] || { echo "not at the factory bounds"; exit 1; }
+"$closer" "Verbalia - v1.4f" 10 --through-window-manager >/dev/null
+await_exit "$program_pid"
+[ "$(bounds)" = "$expected" ] || { echo "stored $(bounds)"; exit 1; }
 echo "placement kept"

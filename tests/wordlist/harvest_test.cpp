@@ -84,8 +84,8 @@ TEST_F(HarvestRun, KnownWordsOfAListOutOfOrderAreNotAddedAgain)
     list.assign({"Zulu", "\xC6sop", "Stra\xDF" "e", "about", "ace", "zebra"});
     Words added;
     const HarvestHooks hooks{{}, {}, [&](std::size_t index) { added.emplace_back(list.at(index)); }};
-    const HarvestOutcome outcome = harvest(
-        list, collation, {"ABOUT zulu zebra about", "\xC6SOP \xE6sop STRA\xDF" "E new ace- aesop"}, {false, false}, hooks);
+    const Words text{"ABOUT zulu zebra about", "\xC6SOP \xE6sop STRA\xDF" "E new ace- aesop"};
+    const HarvestOutcome outcome = harvest(list, collation, text, {false, false}, hooks);
     Words expected{"new", "ace-"};
     // Only if the collation tells the ligature from its letters.
     if (collation.compare("aesop", "\xC6sop") != 0) expected.push_back("aesop");

@@ -1,0 +1,25 @@
+#include "UnreadableFiles.h"
+
+#include "platform/CodePage.h"
+
+namespace verbalia {
+
+void UnreadableFiles::note(const std::string& path, ReadOutcome outcome)
+{
+    if (outcome == ReadOutcome::unreadable)
+        m_paths.insert(path);
+    else
+        m_paths.erase(path);
+}
+
+bool UnreadableFiles::mayReplace(const std::string& path, MessageBoxes& messages)
+{
+    if (!contains(path)) return true;
+    const std::string question = "The file " + codepage::fromUtf8(path) +
+                                 " could not be read, and saving will replace it.  Replace it ?";
+    if (messages.ask(MessageKind::Confirm, question, Answer::No) != Answer::Yes) return false;
+    m_paths.erase(path);
+    return true;
+}
+
+} // namespace verbalia

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Checks the manual pages and the bash completion that the release ships:
+# each page formats without a warning and shows under man -l; the completion
+# answers as a user at the prompt would expect.
+# Usage: shipped_files_test.sh MAN1_FOLDER COMPLETION_FILE
+set -euo pipefail
+pages=$1
+completion=$(realpath "$2")
+fail() { echo "FAILED: $*"; exit 1; }
+
+for page in verbalia verbalia-find; do
+    file="$pages/$page.1"
+    warnings=$(groff -man -ww -z "$file" 2>&1) || fail "groff cannot format $file"
+    [ -z "$warnings" ] || fail "groff warns about $file: $warnings"
+    MANWIDTH=80 MANPAGER=cat man -l "$file" 2>/dev/null | grep -qE "^ *$page +- " || fail "man -l does not show $file"
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+touch "$work/words one.txt" "$work/words two.txt" "$work/text.txt"
+# The words typed, the last one being completed, and what Tab must offer.
+while IFS='|' read -r typed expected; do
+    read -ra words <<<"$typed"
+    [[ $typed == *' ' ]] && words+=('')
+    offered=$(cd "$work" && bash -c '. "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _verbalia_find
+                                      printf "%s\n" "${COMPREPLY[@]}" | sort | paste -sd " "' - "$completion" "${words[@]}")
+    [ "$offered" = "$expected" ] || fail "after '$typed' the completion offers '$offered', not '$expected'"
+done <<'TABLE'
+verbalia-find letters --m|--mode
+verbalia-find letters --mode o|only
+verbalia-find --min 3 letters --mode |contains exact only
+verbalia-find s|sort sounds
+verbalia-find --ver|--version
+verbalia-find --list w|words one.txt words two.txt
+verbalia-find --list words.txt harvest --allow-n|--allow-numbers
+verbalia-find harvest --allow-symbols t|text.txt
+verbalia-find wildcard |
+TABLE
+echo "manual pages and completion checked"

@@ -1,0 +1,390 @@
+#include "wordlist/Definitions.h"
+
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace verbalia {
+
+namespace {
+
+constexpr PartOfSpeech partsOfSpeech[] = {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
+                                          PartOfSpeech::adverb};
+
+// How the database's file names call a part of speech.
+std::string fileSuffix(PartOfSpeech part)
+{
+    switch (part) {
+    case PartOfSpeech::noun: return "noun";
+    case PartOfSpeech::verb: return "verb";
+    case PartOfSpeech::adjective: return "adj";
+    case PartOfSpeech::adverb: return "adv";
+    }
+    return {};
+}
+
+// The rules of detachment: an inflected ending and the ending of its base form.
+struct Detachment {
+    PartOfSpeech part;
+    std::string_view suffix;
+    std::string_view ending;
+};
+
+constexpr Detachment detachments[] = {
+    {PartOfSpeech::noun, "s", ""},     {PartOfSpeech::noun, "ses", "s"},   {PartOfSpeech::noun, "xes", "x"},
+    {PartOfSpeech::noun, "zes", "z"},  {PartOfSpeech::noun, "ches", "ch"}, {PartOfSpeech::noun, "shes", "sh"},
+    {PartOfSpeech::noun, "men", "man"}, {PartOfSpeech::noun, "ies", "y"},  {PartOfSpeech::verb, "s", ""},
+    {PartOfSpeech::verb, "ies", "y"},  {PartOfSpeech::verb, "es", "e"},    {PartOfSpeech::verb, "es", ""},
+    {PartOfSpeech::verb, "ed", "e"},   {PartOfSpeech::verb, "ed", ""},     {PartOfSpeech::verb, "ing", "e"},
+    {PartOfSpeech::verb, "ing", ""},   {PartOfSpeech::adjective, "er", ""}, {PartOfSpeech::adjective, "est", ""},
+    {PartOfSpeech::adjective, "er", "e"}, {PartOfSpeech::adjective, "est", "e"},
+};
+
+// One database file, read at byte offsets: memory stays at a line whatever its size.
+class DatabaseFile {
+public:
+    explicit DatabaseFile(const std::string& path) : m_descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
+    {
+        struct stat status;
+        if (m_descriptor >= 0 && ::fstat(m_descriptor, &status) == 0) m_size = std::uint64_t(status.st_size);
+    }
+    ~DatabaseFile()
+    {
+        if (m_descriptor >= 0) ::close(m_descriptor);
+    }
+    DatabaseFile(const DatabaseFile&) = delete;
+    DatabaseFile& operator=(const DatabaseFile&) = delete;
+
+    bool isOpen() const { return m_descriptor >= 0; }
+
+    // The line that starts at offset, without its line end, and where the
+    // next one starts; nothing at or past the end or when it cannot be read.
+    std::optional<std::string> lineAt(std::uint64_t offset, std::uint64_t* next = nullptr) const
+    {
+        if (offset >= m_size) return std::nullopt;
+        std::string line;
+        char block[512];
+        for (;;) {
+            const ssize_t count = ::pread(m_descriptor, block, sizeof block, off_t(offset + line.size()));
+            if (count < 0) return std::nullopt;
+            const std::string_view piece(block, std::size_t(count));
+            const std::size_t end = piece.find('\n');
+            line.append(piece.substr(0, end));
+            if (end != std::string_view::npos || count == 0) break;
+        }
+        if (next) *next = offset + line.size() + 1;
+        return line;
+    }
+
+    // The line whose first field is key, in a file whose lines are in byte
+    // order (the licence lines at the top begin with a space and come first).
+    std::optional<std::string> findLine(std::string_view key) const
+    {
+        std::uint64_t low = 0, high = m_size; // the lines starting in [low, high) are left; low starts one
+        while (low < high) {
+            const std::uint64_t middle = low + (high - low) / 2;
+            std::uint64_t start = middle;
+            if (middle > low) {
+                // The first line starting after middle - 1.
+                std::uint64_t skipped = 0;
+                if (!lineAt(middle - 1, &skipped)) return std::nullopt;
+                start = skipped;
+            }
+            if (start >= high) {
+                high = middle;
+                continue;
+            }
+            std::uint64_t next = 0;
+            std::optional<std::string> line = lineAt(start, &next);
+            if (!line) return std::nullopt;
+            const std::string_view field = std::string_view(*line).substr(0, line->find(' '));
+            if (field == key) return line;
+            if (field < key)
+                low = next;
+            else
+                high = start;
+        }
+        return std::nullopt;
+    }
+
+private:
+    int m_descriptor;
+    std::uint64_t m_size = 0;
+};
+
+std::vector<std::string_view> fieldsOf(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0; start < line.size();) {
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        if (end > start) fields.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return fields;
+}
+
+template <class Number>
+std::optional<Number> numberOf(std::string_view field, int base = 10)
+{
+    Number value{};
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value, base);
+    if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+    return value;
+}
+
+// An index line: lemma pos synset_cnt p_cnt [ptr_symbol...] sense_cnt
+// tagsense_cnt synset_offset...; gives the offsets of the senses in the data file.
+std::optional<std::vector<std::uint64_t>> senseOffsets(std::string_view line)
+{
+    const std::vector<std::string_view> fields = fieldsOf(line);
+    if (fields.size() < 4) return std::nullopt;
+    const auto senseCount = numberOf<std::size_t>(fields[2]);
+    const auto pointerCount = numberOf<std::size_t>(fields[3]);
+    if (!senseCount || !pointerCount || *senseCount == 0 || *senseCount > fields.size() ||
+        *pointerCount > fields.size() || fields.size() != 6 + *pointerCount + *senseCount)
+        return std::nullopt;
+    std::vector<std::uint64_t> offsets;
+    for (std::size_t i = fields.size() - *senseCount; i < fields.size(); ++i) {
+        const auto offset = numberOf<std::uint64_t>(fields[i]);
+        if (!offset) return std::nullopt;
+        offsets.push_back(*offset);
+    }
+    return offsets;
+}
+
+// A database word as shown: words of a phrase spaced, an adjective's
+// syntactic marker such as "(p)" dropped.
+std::string shownWord(std::string_view word, PartOfSpeech part)
+{
+    if (part == PartOfSpeech::adjective && word.ends_with(')')) word = word.substr(0, word.rfind('('));
+    std::string shown(word);
+    std::replace(shown.begin(), shown.end(), '_', ' ');
+    return shown;
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+std::string lowerAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return lowerAscii(c); });
+    return text;
+}
+
+// A data line: synset_offset lex_filenum ss_type w_cnt word lex_id
+// [word lex_id...] p_cnt [ptr...] [frames...] | gloss. baseForm is left out
+// of the synonyms.
+std::optional<Sense> senseAt(const DatabaseFile& data, std::uint64_t offset, PartOfSpeech part,
+                             const std::string& baseForm)
+{
+    const std::optional<std::string> line = data.lineAt(offset);
+    if (!line) return std::nullopt;
+    const std::size_t bar = line->find(" | ");
+    if (bar == std::string::npos) return std::nullopt;
+    const std::vector<std::string_view> fields = fieldsOf(std::string_view(*line).substr(0, bar));
+    if (fields.size() < 4 || numberOf<std::uint64_t>(fields[0]) != offset) return std::nullopt;
+    const auto wordCount = numberOf<std::size_t>(fields[3], 16);
+    if (!wordCount || *wordCount > fields.size() || fields.size() < 4 + 2 * *wordCount) return std::nullopt;
+
+    Sense sense;
+    for (std::size_t i = 0; i < *wordCount; ++i) {
+        std::string word = shownWord(fields[4 + 2 * i], part);
+        if (lowerAscii(word) != baseForm) sense.synonyms.push_back(std::move(word));
+    }
+    std::string_view gloss = std::string_view(*line).substr(bar + 3);
+    while (!gloss.empty() && static_cast<unsigned char>(gloss.back()) <= ' ') gloss.remove_suffix(1);
+    sense.gloss = gloss;
+    return sense;
+}
+
+// The unaccented, lower-case letters of a Windows-1252 byte, as the database writes them.
+void appendFolded(std::string& folded, unsigned char byte)
+{
+    if (byte < 0x80) {
+        folded += lowerAscii(char(byte));
+        return;
+    }
+    switch (byte) {
+    case 0xC6: case 0xE6: folded += "ae"; return;
+    case 0x8C: case 0x9C: folded += "oe"; return;
+    case 0xDF: folded += "ss"; return;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* decomposition = icu::Normalizer2::getNFDInstance(status);
+    icu::UnicodeString parts;
+    if (U_SUCCESS(status) && decomposition->getDecomposition(codepage::toUnicode(byte), parts) && parts.charAt(0) < 0x80)
+        folded += lowerAscii(char(parts.charAt(0)));
+    else
+        folded += char(byte);
+}
+
+// The word as the database is searched: outer blanks trimmed, inner runs of
+// blanks one space, accents dropped, lower case.
+std::string searchFormOf(std::string_view word)
+{
+    std::string form;
+    bool blank = false;
+    for (const char c : word) {
+        if (static_cast<unsigned char>(c) <= ' ') {
+            blank = !form.empty();
+            continue;
+        }
+        if (blank) form += ' ';
+        blank = false;
+        appendFolded(form, static_cast<unsigned char>(c));
+    }
+    return form;
+}
+
+// The base forms to look up in one part of speech: the word itself, the
+// forms its exception line gives, and where it has neither an entry nor an
+// exception, what the rules of detachment make of it.
+std::vector<std::string> candidateForms(const std::string& key, PartOfSpeech part, bool hasEntry,
+                                        const DatabaseFile& exceptions)
+{
+    std::vector<std::string> forms{key};
+    if (const std::optional<std::string> line = exceptions.findLine(key)) {
+        const std::vector<std::string_view> fields = fieldsOf(*line);
+        forms.insert(forms.end(), fields.begin() + 1, fields.end());
+    } else if (!hasEntry) {
+        for (const Detachment& rule : detachments) {
+            if (rule.part != part || key.size() <= rule.suffix.size() || !key.ends_with(rule.suffix)) continue;
+            // "glass" is no plural.
+            if (part == PartOfSpeech::noun && rule.suffix == "s" && key.ends_with("ss")) continue;
+            forms.push_back(key.substr(0, key.size() - rule.suffix.size()) + std::string(rule.ending));
+        }
+    }
+    std::vector<std::string> unique;
+    for (std::string& form : forms)
+        if (std::find(unique.begin(), unique.end(), form) == unique.end()) unique.push_back(std::move(form));
+    return unique;
+}
+
+// The files a database folder holds.
+const std::vector<std::string>& definitionFileNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const PartOfSpeech part : partsOfSpeech) {
+            const std::string suffix = fileSuffix(part);
+            list.insert(list.end(), {"index." + suffix, "data." + suffix, suffix + ".exc"});
+        }
+        return list;
+    }();
+    return names;
+}
+
+} // namespace
+
+const char* partOfSpeechName(PartOfSpeech part)
+{
+    switch (part) {
+    case PartOfSpeech::noun: return "noun";
+    case PartOfSpeech::verb: return "verb";
+    case PartOfSpeech::adjective: return "adjective";
+    case PartOfSpeech::adverb: return "adverb";
+    }
+    return "";
+}
+
+Definition Definitions::lookup(std::string_view word) const
+{
+    Definition definition;
+    definition.word = word;
+    definition.searchedForm = searchFormOf(word);
+    std::string key = definition.searchedForm;
+    std::replace(key.begin(), key.end(), ' ', '_');
+    if (key.empty()) return definition;
+
+    for (const PartOfSpeech part : partsOfSpeech) {
+        const std::string suffix = fileSuffix(part);
+        const DatabaseFile index(m_folder + "index." + suffix), data(m_folder + "data." + suffix),
+            exceptions(m_folder + suffix + ".exc");
+        if (!index.isOpen() || !data.isOpen() || !exceptions.isOpen()) {
+            definition.damaged = true;
+            continue;
+        }
+        const std::optional<std::string> entry = index.findLine(key);
+        for (const std::string& form : candidateForms(key, part, entry.has_value(), exceptions)) {
+            const std::optional<std::string> line = form == key ? entry : index.findLine(form);
+            if (!line) continue;
+            const auto offsets = senseOffsets(*line);
+            if (!offsets) {
+                definition.damaged = true;
+                continue;
+            }
+            SenseGroup group{part, shownWord(form, part), {}};
+            for (const std::uint64_t offset : *offsets) {
+                if (std::optional<Sense> sense = senseAt(data, offset, part, group.baseForm))
+                    group.senses.push_back(std::move(*sense));
+                else
+                    definition.damaged = true;
+            }
+            if (!group.senses.empty()) definition.groups.push_back(std::move(group));
+        }
+    }
+    return definition;
+}
+
+std::vector<std::string> definitionFolders(const std::string& programFolder)
+{
+    return {programFolder + "wordnet/", "/usr/share/wordnet/"};
+}
+
+std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files)
+{
+    for (const std::string& folder : folders) {
+        const auto holds = [&](const std::string& name) { return files.exists(folder + name); };
+        if (std::all_of(definitionFileNames().begin(), definitionFileNames().end(), holds)) return Definitions(folder);
+    }
+    return std::nullopt;
+}
+
+std::string definitionText(const Definition& definition)
+{
+    if (!definition.found()) return noDefinitionText(definition.word) + "\n";
+    std::string text = definition.word + "\n";
+    for (const SenseGroup& group : definition.groups) {
+        text += partOfSpeechName(group.part);
+        if (group.baseForm != definition.searchedForm) text += ", base form " + group.baseForm;
+        text += '\n';
+        const std::size_t width = std::to_string(group.senses.size()).size();
+        for (std::size_t i = 0; i < group.senses.size(); ++i) {
+            const std::string number = std::to_string(i + 1);
+            text += std::string(2 + width - number.size(), ' ') + number + ". " + group.senses[i].gloss + '\n';
+            const std::vector<std::string>& synonyms = group.senses[i].synonyms;
+            if (synonyms.empty()) continue;
+            text += std::string(4 + width, ' ') + "synonyms: " + synonyms.front();
+            for (auto synonym = synonyms.begin() + 1; synonym != synonyms.end(); ++synonym) text += ", " + *synonym;
+            text += '\n';
+        }
+    }
+    if (definition.damaged) text += "Part of this entry could not be read: the definitions database is damaged.\n";
+    return text;
+}
+
+std::string noDefinitionText(std::string_view word)
+{
+    return "No definition of \"" + std::string(word) + "\" was found.";
+}
+
+std::string definitionsMissingText(const std::vector<std::string>& folders)
+{
+    std::string places;
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        places += (i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ") + codepage::fromUtf8(folders[i]);
+    return "The definitions database (WordNet 3.0) was not found in " + places +
+           ". Install the package wordnet-base, or copy its files (index.*, data.* and *.exc) into " +
+           (folders.empty() ? std::string("wordnet/ beside the program") : codepage::fromUtf8(folders.front())) + ".";
+}
+
+} // namespace verbalia

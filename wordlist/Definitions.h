@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace verbalia {
+
+class FileSystem;
+
+// Offline definitions from a WordNet 3.0 database folder (its index.*, data.*
+// and *.exc files, read as they are: a lookup is a few binary searches in the
+// sorted index and exception files and one read per sense).
+
+enum class PartOfSpeech { noun, verb, adjective, adverb };
+
+// "noun", "verb", "adjective", "adverb".
+const char* partOfSpeechName(PartOfSpeech part);
+
+struct Sense {
+    std::vector<std::string> synonyms; // the sense's other words, words of a phrase spaced
+    std::string gloss;                 // the definition, then any examples
+};
+
+// The senses of one base form in one part of speech, the most frequent first.
+struct SenseGroup {
+    PartOfSpeech part = PartOfSpeech::noun;
+    std::string baseForm; // lower case, words of a phrase spaced
+    std::vector<Sense> senses;
+};
+
+struct Definition {
+    std::string word;               // as asked
+    std::string searchedForm;       // the word as the database is searched: unaccented, lower case
+    std::vector<SenseGroup> groups; // by part of speech; none when the database has no entry
+    bool damaged = false;           // some lines could not be read, so senses may be missing
+
+    bool found() const { return !groups.empty(); }
+};
+
+class Definitions {
+public:
+    // folder holds the database files and ends with '/'.
+    explicit Definitions(std::string folder) : m_folder(std::move(folder)) {}
+
+    // The senses of a word of the list (Windows-1252): case-blind, accents
+    // dropped, inflected forms through the exception lists and the rules of
+    // detachment (geese -> goose, running -> run, puzzles -> puzzle).
+    Definition lookup(std::string_view word) const;
+
+    const std::string& folder() const { return m_folder; }
+
+private:
+    std::string m_folder;
+};
+
+// Where the database is looked for: wordnet/ in the program folder, then the system's folder.
+std::vector<std::string> definitionFolders(const std::string& programFolder);
+
+// The database in the first of the folders that holds every file; nothing when none does.
+std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files);
+
+// The word, then each group: its part of speech (with its base form where
+// that differs from the word) and its numbered senses with their synonyms.
+// Lines end with '\n'; the text is in the word's code page.
+std::string definitionText(const Definition& definition);
+
+// What to show for a word the database lacks.
+std::string noDefinitionText(std::string_view word);
+
+// What to show when no folder holds the database: where it was looked for and how to get it.
+std::string definitionsMissingText(const std::vector<std::string>& folders);
+
+} // namespace verbalia
