@@ -18,7 +18,7 @@ public:
     LineListModel(const Lines& lines, QObject* parent)
         : QAbstractListModel(parent)
         , m_count([&lines] { return lines.size(); })
-        , m_line([&lines](std::size_t row) -> const std::string& { return lines.at(row); })
+        , m_line([&lines](std::size_t row) -> std::string_view { return lines.at(row); })
     {
     }
 
@@ -39,7 +39,7 @@ private:
     std::string joined(const std::vector<std::size_t>& rows) const;
 
     std::function<std::size_t()> m_count;
-    std::function<const std::string&(std::size_t)> m_line;
+    std::function<std::string_view(std::size_t)> m_line;
 };
 
 } // namespace verbalia

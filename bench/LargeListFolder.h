@@ -1,7 +1,8 @@
 #pragma once
 
 // A program folder for a window benchmark: a fresh temporary folder whose
-// wordlist.dat is Debian's 663k-word list (package wbritish-insane).
+// wordlist.dat is the given list, by default Debian's 663k-word list
+// (package wbritish-insane).
 
 #include <cstdio>
 #include <filesystem>
@@ -12,15 +13,15 @@ namespace verbalia {
 
 class LargeListFolder {
 public:
-    explicit LargeListFolder(const std::string& name)
+    explicit LargeListFolder(const std::string& name, const std::string& list = largeList)
         : m_folder(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid())))
     {
-        if (!std::filesystem::exists(largeList)) {
-            std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", largeList);
+        if (!std::filesystem::exists(list)) {
+            std::fprintf(stderr, "%s is missing (wbritish-insane, or bench/make_large_list.sh)\n", list.c_str());
             return;
         }
         std::filesystem::create_directories(m_folder);
-        std::filesystem::copy_file(largeList, m_folder / "wordlist.dat");
+        std::filesystem::copy_file(list, m_folder / "wordlist.dat");
         m_ready = true;
     }
     ~LargeListFolder() { std::filesystem::remove_all(m_folder); }

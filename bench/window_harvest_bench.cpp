@@ -6,7 +6,8 @@
 // takes above the loaded list and text. On the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise.
 //
-// Usage: window_harvest_bench TEXT [RUNS [SAVED-LIST]]
+// Usage: window_harvest_bench TEXT [RUNS [SAVED-LIST [LIST]]]
+// LIST replaces the 663k list (e.g. the 5.3M one of make_large_list.sh).
 // With SAVED-LIST, the list after the last run is saved and copied there.
 #include "app/MainForm.h"
 #include "fakes/FakeServices.h"
@@ -57,19 +58,20 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TEXT [RUNS [SAVED-LIST]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s TEXT [RUNS [SAVED-LIST [LIST]]]\n", argv[0]);
         return 64;
     }
     const std::string text = argv[1];
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
-    if (!std::filesystem::exists(largeList)) {
-        std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", largeList);
+    const std::string list = argc > 4 ? argv[4] : largeList;
+    if (!std::filesystem::exists(list)) {
+        std::fprintf(stderr, "%s is missing (package wbritish-insane)\n", list.c_str());
         return 1;
     }
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("verbalia-harvest-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(largeList, folder / "wordlist.dat");
+    std::filesystem::copy_file(list, folder / "wordlist.dat");
 
     int status = 0;
     {

@@ -14,16 +14,17 @@
 #include "platform/IcuNumberFormat.h"
 #include "wordlist/BuiltinWordList.h"
 #include "wordlist/Harvest.h"
+#include "wordlist/WordListFile.h"
 #include "wordlist/ListOrder.h"
 #include "text/LineText.h"
 #include "text/ProgramTitle.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <ostream>
 
-#include <sys/stat.h>
 
 namespace verbalia {
 
@@ -162,21 +163,18 @@ std::string parseArguments(const std::vector<std::string>& args, Request& reques
     return {};
 }
 
-// A word list to read: its file (none for the built-in list), how the file
-// holds its text, and the text itself, converted, when the file could be read
-// only once.
+// A word list to read: its file (none for the built-in list) and, once
+// read, how the file holds its text.
 struct WordList {
     std::optional<std::string> path;
-    FileEncoding encoding = FileEncoding::Bytes;
-    std::optional<std::string> heldText;
+    WordListFormat format;
 
-    bool utf8() const { return encoding != FileEncoding::Bytes; }
+    bool utf8() const { return format.encoding != FileEncoding::Bytes; }
 };
 
-// An argument or text that goes with the list, as the list's encoding takes it.
-std::string asListText(const WordList& list, std::string text)
+// An argument as a UTF-8 list takes it: converted where it is valid UTF-8.
+std::string asUtf8ListText(std::string text)
 {
-    if (!list.utf8()) return text;
     std::optional<std::string> converted = utf8ToCodePage(text, codepage::substitute);
     return converted ? std::move(*converted) : text;
 }
@@ -199,129 +197,119 @@ bool reportRead(PieceRead outcome, const std::string& path, std::ostream& err)
     return false;
 }
 
-// The piece up to a NUL, which ends the text; false then.
-bool beforeNul(std::string_view& piece)
+// Reads the word list once (readWordListLines), or the built-in list. A list
+// that cannot be read, or that changes while it is read, is reported on err
+// and gives false.
+template <class Visit, class Restart>
+bool readWordList(WordList& list, bool asciiAmbiguous, Visit&& visit, Restart&& restart, std::ostream& err)
 {
-    const std::size_t nul = piece.find('\0');
-    piece = piece.substr(0, nul);
-    return nul == std::string_view::npos;
-}
-
-// Learns how the list's file holds its text, which decides how the
-// arguments are taken, before the search. A regular file is read for that
-// (up to its first NUL, and only until it is known to be byte for byte) and
-// read again by the search; anything else (a pipe) can be read only once, so
-// its text is held. A list that cannot be read is reported on err and gives false.
-bool learnEncoding(WordList& list, std::ostream& err)
-{
-    if (!list.path) return true;
-    struct stat status;
-    const bool regular = ::stat(list.path->c_str(), &status) == 0 && S_ISREG(status.st_mode);
-    Utf8PieceDecoder decoder(false);
-    std::string text;
-    const PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
-        const bool more = beforeNul(piece);
-        if (!regular) text.append(piece);
-        return (decoder.feed(piece) || !regular) && more;
-    });
-    list.encoding = decoder.encoding();
-    if (!regular) {
-        decodeFile(text);
-        list.heldText = std::move(text);
-    }
-    return reportRead(outcome, *list.path, err);
-}
-
-// Hands each line of the word list to visit as the list holds it (converted
-// from UTF-8, tabs removed): the file read a block at a time up to its first
-// NUL, its held text, or the built-in list. A list that cannot be read, or
-// that changes while it is read, is reported on err and gives false.
-template <class Visit>
-bool readWordList(const WordList& list, Visit&& visit, std::ostream& err)
-{
-    const auto entry = [&visit](std::string_view line) {
-        if (line.find('\t') == std::string_view::npos) return visit(line);
-        std::string word(line);
-        word.erase(std::remove(word.begin(), word.end(), '\t'), word.end());
-        visit(std::string_view(word));
-    };
+    list.format = {};
     if (!list.path) {
-        for (const std::string& word : builtinWordList()) visit(std::string_view(word));
+        for (const std::string& word : builtinWordList()) visit(std::string_view(word), Reading::Bytes);
         return true;
     }
-    if (list.heldText) {
-        forEachLine(*list.heldText, entry);
-        return true;
-    }
-    LineSplitter lines;
-    Utf8PieceDecoder decoder(true);
-    PieceRead outcome = readInPieces(*list.path, [&](std::string_view piece) {
-        if (!list.utf8()) return lines.feed(piece, entry);
-        // The list was found UTF-8 when read first: a piece that is not now was rewritten since.
-        const bool more = beforeNul(piece);
-        return decoder.feed(piece) && lines.feed(decoder.converted(), entry) && more;
-    });
-    lines.finish(entry);
-    if (list.utf8() && outcome == PieceRead::done && decoder.encoding() == FileEncoding::Bytes)
-        outcome = PieceRead::changed;
+    const PieceRead outcome =
+        readWordListLines(DiskFileSystem(), *list.path, asciiAmbiguous, visit, restart, list.format);
     return reportRead(outcome, *list.path, err);
 }
 
-// Gathers lines in a small buffer that stays in the cache and writes it to
-// out each time it fills; in UTF-8 when the list came in UTF-8.
+// Gathers lines and writes them to out a large block at a time, in UTF-8
+// once told the list is; held lines wait until the end, when the list's
+// encoding is known.
 class OutputBuffer {
 public:
-    OutputBuffer(std::ostream& out, const WordList& list) : m_out(out), m_utf8(list.utf8())
-    {
-        m_output.reserve(chunk + 64);
-    }
+    explicit OutputBuffer(std::ostream& out) : m_out(out) { m_output.reserve(block + 64); }
 
-    void add(std::string_view line, const char* lineEnd)
+    void writeUtf8(bool utf8) { m_utf8 = utf8; }
+
+    void add(std::string_view line, std::string_view lineEnd)
     {
         m_output += line;
         m_output += lineEnd;
-        if (m_output.size() >= chunk) write();
+        if (m_output.size() < block) return;
+        if (!m_held) {
+            write(m_output);
+            m_output.clear();
+            return;
+        }
+        // Held in blocks of their own: no copy as the output grows.
+        m_heldBlocks.push_back(std::move(m_output));
+        m_output = std::string();
+        m_output.reserve(block + 64);
+    }
+
+    // From now on nothing is written before flush.
+    void hold() { m_held = true; }
+    bool held() const { return m_held; }
+    void discard()
+    {
+        m_heldBlocks.clear();
+        m_output.clear();
     }
 
     // Writes what is gathered; false when out has failed.
     bool flush()
     {
-        write();
+        for (const std::string& held : m_heldBlocks) write(held);
+        write(m_output);
+        discard();
         m_out.flush();
         return bool(m_out);
     }
 
 private:
-    static constexpr std::size_t chunk = 64 * 1024;
+    static constexpr std::size_t block = 256 * 1024;
 
-    void write()
+    void write(std::string_view part)
     {
-        if (m_utf8 && !codepage::isAscii(m_output)) m_output = codepage::toUtf8(m_output);
-        m_out.write(m_output.data(), std::streamsize(m_output.size()));
-        m_output.clear();
+        if (m_utf8 && !codepage::isAscii(part)) {
+            m_converted = codepage::toUtf8(part);
+            part = m_converted;
+        }
+        m_out.write(part.data(), std::streamsize(part.size()));
     }
 
     std::ostream& m_out;
-    const bool m_utf8;
     std::string m_output;
+    std::vector<std::string> m_heldBlocks;
+    std::string m_converted;
+    bool m_utf8 = false;
+    bool m_held = false;
 };
 
-template <class Matcher>
-int search(const Prepared<Matcher>& prepared, const WordList& list, std::ostream& out, std::ostream& err)
+// Runs a search in one read of the list: prepared for the arguments as
+// bytes and as UTF-8, the search takes the one that fits the list as it
+// turns out. Output goes out as it is found until a line or an argument may
+// read differently in the two; from there it is held to the end.
+template <class Prepare>
+int search(Prepare&& prepare, const Request& request, WordList& list, std::ostream& out, std::ostream& err)
 {
+    const std::string criteria = asUtf8ListText(request.criteria);
+    const std::string exclusion = asUtf8ListText(request.exclusion);
+    const auto asBytes = prepare(SearchInput{request.criteria, request.exclusion, request.range});
+    const auto asUtf8 = prepare(SearchInput{criteria, exclusion, request.range});
+    const bool argumentsAlike = criteria == request.criteria && exclusion == request.exclusion;
+
+    OutputBuffer output(out);
+    if (!argumentsAlike) output.hold();
+    const auto visit = [&](std::string_view word, Reading reading) {
+        if (reading == Reading::Utf8) output.hold();
+        const auto& matcher = reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
+        if (matcher && matcher->matches(word)) output.add(matcher->result(word), "\n");
+    };
+    const bool read = readWordList(list, !argumentsAlike, visit, [&output] { output.discard(); }, err);
+    const auto& prepared = list.utf8() ? asUtf8 : asBytes;
+    if (!read) {
+        if (!output.held()) output.flush();
+        return noInput;
+    }
     if (!prepared.matcher) {
         // One line per paragraph.
         err << Replace_All_Occurrences(prepared.refusal, "\n\n", "\n") << '\n';
         return refused;
     }
-    const Matcher& matcher = *prepared.matcher;
-    OutputBuffer output(out, list);
-    const bool read = readWordList(list, [&](std::string_view word) {
-        if (matcher.matches(word)) output.add(matcher.result(word), "\n");
-    }, err);
-    const bool written = output.flush();
-    if (!read) return noInput;
-    if (!written) {
+    output.writeUtf8(list.utf8());
+    if (!output.flush()) {
         err << "verbalia-find: cannot write the results\n";
         return writeError;
     }
@@ -338,15 +326,18 @@ std::string harvestText(const WordList& list, std::string bytes)
     }
     bytes.resize(std::min(bytes.find('\0'), bytes.size()));
     if (bytes.starts_with(utf8ByteOrderMark)) bytes.erase(0, utf8ByteOrderMark.size());
-    return asListText(list, std::move(bytes));
+    return asUtf8ListText(std::move(bytes));
 }
 
-// Writes the words in the layout of wordlist.dat, in the list's encoding.
+// Writes the words in the layout of wordlist.dat, in the list's encoding and
+// with its line ends.
 int writeWordList(const WordStore& store, const WordList& list, std::ostream& out, std::ostream& err)
 {
-    if (list.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
-    OutputBuffer output(out, list);
-    store.forEach(0, store.size(), [&output](const std::string& word) { output.add(word, "\r\n"); });
+    if (list.format.encoding == FileEncoding::Utf8WithBom && !store.empty()) out << utf8ByteOrderMark;
+    OutputBuffer output(out);
+    output.writeUtf8(list.utf8());
+    const std::string_view lineEnd = lineEndText(list.format.lineEnd);
+    store.forEach(0, store.size(), [&](std::string_view word) { output.add(word, lineEnd); });
     if (!output.flush()) {
         err << "verbalia-find: cannot write the word list\n";
         return writeError;
@@ -355,20 +346,20 @@ int writeWordList(const WordStore& store, const WordList& list, std::ostream& ou
 }
 
 // Adds the new words of the text file to the list and writes the list in
-// the layout of wordlist.dat, in the list's encoding; the closing message
+// the layout of wordlist.dat, in the list's encoding and with its line ends;
+// the closing message
 // goes to err.
-int harvestInto(const WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
+int harvestInto(WordList& list, const std::string& textPath, const HarvestOptions& options, std::ostream& out,
                 std::ostream& err)
 {
-    std::vector<std::string> words;
-    if (!readWordList(list, [&words](std::string_view word) { words.emplace_back(word); }, err)) return noInput;
+    WordStore store;
+    const auto keep = [&store](std::string_view word, Reading) { store.append(word); };
+    if (!readWordList(list, false, keep, [&store] { store.clear(); }, err)) return noInput;
     std::optional<std::string> text = DiskFileSystem().readAll(textPath);
     if (!text) {
         err << "Cannot open file " << textPath << '\n';
         return noInput;
     }
-    WordStore store;
-    store.assign(std::move(words));
     const std::vector<std::string> lines = splitLines(workAreaTextFromFile(harvestText(list, std::move(*text))));
     const HarvestOutcome outcome = harvest(store, IcuCollation(), lines, options, HarvestHooks{});
     if (const int status = writeWordList(store, list, out, err); status != done) return status;
@@ -377,10 +368,11 @@ int harvestInto(const WordList& list, const std::string& textPath, const Harvest
 }
 
 // Writes the list in the program's order, in the layout of wordlist.dat.
-int sortInto(const WordList& list, std::ostream& out, std::ostream& err)
+int sortInto(WordList& list, std::ostream& out, std::ostream& err)
 {
     std::vector<std::string> words;
-    if (!readWordList(list, [&words](std::string_view word) { words.emplace_back(word); }, err)) return noInput;
+    const auto keep = [&words](std::string_view word, Reading) { words.emplace_back(word); };
+    if (!readWordList(list, false, keep, [&words] { words.clear(); }, err)) return noInput;
     sortInListOrder(words, IcuCollation());
     WordStore store;
     store.assign(std::move(words));
@@ -434,16 +426,16 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     list.path = request.listPath;
     if (!list.path && DiskFileSystem().exists(programFolder + "wordlist.dat")) list.path = programFolder + "wordlist.dat";
     if (refuseOutputIntoInput(outputFile, list, request, err)) return usageError;
-    if (!learnEncoding(list, err)) return noInput;
     if (request.command == "harvest") return harvestInto(list, request.textPath, request.harvest, out, err);
     if (request.command == "sort") return sortInto(list, out, err);
-
-    const std::string criteria = asListText(list, request.criteria);
-    const std::string exclusion = asListText(list, request.exclusion);
-    const SearchInput input{criteria, exclusion, request.range};
-    if (request.command == "wildcard") return search(prepareWildcardSearch(input), list, out, err);
-    if (request.command == "letters") return search(prepareLetterSearch(input, request.mode), list, out, err);
-    return search(preparePhoneticSearch(input), list, out, err);
+    if (request.command == "wildcard") return search(prepareWildcardSearch, request, list, out, err);
+    if (request.command == "letters") {
+        const auto prepare = [mode = request.mode](const SearchInput& input) {
+            return prepareLetterSearch(input, mode);
+        };
+        return search(prepare, request, list, out, err);
+    }
+    return search(preparePhoneticSearch, request, list, out, err);
 }
 
 } // namespace verbalia

@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(store.size() == expected.size());
     std::string saved;
     std::size_t index = 0;
-    store.forEach(0, store.size(), [&](const std::string& word) {
-        fuzz::check(word == expected[index] && &word == &store.at(index));
+    store.forEach(0, store.size(), [&](std::string_view word) {
+        fuzz::check(word == expected[index] && word.data() == store.at(index).data());
         ++index;
         saved += word;
         saved += "\r\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace verbalia {
@@ -13,6 +14,10 @@ public:
 
     // Negative, zero or positive as a sorts before, with or after b.
     virtual int compare(std::string_view a, std::string_view b) const = 0;
+
+    // A hash that words comparing equal always share (others may share it
+    // too): what finds a word's equals in a list in any order.
+    virtual std::uint64_t equalityHash(std::string_view word) const = 0;
 };
 
 } // namespace verbalia

@@ -35,6 +35,10 @@ public:
     // At the end of the text: its encoding (Bytes when it ends inside a character).
     FileEncoding encoding() const;
 
+    // True while every byte fed was ASCII (no mark, no character begun):
+    // the text so far reads the same whatever its encoding.
+    bool asciiSoFar() const { return !m_highByte && !m_mark && m_pending.empty(); }
+
 private:
     bool take(std::string_view text);
 

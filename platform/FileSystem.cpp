@@ -238,6 +238,19 @@ bool restoreFromCopy(InterruptedRewrite& rewrite, std::string_view copied)
 
 } // namespace
 
+PieceRead FileSystem::readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const
+{
+    const std::optional<std::string> bytes = readAll(path);
+    if (!bytes) return PieceRead::cannotOpen;
+    take(*bytes);
+    return PieceRead::done;
+}
+
+PieceRead DiskFileSystem::readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const
+{
+    return readInPieces(path, take);
+}
+
 std::optional<FileIdentity> identifyFile(const std::string& path)
 {
     struct stat status;

@@ -9,6 +9,9 @@
 
 namespace verbalia {
 
+// How a read in pieces ended.
+enum class PieceRead { done, cannotOpen, cannotRead, changed };
+
 // How a read of a whole file ended. A file that exists but could not be read
 // must not be taken for a missing one: replacing it would lose what it holds.
 enum class ReadOutcome { read, missing, unreadable };
@@ -48,6 +51,10 @@ public:
     // The file's bytes, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> readAll(const std::string& path) const = 0;
 
+    // Hands the file's bytes to take, which returns false to stop early: a
+    // block at a time on disk (readInPieces), else the whole file at once.
+    virtual PieceRead readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const;
+
     // The file's bytes, or whether it is missing or there but unreadable
     // (by default: unreadable when readAll fails on a file that exists).
     virtual FileRead read(const std::string& path) const;
@@ -77,6 +84,7 @@ class DiskFileSystem final : public FileSystem {
 public:
     bool exists(const std::string& path) const override;
     std::optional<std::string> readAll(const std::string& path) const override;
+    PieceRead readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const override;
     FileRead read(const std::string& path) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool remove(const std::string& path) override;
@@ -105,9 +113,6 @@ struct InterruptedRewrite {
 // running write are left alone. Returns the files restored, and those that
 // could not be (their copies kept).
 std::vector<InterruptedRewrite> finishInterruptedRewrites();
-
-// How a read in pieces ended.
-enum class PieceRead { done, cannotOpen, cannotRead, changed };
 
 // Reads the file a block at a time, handing each block to take, which returns
 // false to stop early; memory stays at one block whatever the file's size.

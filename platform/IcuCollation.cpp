@@ -4,6 +4,7 @@
 #include "IcuLocale.h"
 
 #include <unicode/ucol.h>
+#include <unicode/ucoleitr.h>
 
 #include <array>
 #include <string>
@@ -55,6 +56,18 @@ IcuCollation::IcuCollation()
     : m_shifted(openCollator(UCOL_SHIFTED))
     , m_counted(openCollator(UCOL_NON_IGNORABLE))
 {
+    for (int byte = 0; byte < 256; ++byte) {
+        m_weightStart[std::size_t(byte)] = std::uint32_t(m_weights.size());
+        const UChar character = codepage::toUnicode(static_cast<unsigned char>(byte));
+        UErrorCode status = U_ZERO_ERROR;
+        UCollationElements* elements = ucol_openElements(m_counted.get(), &character, 1, &status);
+        if (U_FAILURE(status)) continue;
+        for (int32_t element; (element = ucol_next(elements, &status)) != UCOL_NULLORDER && U_SUCCESS(status);) {
+            if (const std::uint32_t primary = std::uint32_t(ucol_primaryOrder(element))) m_weights.push_back(primary);
+        }
+        ucol_closeElements(elements);
+    }
+    m_weightStart[256] = std::uint32_t(m_weights.size());
 }
 
 IcuCollation::~IcuCollation() = default;
@@ -77,6 +90,21 @@ int IcuCollation::compare(std::string_view a, std::string_view b) const
     if (result == UCOL_EQUAL)
         result = ucol_strcoll(m_counted.get(), left.text(), left.length(), right.text(), right.length());
     return int(result);
+}
+
+std::uint64_t IcuCollation::equalityHash(std::string_view word) const
+{
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : word) {
+        const auto byte = static_cast<unsigned char>(c);
+        for (std::uint32_t i = m_weightStart[byte]; i < m_weightStart[byte + 1u]; ++i)
+            hash = (hash ^ m_weights[i]) * 1099511628211u;
+    }
+    // Mixed so that the low bits, which tables index by, depend on every weight.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDu;
+    hash ^= hash >> 33;
+    return hash;
 }
 
 } // namespace verbalia

@@ -15,7 +15,7 @@ template <class Matcher>
 void scanRange(const WordStore& list, std::size_t begin, std::size_t end, const Matcher& matcher,
                std::vector<std::string>& results)
 {
-    list.forEach(begin, end, [&](const std::string& word) {
+    list.forEach(begin, end, [&](std::string_view word) {
         if (matcher.matches(word)) results.emplace_back(matcher.result(word));
     });
 }

@@ -11,11 +11,19 @@ namespace verbalia {
 // '*' for a run of characters, the empty run included.
 class WildcardMatcher {
 public:
-    bool matches(std::string_view word) const;
+    bool matches(std::string_view word) const
+    {
+        // Cheapest first, inline: for a pattern that begins with a letter
+        // most words fail on their first character.
+        if (m_hasFirst && (word.empty() || word[0] != m_first)) return false;
+        return matchesPastFirst(word);
+    }
     std::string_view result(std::string_view word) const { return word; }
 
 private:
     friend Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input);
+
+    bool matchesPastFirst(std::string_view word) const;
 
     std::string m_pattern;  // lower-cased
     bool m_asterisk = false;

@@ -1,13 +1,15 @@
 #include "Harvest.h"
 
 #include "KnownWordLookup.h"
+#include "platform/Collation.h"
 #include "platform/NumberFormat.h"
 #include "text/LineText.h"
 #include "text/ProgressStep.h"
 #include "text/TextHelpers.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <array>
+#include <optional>
 
 namespace verbalia {
 
@@ -47,24 +49,139 @@ std::vector<std::string> harvestWordsOf(std::string_view line, const HarvestOpti
     return words;
 }
 
+namespace {
+
+bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+// The distinct words of a text, each once, in the order first met, with
+// whether the list holds an equal one. Words are found by their equality
+// hash in an open-addressing table whose slots also say whether their word is
+// known, so a list of millions, most of whose words are known or repeated,
+// touches little but the table.
+class TextWords {
+public:
+    explicit TextWords(const Collation& collation) : m_collation(collation), m_slots(16, Slot{}) {}
+
+    // The index of a word not met before, or nothing.
+    std::optional<std::size_t> add(std::string word)
+    {
+        const std::uint64_t hash = m_collation.equalityHash(word);
+        std::size_t at = hash & (m_slots.size() - 1);
+        for (; m_slots[at].word != empty; at = (at + 1) & (m_slots.size() - 1)) {
+            if (m_slots[at].hash == hash && m_words[m_slots[at].word] == word) return std::nullopt;
+        }
+        const std::size_t index = m_words.size();
+        m_slots[at] = {hash, std::uint32_t(index), false};
+        m_words.push_back(std::move(word));
+        m_known.push_back(false);
+        if (2 * m_words.size() > m_slots.size()) grow();
+        return index;
+    }
+
+    // Marks the words that compare equal to a word of the list. The list's
+    // words go in batches whose slots are fetched ahead: a table larger than
+    // the cache then costs no wait for each word.
+    void markEqualsIn(const WordStore& list)
+    {
+        constexpr std::size_t batch = 16;
+        std::array<std::string_view, batch> words;
+        std::array<std::uint64_t, batch> hashes;
+        std::size_t count = 0;
+        const auto markBatch = [&] {
+            for (std::size_t i = 0; i < count; ++i) markEqualsOf(words[i], hashes[i]);
+            count = 0;
+        };
+        list.forEach(0, list.size(), [&](std::string_view word) {
+            hashes[count] = m_collation.equalityHash(word);
+            __builtin_prefetch(&m_slots[hashes[count] & (m_slots.size() - 1)]);
+            words[count++] = word;
+            if (count == batch) markBatch();
+        });
+        markBatch();
+    }
+
+    // Marks the words that compare equal to this one.
+    void markEqualsOf(std::string_view listWord) { markEqualsOf(listWord, m_collation.equalityHash(listWord)); }
+
+    bool known(std::size_t index) const { return m_known[index]; }
+    std::string& text(std::size_t index) { return m_words[index]; }
+
+private:
+    struct Slot {
+        std::uint64_t hash = 0;
+        std::uint32_t word = empty;
+        bool known = false;
+    };
+    static constexpr std::uint32_t empty = UINT32_MAX;
+
+    void markEqualsOf(std::string_view listWord, std::uint64_t hash)
+    {
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = hash & mask; m_slots[at].word != empty; at = (at + 1) & mask) {
+            Slot& slot = m_slots[at];
+            if (slot.hash != hash || slot.known) continue;
+            const std::string& word = m_words[slot.word];
+            // The same letters but for the case of A-Z are equal under any
+            // collation that ignores case, without asking it.
+            if (sameIgnoringAsciiCase(word, listWord) || m_collation.compare(word, listWord) == 0) {
+                slot.known = true;
+                m_known[slot.word] = true;
+            }
+        }
+    }
+
+    void grow()
+    {
+        std::vector<Slot> slots(2 * m_slots.size(), Slot{});
+        for (const Slot& slot : m_slots) {
+            if (slot.word == empty) continue;
+            std::size_t at = slot.hash & (slots.size() - 1);
+            while (slots[at].word != empty) at = (at + 1) & (slots.size() - 1);
+            slots[at] = slot;
+        }
+        m_slots = std::move(slots);
+    }
+
+    const Collation& m_collation;
+    std::vector<std::string> m_words;
+    std::vector<bool> m_known;
+    std::vector<Slot> m_slots;
+};
+
+} // namespace
+
 HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
                        const HarvestOptions& options, const HarvestHooks& hooks)
 {
+    // Membership is found by one pass over the list, whatever its order: the
+    // text's distinct words are gathered first (most words of a text are
+    // repeats) and each list word marks the text words equal to it.
+    TextWords words(collation);
+    std::vector<std::vector<std::size_t>> firstMet(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::string& word : harvestWordsOf(lines[i], options)) {
+            if (const std::optional<std::size_t> index = words.add(std::move(word))) firstMet[i].push_back(*index);
+        }
+    }
+    words.markEqualsIn(list);
+
     const auto halted = [&hooks] { return hooks.haltRequested && hooks.haltRequested(); };
     HarvestOutcome outcome;
-    std::unordered_set<std::string> met;
     const std::size_t step = progressStep(lines.size());
     for (std::size_t i = 0; i < lines.size() && !halted(); ++i) {
         if (i % step == 0 && hooks.progress) hooks.progress(i);
-        for (std::string& word : harvestWordsOf(lines[i], options)) {
-            // A word met before is in the list by now: most words of a text
-            // are repeats, and a set answers for them far faster than the
-            // list's binary search.
-            if (!met.insert(word).second) continue;
-            const KnownWordLocation location = Locate_Known_Word(list, word, collation);
+        for (const std::size_t word : firstMet[i]) {
+            if (words.known(word)) continue;
+            // A word added now is known to the text words equal to it.
+            words.markEqualsOf(words.text(word));
+            const KnownWordLocation location = Locate_Known_Word(list, words.text(word), collation);
             if (location.found >= 0) continue;
             const auto index = std::size_t(location.insertion);
-            list.insert(index, std::move(word));
+            list.insert(index, std::move(words.text(word)));
             ++outcome.added;
             if (hooks.wordAdded) hooks.wordAdded(index);
         }

@@ -47,8 +47,9 @@ struct HarvestOutcome {
 };
 
 // Adds each word of the lines that the list does not hold (under the
-// collation) at its sorted place. The list must be in ascending order. Words
-// added before a halt stay.
+// collation, case-blind, whatever the list's order) at its binary-search
+// place: its sorted place when the list is in ascending order. Words added
+// before a halt stay.
 HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
                        const HarvestOptions& options, const HarvestHooks& hooks);
 

@@ -35,13 +35,14 @@ KnownWordList::LoadOutcome KnownWordList::load()
 {
     LoadOutcome outcome = LoadOutcome::NoFile;
     if (m_files.exists(m_path)) {
-        std::optional<std::string> bytes = m_files.readAll(m_path);
-        if (!bytes) {
+        WordStore words;
+        WordListFormat format;
+        if (loadWordList(m_files, m_path, words, format) != PieceRead::done) {
             notify(m_observers.countChanged);
             return LoadOutcome::Unreadable;
         }
-        m_encoding = decodeFile(*bytes);
-        changeWords([&] { m_words.assign(parseWordList(*bytes)); });
+        m_format = format;
+        changeWords([&] { m_words = std::move(words); });
         outcome = LoadOutcome::Loaded;
     }
     setChanged(false);
@@ -51,7 +52,7 @@ KnownWordList::LoadOutcome KnownWordList::load()
 
 bool KnownWordList::save()
 {
-    if (!m_files.writeAll(m_path, encodeFile(joinEntriesCrLf(m_words), m_encoding))) return false;
+    if (!m_files.writeAll(m_path, encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding))) return false;
     setChanged(false);
     return true;
 }

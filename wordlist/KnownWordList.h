@@ -4,6 +4,7 @@
 #include "platform/FileEncoding.h"
 #include "platform/FileSystem.h"
 #include "wordlist/Harvest.h"
+#include "wordlist/WordListFile.h"
 #include "wordlist/WordStore.h"
 
 #include <functional>
@@ -14,8 +15,8 @@ namespace verbalia {
 
 // The known word list every search scans: its words, its file and how that
 // file held them, and whether the words changed since the file was read or
-// written. It starts as the built-in list. Saving writes the words in the
-// encoding the file was read in, every line ended by CR LF.
+// written. It starts as the built-in list. Saving writes the words as the
+// file held them: in its encoding, with its line ends (CR LF for a new file).
 class KnownWordList {
 public:
     // What shows the list follows it through these; any may be left empty.
@@ -60,7 +61,7 @@ private:
     FileSystem& m_files;
     std::string m_path;
     WordStore m_words;
-    FileEncoding m_encoding = FileEncoding::Bytes;
+    WordListFormat m_format; // how the file held the words
     bool m_changed = false;
     Observers m_observers;
 };

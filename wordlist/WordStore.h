@@ -2,39 +2,60 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace verbalia {
 
+// How a word list file ends its lines; a new file takes CR LF.
+enum class LineEnd { CrLf, Lf };
+
+inline std::string_view lineEndText(LineEnd lineEnd) { return lineEnd == LineEnd::CrLf ? "\r\n" : "\n"; }
+
 // The known word list: entries in list order, indexed from 0. Entries live in
-// chunks of bounded size, so inserting at a sorted place moves one chunk, not
-// the whole list; an index is found through the chunks' running counts.
+// chunks of bounded size, each one byte arena holding its entries one after
+// another and the 32-bit offset where each ends: no heap string per entry,
+// and inserting at a sorted place moves one chunk, not the whole list. An
+// index is found through the chunks' running counts.
 class WordStore {
 public:
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
 
-    const std::string& at(std::size_t index) const;
+    // The entry, valid until the store next changes.
+    std::string_view at(std::size_t index) const;
 
-    void insert(std::size_t index, std::string word);
-    void assign(std::vector<std::string> words);
+    void insert(std::size_t index, std::string_view word);
+    void append(std::string_view word);
+    void assign(const std::vector<std::string>& words);
     void clear();
 
-    // Calls visit(const std::string&) for the entries begin .. end-1 in order,
+    // Calls visit(std::string_view) for the entries begin .. end-1 in order,
     // walking the chunks directly.
     template <class Visit>
     void forEach(std::size_t begin, std::size_t end, Visit&& visit) const;
 
 private:
-    using Chunk = std::vector<std::string>;
+    struct Chunk {
+        std::string bytes;               // the entries one after another
+        std::vector<std::uint32_t> ends; // where each entry ends in bytes
 
-    // Chunks are filled to this size; one that grows past twice it is split.
-    static constexpr std::size_t chunkSize = 512;
+        std::size_t size() const { return ends.size(); }
+        std::uint32_t start(std::size_t i) const { return i == 0 ? 0 : ends[i - 1]; }
+        std::string_view at(std::size_t i) const { return {bytes.data() + start(i), ends[i] - start(i)}; }
+    };
+
+    // Chunks are filled to this many entries or bytes; one that grows past
+    // twice either is split.
+    static constexpr std::size_t chunkSize = 1024;
+    static constexpr std::size_t chunkBytes = 32 * 1024;
 
     // Index of the chunk holding entry `index`, and the entry's offset in it.
     std::pair<std::size_t, std::size_t> locate(std::size_t index) const;
+    void splitIfLarge(std::size_t chunk);
     void rebuildStarts(std::size_t fromChunk);
 
     std::vector<Chunk> m_chunks;
@@ -42,8 +63,8 @@ private:
     std::size_t m_size = 0;
 };
 
-// The entries, each followed by CR LF, as a word list file holds them.
-std::string joinEntriesCrLf(const WordStore& list);
+// The entries, each followed by the line end, as a word list file holds them.
+std::string joinEntries(const WordStore& list, LineEnd lineEnd);
 
 template <class Visit>
 void WordStore::forEach(std::size_t begin, std::size_t end, Visit&& visit) const
@@ -55,7 +76,13 @@ void WordStore::forEach(std::size_t begin, std::size_t end, Visit&& visit) const
     for (; remaining > 0; ++chunk, offset = 0) {
         const Chunk& words = m_chunks[chunk];
         const std::size_t take = std::min(remaining, words.size() - offset);
-        for (std::size_t i = offset; i < offset + take; ++i) visit(words[i]);
+        const char* bytes = words.bytes.data();
+        std::uint32_t start = words.start(offset);
+        for (std::size_t i = offset; i < offset + take; ++i) {
+            const std::uint32_t stop = words.ends[i];
+            visit(std::string_view(bytes + start, stop - start));
+            start = stop;
+        }
         remaining -= take;
     }
 }

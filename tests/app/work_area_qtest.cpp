@@ -22,7 +22,7 @@ QStringList entries(const TMainForm1& window)
 {
     QStringList all;
     window.knownWords().forEach(0, window.knownWords().size(),
-                                [&all](const std::string& word) { all << QString::fromStdString(word); });
+                                [&all](std::string_view word) { all << QString::fromStdString(std::string(word)); });
     return all;
 }
 

@@ -167,7 +167,7 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
 {
     const std::string list = (m_folder / "sorted.txt").string();
     const std::string text = (m_folder / "text.txt").string();
-    std::ofstream(list, std::ios::binary) << "acrid\nmouse";
+    std::ofstream(list, std::ios::binary) << "acrid\r\nmouse";
     std::ofstream(text, std::ios::binary) << "Zebra, ACRID bee\tzebra 42 x4\r- ant" << std::string(1, '\0') << "gnu";
 
     EXPECT_EQ(run({"--list", list, "harvest", text}), 0);
@@ -178,11 +178,12 @@ TEST_F(FindCommand, HarvestWritesTheListWithTheNewWords)
     EXPECT_NE(m_out.str().find("\r\nx4\r\n"), std::string::npos);
     EXPECT_EQ(m_err.str(), "7 words were added to the List of Known Words.\n");
 
-    // UTF-8 files are read as the program's text; the list is written back in UTF-8.
+    // UTF-8 files are read as the program's text; the list is written back in
+    // UTF-8, with its own line ends.
     std::ofstream(list, std::ios::binary | std::ios::trunc) << "caf\xC3\xA9\n";
     std::ofstream(text, std::ios::binary | std::ios::trunc) << "Zo\xC3\xAB Caf\xC3\xA9";
     EXPECT_EQ(run({"--list", list, "harvest", "--allow-symbols", text}), 0);
-    EXPECT_EQ(m_out.str(), "caf\xC3\xA9\r\nzo\xC3\xAB\r\n");
+    EXPECT_EQ(m_out.str(), "caf\xC3\xA9\nzo\xC3\xAB\n");
 
     const std::string missing = (m_folder / "none.txt").string();
     EXPECT_EQ(run({"--list", list, "harvest", missing}), 66);
@@ -332,6 +333,33 @@ TEST_F(FindCommand, HarvestOfAUtf8Text)
     EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF\x7F" "ad\r\nant\r\ncaf\xC3\xA9\r\nun\r\nz\xC3\xA8" "bre\r\n");
 }
 
+// The encoding is learnt in the one read: a list that is UTF-8 for more than
+// a block and then not is listed byte for byte all the same, from a file or a
+// pipe, and a long UTF-8 list is written back in UTF-8 to its end.
+TEST_F(FindCommand, EncodingLearntLateInTheRead)
+{
+    std::string ascii;
+    for (int i = 0; i < 40000; ++i) ascii += "w" + std::to_string(i) + "\n";
+    const std::string lateBytes = "caf\xC3\xA9\n" + ascii + "na\xEFve\n";
+    const std::string utf8 = "caf\xC3\xA9\n" + ascii + "na\xC3\xAFve\n";
+    const std::string path = (m_folder / "late.txt").string();
+    const std::string fifo = (m_folder / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& list : {path, fifo}) {
+        std::thread writer;
+        if (list == fifo) writer = std::thread([&] { std::ofstream(fifo, std::ios::binary) << lateBytes; });
+        else std::ofstream(path, std::ios::binary | std::ios::trunc) << lateBytes;
+        EXPECT_EQ(run({"--list", list, "wildcard", "*"}), 0);
+        if (writer.joinable()) writer.join();
+        EXPECT_EQ(m_out.str(), lateBytes) << list;
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << utf8;
+    const std::string empty = (m_folder / "empty.txt").string();
+    std::ofstream(empty, std::ios::binary).flush();
+    EXPECT_EQ(run({"--list", path, "harvest", empty}), 0);
+    EXPECT_NE(m_out.str().find("\nna\xC3\xAFve"), std::string::npos);
+}
+
 TEST_F(FindCommand, HelpAndVersionGoToStandardOutput)
 {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"--list", "none", "--help"}}) {
@@ -356,7 +384,7 @@ TEST_F(FindCommand, SortWritesTheListInTheProgramsOrderAndEncoding)
     std::ofstream(cp1252, std::ios::binary) << "zoo\nxylophone\ncoop\nardent\nArd\xE8" "che\nco-op\nx-ray\n";
     std::ofstream(utf8, std::ios::binary) << "\xEF\xBB\xBF" "ardent\nArd\xC3\xA8" "che\n";
     EXPECT_EQ(run({"--list", cp1252, "sort"}), 0);
-    EXPECT_EQ(m_out.str(), "Ard\xE8" "che\r\nardent\r\nco-op\r\ncoop\r\nx-ray\r\nxylophone\r\nzoo\r\n");
+    EXPECT_EQ(m_out.str(), "Ard\xE8" "che\nardent\nco-op\ncoop\nx-ray\nxylophone\nzoo\n"); // its own line ends
     EXPECT_EQ(run({"--list", utf8, "sort"}), 0);
-    EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF" "Ard\xC3\xA8" "che\r\nardent\r\n");
+    EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF" "Ard\xC3\xA8" "che\nardent\n");
 }

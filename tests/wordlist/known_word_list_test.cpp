@@ -26,9 +26,9 @@ struct KnownWordListTest : ::testing::Test {
     std::vector<std::string> heard; // what the observers were told, in order
 };
 
-// A UTF-8 file with LF line ends comes back in UTF-8 with CR LF; the list
-// tells its observers of every change.
-TEST_F(KnownWordListTest, SavesInTheEncodingItReadWithCrLf)
+// A UTF-8 file with LF line ends comes back as it was, in UTF-8 with LF; the
+// list tells its observers of every change.
+TEST_F(KnownWordListTest, SavesInTheEncodingAndLineEndsItRead)
 {
     list.observe({[this] { heard.push_back("begin"); }, [this] { heard.push_back("end"); },
                   [this] { heard.push_back("count"); },
@@ -37,7 +37,7 @@ TEST_F(KnownWordListTest, SavesInTheEncodingItReadWithCrLf)
     ASSERT_EQ(list.load(), KnownWordList::LoadOutcome::Loaded);
     EXPECT_EQ(list.words().at(0), "caf\xE9");
     ASSERT_TRUE(list.save());
-    EXPECT_EQ(fileBytes(), "caf\xC3\xA9\r\nt\xC3\xA9" "a\r\n");
+    EXPECT_EQ(fileBytes(), "caf\xC3\xA9\nt\xC3\xA9" "a\n");
     list.clear();
     EXPECT_EQ(heard, (std::vector<std::string>{"begin", "end", "saved", "count", "saved", "begin", "end", "changed",
                                                "count"}));

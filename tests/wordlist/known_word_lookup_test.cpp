@@ -67,7 +67,7 @@ TEST_F(KnownWordLookupTest, InsertingAtTheInsertionIndexKeepsOrder)
         list.insert(std::size_t(location.insertion), word);
     }
     std::vector<std::string> result;
-    list.forEach(0, list.size(), [&](const std::string& word) { result.push_back(word); });
+    list.forEach(0, list.size(), [&](std::string_view word) { result.emplace_back(word); });
     EXPECT_EQ(result, (std::vector<std::string>{"a", "Apple", "can't", "cant", "canto", "co-op", "coop", "date",
                                                 "fig", "kiwi", "lime", "melon", "pear", "xmas", "x-ray", "xray",
                                                 "xrays", "zoo"}));

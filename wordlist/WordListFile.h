@@ -1,0 +1,154 @@
+#pragma once
+
+#include "WordStore.h"
+#include "platform/FileEncoding.h"
+#include "platform/FileSystem.h"
+#include "text/LineText.h"
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace verbalia {
+
+// Reading a word list file: one line per entry, tabs removed, a NUL ending
+// the text; UTF-8 converted as it is read.
+
+// How a line handed out by readWordListLines was read: before any byte beyond
+// ASCII (the same either way), converted from UTF-8, or byte for byte.
+enum class Reading { Ascii, Utf8, Bytes };
+
+// What reading a word list file learns besides its lines.
+struct WordListFormat {
+    FileEncoding encoding = FileEncoding::Bytes;
+    LineEnd lineEnd = LineEnd::CrLf; // that of its first line end; CR LF when it has none
+};
+
+// Reads the file once, handing each line to visit(line, reading): converted
+// from UTF-8 for as long as the file may be UTF-8 that fits Windows-1252,
+// byte for byte from the block that shows it is not. When lines read as
+// UTF-8 had gone out by then (or any line at all when asciiAmbiguous: the
+// caller treats the two readings differently even for ASCII), restart() is
+// called and every line comes again as bytes: from a second read of a
+// regular file, from the held text of anything else (a pipe).
+template <class Visit, class Restart>
+PieceRead readWordListLines(const FileSystem& files, const std::string& path, bool asciiAmbiguous, Visit&& visit,
+                            Restart&& restart, WordListFormat& format);
+
+// Reads the file once into words (replaced only when the read succeeds),
+// converting as it goes: the store is the only copy of the list held.
+PieceRead loadWordList(const FileSystem& files, const std::string& path, WordStore& words, WordListFormat& format);
+
+namespace detail {
+
+// The piece up to a NUL, which ends the text; false then.
+inline bool beforeNul(std::string_view& piece)
+{
+    const void* nul = std::memchr(piece.data(), '\0', piece.size());
+    if (!nul) return true;
+    piece = piece.substr(0, std::size_t(static_cast<const char*>(nul) - piece.data()));
+    return false;
+}
+
+// Splits text into lines for visit(line, reading), tabs removed (a test for
+// a tab over the whole piece spares one for each line), and notes the first
+// line end.
+class ListLines {
+public:
+    template <class Visit>
+    void feed(std::string_view text, Reading reading, Visit& visit)
+    {
+        if (!m_lineEndSeen) noteLineEnd(text);
+        if (std::memchr(text.data(), '\t', text.size())) {
+            m_withoutTabs.assign(text);
+            std::erase(m_withoutTabs, '\t');
+            text = m_withoutTabs;
+        }
+        m_lines.feed(text, [&](std::string_view line) { visit(line, reading); });
+        m_last = reading;
+    }
+
+    template <class Visit>
+    void finish(Visit& visit)
+    {
+        m_lines.finish([&](std::string_view line) { visit(line, m_last); });
+    }
+
+    LineEnd lineEnd() const { return m_lineEnd; }
+
+private:
+    void noteLineEnd(std::string_view text)
+    {
+        const std::size_t at = text.find_first_of("\r\n");
+        if (at == std::string_view::npos) return;
+        m_lineEndSeen = true;
+        m_lineEnd = text[at] == '\n' ? LineEnd::Lf : LineEnd::CrLf;
+    }
+
+    LineSplitter m_lines;
+    std::string m_withoutTabs;
+    Reading m_last = Reading::Ascii;
+    bool m_lineEndSeen = false;
+    LineEnd m_lineEnd = LineEnd::CrLf;
+};
+
+} // namespace detail
+
+template <class Visit, class Restart>
+PieceRead readWordListLines(const FileSystem& files, const std::string& path, bool asciiAmbiguous, Visit&& visit,
+                            Restart&& restart, WordListFormat& format)
+{
+    format = {};
+    const bool rereadable = files.exists(path);
+    std::string held; // the text of what cannot be read again
+    detail::ListLines lines;
+    Utf8PieceDecoder decoder(true);
+    bool maybeUtf8 = true;
+    bool visited = false, visitedUtf8 = false, restartNeeded = false;
+    PieceRead outcome = files.readPieces(path, [&](std::string_view piece) {
+        const bool more = detail::beforeNul(piece);
+        if (!rereadable) held.append(piece);
+        if (maybeUtf8) {
+            if (decoder.feed(piece)) {
+                const Reading reading = decoder.asciiSoFar() ? Reading::Ascii : Reading::Utf8;
+                visited = visited || !piece.empty();
+                visitedUtf8 = visitedUtf8 || reading == Reading::Utf8;
+                lines.feed(decoder.converted(), reading, visit);
+                return more;
+            }
+            maybeUtf8 = false;
+            if (visitedUtf8 || (asciiAmbiguous && visited)) {
+                restartNeeded = true;
+                return !rereadable && more; // read on to hold the rest
+            }
+        }
+        lines.feed(piece, Reading::Bytes, visit);
+        return more;
+    });
+    if (maybeUtf8) {
+        format.encoding = decoder.encoding();
+        // Pure ASCII, or it ends inside a character: bytes after all.
+        if (format.encoding == FileEncoding::Bytes && (visitedUtf8 || (asciiAmbiguous && visited)))
+            restartNeeded = true;
+    }
+    format.lineEnd = lines.lineEnd();
+    if (outcome != PieceRead::done || !restartNeeded) {
+        lines.finish(visit);
+        return outcome;
+    }
+    restart();
+    detail::ListLines again;
+    if (rereadable) {
+        outcome = files.readPieces(path, [&](std::string_view piece) {
+            const bool more = detail::beforeNul(piece);
+            again.feed(piece, Reading::Bytes, visit);
+            return more;
+        });
+    } else {
+        again.feed(held, Reading::Bytes, visit);
+    }
+    again.finish(visit);
+    return outcome;
+}
+
+} // namespace verbalia
