@@ -281,7 +281,9 @@ std::string TMainForm1::settingsPath() const { return m_services.pathOf(settings
 // search histories, then the controls, each page applying its part.
 void TMainForm1::readSettings()
 {
-    const SettingsValues values = readSettingsValues(IniFile(m_services.files, settingsPath()));
+    const IniFile settings(m_services.files, settingsPath());
+    m_unreadableFiles.note(settings.path(), settings.readOutcome());
+    const SettingsValues values = readSettingsValues(settings);
     m_openMaximized = values.maximized;
     m_placement.place(QRect(values.left, values.top, values.width, values.height));
     Always_On_Top_Option->setChecked(values.alwaysOnTop);
@@ -314,36 +316,40 @@ SettingsValues TMainForm1::settingsValues() const
 }
 
 // Writes the settings in the order of the table, with the search histories
-// between the menu's check marks and the controls.
+// between the menu's check marks and the controls. Each file is written on its
+// own, so one that fails costs only its own contents, and is reported once. A
+// file that could not be read, at start-up or now, is not written over.
 void TMainForm1::Save_Settings()
 {
     IniFile settings(m_services.files, settingsPath());
+    // Unreadable now, or gone (nothing left to lose); a file read now but not
+    // at start-up still holds keys the window never saw.
+    if (settings.readOutcome() != ReadOutcome::read) m_unreadableFiles.note(settings.path(), settings.readOutcome());
+    bool writing = !m_unreadableFiles.keepsUnread(settings.path(), m_services.messages);
     const SettingsValues values = settingsValues();
     const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
-        if (writeSettingsValues(settings, groups, values)) return true;
+        if (!writing || writeSettingsValues(settings, groups, values)) return;
         m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
-        return false;
+        writing = false;
     };
-    if (!writeGroups({SettingGroup::Window, SettingGroup::Menu})) return;
+    writeGroups({SettingGroup::Window, SettingGroup::Menu});
     for (const SearchPage* page : m_searchPages)
-        if (!Save_History(page->criteria, m_services.pathOf(page->description.historyFile))) return;
+        Save_History(page->criteria, m_services.pathOf(page->description.historyFile));
     writeGroups({SettingGroup::Controls});
 }
 
 void TMainForm1::Load_History(QComboBox* box, const std::string& path)
 {
-    History history;
-    if (m_services.files.exists(path)) {
-        if (const std::optional<std::string> bytes = m_services.files.readAll(path)) history = parseHistory(*bytes);
-    }
-    setHistory(box, history);
+    const FileRead read = m_services.files.read(path);
+    m_unreadableFiles.note(path, read.outcome);
+    setHistory(box, read.outcome == ReadOutcome::read ? parseHistory(read.bytes) : History());
 }
 
-bool TMainForm1::Save_History(QComboBox* box, const std::string& path)
+void TMainForm1::Save_History(QComboBox* box, const std::string& path)
 {
-    if (m_services.files.writeAll(path, serializeHistory(historyOf(box)))) return true;
-    m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
-    return false;
+    if (m_unreadableFiles.keepsUnread(path, m_services.messages)) return;
+    if (!m_services.files.writeAll(path, serializeHistory(historyOf(box))))
+        m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
 }
 
 // The File and Help menu commands that talk to the desktop.

@@ -7,6 +7,7 @@
 #include "app/core/DesktopIntegration.h"
 #include "app/core/SettingsTable.h"
 #include "platform/PlatformServices.h"
+#include "platform/UnreadableFiles.h"
 #include "wordlist/KnownWordList.h"
 
 #include <QMainWindow>
@@ -104,8 +105,9 @@ private:
     void Set_Controls_Enabled(bool enabled);
     void Show_Criteria_Message(const std::string& text, QComboBox* box);
     void Load_History(QComboBox* box, const std::string& path);
-    bool Save_History(QComboBox* box, const std::string& path);
-    // Stops at the first file that cannot be written, after saying so.
+    void Save_History(QComboBox* box, const std::string& path);
+    // Writes each file on its own, saying once of each that fails; a file
+    // that could not be read is left as it is.
     void Save_Settings();
     void Toggle_Always_On_Top();
     void Restore_Factory_Defaults();
@@ -128,6 +130,7 @@ private:
     PlatformServices m_services;
     DesktopIntegration m_desktop{m_services};
     KnownWordList m_knownWords;
+    UnreadableFiles m_unreadableFiles; // the program's files found unreadable
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_noPageSelected = false;

@@ -57,7 +57,8 @@ void TMainForm1::createControls()
     for (std::size_t i = 0; i < searchPageCount; ++i)
         m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, m_services.clipboard);
     m_letterModes = m_searchPages[letterPage]->modes.get();
-    m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, [this] { Show_Known_Word_Count(); }, m_services);
+    m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, [this] { Show_Known_Word_Count(); }, m_services,
+                                        m_unreadableFiles);
     m_filters = new SharedFilters(client);
     nameByLabel(m_filters->exclusion, m_letterModes->exclusionCaption);
 

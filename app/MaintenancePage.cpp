@@ -6,6 +6,7 @@
 #include "WorkAreaEdit.h"
 #include "platform/CodePage.h"
 #include "platform/PlatformServices.h"
+#include "platform/UnreadableFiles.h"
 #include "platform/qt/QtText.h"
 #include "wordlist/KnownWordList.h"
 
@@ -25,14 +26,23 @@ const char* const reloadQuestion =
     "The Known Word List has been changed.  Are you sure re-load the list and lose the changes made ?";
 const char* const resetQuestion = "Reset the Known Word List ?  Are you sure ?";
 
+std::string fileChangedQuestion(KnownWordList::FileChange change, const std::string& path)
+{
+    const char* const what = change == KnownWordList::FileChange::created
+                                 ? " has been created by another program since the list was loaded."
+                                 : " has been changed by another program since it was read.";
+    return "The file " + codepage::fromUtf8(path) + what + "  Replace it with this list ?";
+}
+
 void processPendingEvents() { QCoreApplication::processEvents(); }
 
 } // namespace
 
 MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, std::function<void()> countChanged,
-                                 const PlatformServices& services)
+                                 const PlatformServices& services, UnreadableFiles& unreadableFiles)
     : sheet(new QWidget)
     , m_list(list)
+    , m_unreadableFiles(unreadableFiles)
     , m_messages(services.messages)
     , m_clipboard(services.clipboard)
     , m_files(services.files)
@@ -112,8 +122,19 @@ void MaintenancePage::resetList()
     processPendingEvents();
 }
 
+// A file the list could not read asks only whether to replace it: the
+// question already says that it will be.
+bool MaintenancePage::mayReplaceFile()
+{
+    if (m_unreadableFiles.contains(m_list.path())) return m_unreadableFiles.mayReplace(m_list.path(), m_messages);
+    const KnownWordList::FileChange change = m_list.fileChangeSinceSeen();
+    return change == KnownWordList::FileChange::none ||
+           m_messages.ask(MessageKind::Confirm, fileChangedQuestion(change, m_list.path()), Answer::No) == Answer::Yes;
+}
+
 void MaintenancePage::saveList()
 {
+    if (!mayReplaceFile()) return;
     if (!m_list.save())
         m_messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_list.path()));
 }
@@ -123,7 +144,9 @@ void MaintenancePage::loadList()
     processPendingEvents();
     if (m_list.changed() && m_messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes) return;
     Known_Words_Label->clear();
-    if (m_list.load() == KnownWordList::LoadOutcome::Unreadable) {
+    const ReadOutcome outcome = m_list.load();
+    m_unreadableFiles.note(m_list.path(), outcome);
+    if (outcome == ReadOutcome::unreadable) {
         m_messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_list.path()));
         return;
     }

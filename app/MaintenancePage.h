@@ -28,6 +28,7 @@ class MessageBoxes;
 class NumberFormat;
 class RunController;
 struct PlatformServices;
+class UnreadableFiles;
 class WorkAreaEdit;
 
 // The word list maintenance page: the known word list's view, count and
@@ -38,7 +39,9 @@ public:
     // and observes; `countChanged` hears of every change of the list's count.
     // The page asks and tells through the message boxes, reads the work area's
     // text from the clipboard or a chosen file, and harvests under the collation.
-    MaintenancePage(QTabWidget& pages, KnownWordList& list, std::function<void()> countChanged, const PlatformServices& services);
+    // It notes in unreadableFiles whether the list's file could be read.
+    MaintenancePage(QTabWidget& pages, KnownWordList& list, std::function<void()> countChanged,
+                    const PlatformServices& services, UnreadableFiles& unreadableFiles);
 
     QWidget* sheet;
     QLabel* Known_Words_Label;
@@ -62,6 +65,9 @@ public:
 
     void copyList();
     void resetList();
+    // Asks before it replaces a file it could not read, or one that another
+    // program changed since the list read or wrote it (No keeps the file and
+    // the list stays changed).
     void saveList();
     // Asks before it drops changes; an unreadable file is reported and the list stays.
     void loadList();
@@ -78,7 +84,11 @@ public:
     std::vector<QWidget*> tabOrder() const;
 
 private:
+    // Whether the user lets the save replace the list's file.
+    bool mayReplaceFile();
+
     KnownWordList& m_list;
+    UnreadableFiles& m_unreadableFiles;
     MessageBoxes& m_messages;
     Clipboard& m_clipboard;
     FileSystem& m_files;

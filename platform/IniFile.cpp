@@ -129,8 +129,11 @@ int parseIniInteger(std::string_view text, int defaultValue)
 }
 
 IniFile::IniFile(FileSystem& files, std::string path)
-    : m_files(files), m_path(std::move(path)), m_text(withNulsAsLineEnds(m_files.readAll(m_path).value_or(std::string())))
+    : m_files(files), m_path(std::move(path))
 {
+    FileRead read = m_files.read(m_path);
+    m_readOutcome = read.outcome;
+    m_text = withNulsAsLineEnds(std::move(read.bytes));
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const
@@ -151,6 +154,7 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
 
 bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
+    if (m_readOutcome == ReadOutcome::unreadable) return false;
     // Lines this write adds follow the file's own line ends; a new file gets CR LF.
     const bool lfOnly = m_text.find('\n') != std::string::npos && m_text.find("\r\n") == std::string::npos;
     const char* lineEnd = lfOnly ? "\n" : "\r\n";

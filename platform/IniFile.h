@@ -20,6 +20,9 @@ public:
     IniFile(FileSystem& files, std::string path);
 
     const std::string& path() const { return m_path; }
+    // How the read went. A file that exists but could not be read is never
+    // written: its keys, unseen, would be lost.
+    ReadOutcome readOutcome() const { return m_readOutcome; }
 
     // The value as written, cut to 2047 characters; the default when missing.
     std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue = {}) const;
@@ -32,7 +35,7 @@ public:
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     // Writes the value up to its first line end. False when the file could
-    // not be written; the file then keeps what it held before this write.
+    // not be read or written; the file then keeps what it held before.
     [[nodiscard]] bool writeString(std::string_view section, std::string_view key, std::string_view value);
     [[nodiscard]] bool writeInteger(std::string_view section, std::string_view key, int value);
     [[nodiscard]] bool writeBool(std::string_view section, std::string_view key, bool value);
@@ -40,6 +43,7 @@ public:
 private:
     FileSystem& m_files;
     std::string m_path;
+    ReadOutcome m_readOutcome;
     std::string m_text; // the file's content as last read or written
 };
 

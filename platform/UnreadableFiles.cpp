@@ -12,6 +12,13 @@ void UnreadableFiles::note(const std::string& path, ReadOutcome outcome)
         m_paths.erase(path);
 }
 
+bool UnreadableFiles::keepsUnread(const std::string& path, MessageBoxes& messages) const
+{
+    if (!contains(path)) return false;
+    messages.show(MessageKind::Warning, "The file " + codepage::fromUtf8(path) + " could not be read, so it was not replaced.");
+    return true;
+}
+
 bool UnreadableFiles::mayReplace(const std::string& path, MessageBoxes& messages)
 {
     if (!contains(path)) return true;

@@ -24,6 +24,10 @@ public:
     // so (No, or Escape, keeps the file). Once agreed, it is forgotten.
     bool mayReplace(const std::string& path, MessageBoxes& messages);
 
+    // Whether a save must leave the file as it is, unasked (a settings or
+    // history file): yes when it was found unreadable, after saying so.
+    bool keepsUnread(const std::string& path, MessageBoxes& messages) const;
+
 private:
     std::set<std::string> m_paths;
 };

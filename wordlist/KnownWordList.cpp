@@ -31,20 +31,25 @@ void KnownWordList::changeWords(Change change)
     notify(m_observers.wordsChanged);
 }
 
-KnownWordList::LoadOutcome KnownWordList::load()
+ReadOutcome KnownWordList::load()
 {
-    LoadOutcome outcome = LoadOutcome::NoFile;
+    ReadOutcome outcome = ReadOutcome::missing;
+    // Taken before the read: a file replaced meanwhile then counts as changed
+    // at the next save, which asks rather than overwrites.
+    std::optional<FileIdentity> seen;
     if (m_files.exists(m_path)) {
+        seen = m_files.identity(m_path);
         WordStore words;
         WordListFormat format;
         if (loadWordList(m_files, m_path, words, format) != PieceRead::done) {
             notify(m_observers.countChanged);
-            return LoadOutcome::Unreadable;
+            return ReadOutcome::unreadable;
         }
         m_format = format;
         changeWords([&] { m_words = std::move(words); });
-        outcome = LoadOutcome::Loaded;
+        outcome = ReadOutcome::read;
     }
+    m_seen = seen;
     setChanged(false);
     notify(m_observers.countChanged);
     return outcome;
@@ -53,8 +58,18 @@ KnownWordList::LoadOutcome KnownWordList::load()
 bool KnownWordList::save()
 {
     if (!m_files.writeAll(m_path, encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding))) return false;
+    m_seen = m_files.identity(m_path);
     setChanged(false);
     return true;
+}
+
+KnownWordList::FileChange KnownWordList::fileChangeSinceSeen() const
+{
+    const std::optional<FileIdentity> now = m_files.identity(m_path);
+    // A file gone since needs no question: writing it anew loses nothing.
+    if (!now) return FileChange::none;
+    if (!m_seen) return now->regularFile ? FileChange::created : FileChange::none;
+    return *now == *m_seen ? FileChange::none : FileChange::changed;
 }
 
 void KnownWordList::clear()

@@ -8,6 +8,7 @@
 #include "wordlist/WordStore.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,14 +37,20 @@ public:
     bool changed() const { return m_changed; }
     void setChanged(bool changed);
 
-    enum class LoadOutcome { Loaded, NoFile, Unreadable };
     // The file is read whole before the list is touched: a file that cannot
     // be read leaves the list, and its changed flag, as they were. Without a
     // file the list stays as it is, unchanged.
-    LoadOutcome load();
+    ReadOutcome load();
 
     // False when the file could not be written; the list then stays changed.
     bool save();
+
+    // What another program did to the file since this list last read or wrote
+    // it, told by its identity (which file, size, modification time). A list
+    // that never came from the file (built in, or the file was missing) sees
+    // any file there now as created.
+    enum class FileChange { none, changed, created };
+    FileChange fileChangeSinceSeen() const;
 
     // Empties the list, which then counts as changed.
     void clear();
@@ -62,6 +69,7 @@ private:
     std::string m_path;
     WordStore m_words;
     WordListFormat m_format; // how the file held the words
+    std::optional<FileIdentity> m_seen; // the file as last read or written
     bool m_changed = false;
     Observers m_observers;
 };

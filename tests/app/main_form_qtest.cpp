@@ -305,6 +305,66 @@ private slots:
         QVERIFY(control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
     }
 
+    // The Save button and the close query's save alike.
+    void anUnreadableListIsReplacedOnlyAfterAYes()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "unseen\r\n");
+        fixture.files.unreadableFiles.insert(fixture.pathOf("wordlist.dat"));
+        TMainForm1& window = fixture.start();
+        auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
+        Known_Word_List_Changed_CheckBox->setChecked(true);
+        const std::string question =
+            "The file " + fixture.pathOf("wordlist.dat") + " could not be read, and saving will replace it.  Replace it ?";
+        fixture.messages.scriptAnswers({Answer::No});
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QCOMPARE(fixture.messages.shown.back().text, question);
+        QCOMPARE(fixture.messages.shown.back().defaultAnswer, Answer::No);
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string("unseen\r\n"));
+        QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
+
+        fixture.messages.scriptAnswers({Answer::Yes, Answer::Yes}); // save before exiting, replace
+        fixture.close();
+        QCOMPARE(fixture.messages.shown.back().text, question);
+        QVERIFY(fixture.readFile("wordlist.dat").starts_with("a\r\nable\r\n"));
+    }
+
+    void aFileChangedOnDiskIsReplacedOnlyAfterAYes_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("rewritten") << "one\r\n" << " has been changed by another program since it was read.";
+        QTest::newRow("created") << "" << " has been created by another program since the list was loaded.";
+    }
+
+    void aFileChangedOnDiskIsReplacedOnlyAfterAYes()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, change);
+        WindowFixture fixture;
+        if (!before.isEmpty()) fixture.writeFile("wordlist.dat", before.toStdString());
+        TMainForm1& window = fixture.start();
+        auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
+        Known_Word_List_Changed_CheckBox->setChecked(true);
+        fixture.writeFile("wordlist.dat", "another program's\r\nwords\r\n");
+
+        fixture.messages.scriptAnswers({Answer::No});
+        window.Save_Word_List_BitBtnClick();
+        QCOMPARE(fixture.messages.shown.back().text,
+                 "The file " + fixture.pathOf("wordlist.dat") + change.toStdString() + "  Replace it with this list ?");
+        QCOMPARE(fixture.messages.shown.back().defaultAnswer, Answer::No);
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string("another program's\r\nwords\r\n"));
+        QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
+
+        fixture.messages.scriptAnswers({Answer::Yes});
+        window.Save_Word_List_BitBtnClick();
+        QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
+        QVERIFY(fixture.readFile("wordlist.dat") != "another program's\r\nwords\r\n");
+        const std::size_t asked = fixture.messages.shown.size();
+        window.Save_Word_List_BitBtnClick(); // what it wrote itself is no change
+        QCOMPARE(fixture.messages.shown.size(), asked);
+    }
+
     void saveIntoAFolderStandingAtTheFilesPlaceFails()
     {
         WindowFixture fixture;

@@ -24,6 +24,13 @@ QStringList itemsOf(const QComboBox* box)
     return items;
 }
 
+std::vector<std::string> textsOf(const FakeMessageBoxes& messages)
+{
+    std::vector<std::string> texts;
+    for (const FakeMessageBoxes::Shown& shown : messages.shown) texts.push_back(shown.text);
+    return texts;
+}
+
 std::vector<std::string> keysOf(const std::string& ini)
 {
     std::vector<std::string> keys;
@@ -248,6 +255,7 @@ private slots:
         QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("typed"));
     }
 
+    // Each file is written on its own and each failure reported once.
     void unwritableSettingsAreReportedAndTheWindowStillCloses()
     {
         WindowFixture fixture;
@@ -257,28 +265,48 @@ private slots:
         fixture.files.readOnlyFolders.insert(fixture.folder());
         fixture.messages.scriptAnswers({Answer::No});
         QVERIFY(window.close());
-        QCOMPARE(fixture.messages.shown.size(), std::size_t(2));
-        QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Error);
-        QCOMPARE(fixture.messages.shown[0].text, "Unable to write to " + fixture.pathOf("verbalia.ini"));
-        QVERIFY(fixture.messages.shown[1].question);
+        QCOMPARE(textsOf(fixture.messages), (std::vector<std::string>{"Unable to write to " + fixture.pathOf("verbalia.ini"),
+                                                  "Cannot create file " + fixture.pathOf("verbalia.wcs"),
+                                                  "Cannot create file " + fixture.pathOf("verbalia.wwt"),
+                                                  "Cannot create file " + fixture.pathOf("verbalia.phs"),
+                                                  "The Known Word List has been changed, but not saved.  "
+                                                  "Would you like to save the list before exiting ?"}));
         QVERIFY(!fixture.fileExists("verbalia.ini"));
         QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("kept\r\n"));
     }
 
-    void anUnwritableHistoryStopsTheSaveThere()
+    void anUnwritableHistoryCostsOnlyItself()
     {
         WindowFixture fixture;
-        TMainForm1& window = fixture.start();
+        fixture.start();
         std::filesystem::create_directory(fixture.pathOf("verbalia.wwt"));
         fixture.close();
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
         QCOMPARE(fixture.messages.shown[0].text, "Cannot create file " + fixture.pathOf("verbalia.wwt"));
-        const std::string ini = fixture.readFile("verbalia.ini");
-        QVERIFY(ini.find("Auto_Run_at_Windows_Startup_Option=0") != std::string::npos);
-        QVERIFY(ini.find("Wildcard_Search_ComboBox") == std::string::npos);
+        QVERIFY(fixture.readFile("verbalia.ini").find("PageControl1=") != std::string::npos);
         QVERIFY(fixture.fileExists("verbalia.wcs"));
-        QVERIFY(!fixture.fileExists("verbalia.phs"));
-        Q_UNUSED(window);
+        QVERIFY(fixture.fileExists("verbalia.phs"));
+    }
+
+    // A history unreadable at start-up, settings unreadable at close: each
+    // keeps its bytes, and the close says so once for each.
+    void unreadableSettingsAndHistoriesAreKept()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("verbalia.wcs", "stored\r\n");
+        fixture.writeFile("verbalia.ini", "[verbalia]\r\nPageControl1=2\r\n");
+        fixture.files.unreadableFiles.insert(fixture.pathOf("verbalia.wcs"));
+        TMainForm1& window = fixture.start();
+        QCOMPARE(window.activePageIndex(), 2);
+        QVERIFY(fixture.messages.shown.empty());
+        fixture.files.unreadableFiles.insert(fixture.pathOf("verbalia.ini"));
+        fixture.close();
+        QCOMPARE(textsOf(fixture.messages), (std::vector<std::string>{
+                            "The file " + fixture.pathOf("verbalia.ini") + " could not be read, so it was not replaced.",
+                            "The file " + fixture.pathOf("verbalia.wcs") + " could not be read, so it was not replaced."}));
+        QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("stored\r\n"));
+        QCOMPARE(fixture.readFile("verbalia.ini"), std::string("[verbalia]\r\nPageControl1=2\r\n"));
+        QVERIFY(fixture.fileExists("verbalia.wwt"));
     }
 };
 

@@ -205,5 +205,19 @@ TEST_F(IniFileTest, FailedWriteReturnsFalseAndKeepsTheFile)
     EXPECT_EQ(fileText(), "[verbalia]\r\na=1\r\nb=4\r\n");
 }
 
+// Its keys unseen, a file that cannot be read reads as defaults and is never
+// written over.
+TEST_F(IniFileTest, AnUnreadableFileIsNotWritten)
+{
+    writeFile("[verbalia]\r\na=1\r\n");
+    m_files.unreadableFiles.insert(m_path);
+    IniFile ini(m_files, m_path);
+    EXPECT_EQ(ini.readOutcome(), ReadOutcome::unreadable);
+    EXPECT_EQ(ini.readInteger("verbalia", "a", 0), 0);
+    EXPECT_FALSE(ini.writeInteger("verbalia", "b", 2));
+    m_files.unreadableFiles.clear();
+    EXPECT_EQ(fileText(), "[verbalia]\r\na=1\r\n");
+}
+
 } // namespace
 } // namespace verbalia

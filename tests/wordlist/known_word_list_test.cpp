@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace verbalia {
@@ -34,7 +35,7 @@ TEST_F(KnownWordListTest, SavesInTheEncodingAndLineEndsItRead)
                   [this] { heard.push_back("count"); },
                   [this](bool changed) { heard.push_back(changed ? "changed" : "saved"); }});
     writeFile("caf\xC3\xA9\nt\xC3\xA9" "a\n");
-    ASSERT_EQ(list.load(), KnownWordList::LoadOutcome::Loaded);
+    ASSERT_EQ(list.load(), ReadOutcome::read);
     EXPECT_EQ(list.words().at(0), "caf\xE9");
     ASSERT_TRUE(list.save());
     EXPECT_EQ(fileBytes(), "caf\xC3\xA9\nt\xC3\xA9" "a\n");
@@ -51,7 +52,7 @@ TEST_F(KnownWordListTest, FailuresKeepTheListAndItsChangedFlag)
     list.setChanged(true);
     writeFile("one\r\n");
     files.unreadableFiles.insert(path);
-    EXPECT_EQ(list.load(), KnownWordList::LoadOutcome::Unreadable);
+    EXPECT_EQ(list.load(), ReadOutcome::unreadable);
     EXPECT_EQ(list.words().size(), builtin);
     files.readOnlyFolders.insert(folder.path());
     EXPECT_FALSE(list.save());
@@ -59,10 +60,32 @@ TEST_F(KnownWordListTest, FailuresKeepTheListAndItsChangedFlag)
     EXPECT_EQ(fileBytes(), "one\r\n");
 }
 
+// Another program's change since the list last read or wrote the file: a
+// rewrite of another size, a file where the list found none. A file removed
+// since is no change: writing it anew loses nothing.
+TEST_F(KnownWordListTest, TellsWhetherTheFileChangedSinceItWasSeen)
+{
+    using Change = KnownWordList::FileChange;
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);
+    writeFile("one\r\n");
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::created);
+    ASSERT_EQ(list.load(), ReadOutcome::read);
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);
+    writeFile("one\r\ntwo\r\n");
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::changed);
+    ASSERT_TRUE(list.save());
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);
+    std::filesystem::remove(path);
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);
+    ASSERT_EQ(list.load(), ReadOutcome::missing);
+    writeFile("one\r\n");
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::created);
+}
+
 TEST_F(KnownWordListTest, HarvestMarksTheListChangedBeforeEachHook)
 {
     writeFile("apple\r\n");
-    ASSERT_EQ(list.load(), KnownWordList::LoadOutcome::Loaded);
+    ASSERT_EQ(list.load(), ReadOutcome::read);
     IcuCollation collation;
     std::vector<bool> changedAtHook;
     const HarvestOutcome outcome = list.harvest(collation, {"pear apple fig"}, {true, true},
