@@ -381,6 +381,13 @@ void TMainForm1::Restore_Factory_Defaults_OptionClick() { Restore_Factory_Defaul
 void TMainForm1::Restore_Factory_Defaults()
 {
     if (m_services.messages.ask(MessageKind::Warning, factoryDefaultsQuestion()) == Answer::No) return;
+    // The question promises to keep the histories and the list, which the
+    // start-up reads again: this session's searches are written first, and a
+    // changed list is offered for saving as at close.
+    for (const SearchPage* page : m_searchPages)
+        Save_History(page->criteria, m_services.pathOf(page->description.historyFile));
+    if (m_knownWords.changed() && m_services.messages.ask(MessageKind::Confirm, closeQuestion) == Answer::Yes)
+        Save_Word_List_BitBtnClick();
     m_desktop.Delete_File_Safely(settingsPath());
     showNormal();
     FormShow();

@@ -49,6 +49,7 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, std::fu
     , m_fileDialog(services.fileDialog)
     , m_collation(services.collation)
     , m_numbers(services.numbers)
+    , m_countChanged(std::move(countChanged))
 {
     sheet->setObjectName(QStringLiteral("TabSheet4"));
     setParent(sheet);
@@ -98,7 +99,7 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, std::fu
     m_list.observe({
         .wordsAboutToChange = [model] { model->beginBulkUpdate(); },
         .wordsChanged = [model] { model->endBulkUpdate(); },
-        .countChanged = std::move(countChanged),
+        .countChanged = [this] { if (!m_harvesting) m_countChanged(); },
         .changedFlagSet = [this](bool changed) { Known_Word_List_Changed_CheckBox->setChecked(changed); },
     });
     // The hidden check box is the flag as the window shows it; ticking it marks the list.
@@ -194,13 +195,15 @@ void MaintenancePage::addUniqueWords(RunController& runs)
 
     const std::vector<std::string> lines = Temp_Work_Area_Paste_MemoEx->lines();
     RunController::Run run(runs, Known_Words_MemoEx, ProgressBar2, lines.size());
-    run.repaintOncePerFrame(Known_Words_Label);
+    run.refreshOncePerFrame(m_countChanged);
+    m_harvesting = true;
     const HarvestHooks hooks{
         [&run] { return run.halted(); },
         [&run](std::size_t line) { run.showProgress(line); },
         [&run](std::size_t) { run.letEventsThrough(); },
     };
     const HarvestOutcome outcome = m_list.harvest(m_collation, lines, options, hooks);
+    m_harvesting = false;
     run.unlock(Add_Unique_Words_BitBtn);
 
     m_messages.show(MessageKind::Information, harvestReport(outcome, m_numbers));

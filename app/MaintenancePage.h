@@ -95,6 +95,8 @@ private:
     FileDialog& m_fileDialog;
     const Collation& m_collation;
     const NumberFormat& m_numbers;
+    std::function<void()> m_countChanged;
+    bool m_harvesting = false; // the harvest's run refreshes the count itself, once a frame
 };
 
 } // namespace verbalia

@@ -72,28 +72,25 @@ void RunController::Run::showProgress(std::size_t index)
     QCoreApplication::processEvents();
 }
 
-void RunController::Run::repaintOncePerFrame(QWidget* widget)
+void RunController::Run::refreshOncePerFrame(std::function<void()> refresh)
 {
-    m_framed = widget;
-    m_framed->setUpdatesEnabled(false);
+    m_refresh = std::move(refresh);
     m_sinceFrame.start();
 }
 
 void RunController::Run::letEventsThrough()
 {
     constexpr qint64 frameMs = 16;
-    const bool newFrame = m_framed && m_sinceFrame.elapsed() >= frameMs;
-    if (newFrame) {
-        m_framed->setUpdatesEnabled(true); // asks for a repaint
+    if (m_refresh && m_sinceFrame.elapsed() >= frameMs) {
+        m_refresh();
         m_sinceFrame.start();
     }
     QCoreApplication::processEvents();
-    if (newFrame) m_framed->setUpdatesEnabled(false);
 }
 
 void RunController::Run::unlock(QWidget* focus)
 {
-    if (m_framed) m_framed->setUpdatesEnabled(true);
+    if (m_refresh) m_refresh();
     m_bar->hide();
     modelOf(m_filled)->endBulkUpdate();
     m_filled->setUpdatesEnabled(true);

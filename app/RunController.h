@@ -45,10 +45,12 @@ public:
         // At an item whose index is a multiple of the step.
         void showProgress(std::size_t index);
 
-        // A widget that changes far more often than a screen can show, such as
-        // a count after every added word, is repainted at most once a frame,
-        // when events get through (letEventsThrough); its state is always current.
-        void repaintOncePerFrame(QWidget* widget);
+        // What changes far more often than a screen can show, such as the count
+        // and the window's title after every added word, is refreshed at most
+        // once a frame, when events get through (letEventsThrough), and once
+        // more as the run unlocks, so that it ends showing the final state.
+        // A title changed per word would also flood the window manager.
+        void refreshOncePerFrame(std::function<void()> refresh);
         void letEventsThrough();
 
         // Hides the bar, ends the bulk update and the lock, puts the focus on
@@ -64,7 +66,7 @@ public:
         QListView* m_filled;
         QProgressBar* m_bar;
         std::size_t m_step;
-        QWidget* m_framed = nullptr;
+        std::function<void()> m_refresh;
         QElapsedTimer m_sinceFrame;
     };
 

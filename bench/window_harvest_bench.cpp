@@ -1,7 +1,7 @@
 // The harvest as the window runs it: a 4 MiB English text (harvest_text.sh)
 // in the work area, added to Debian's 663k-word list on the word list page,
 // from the click (the question answered Yes at once) to the closing message,
-// with the bar, the events and the count refreshed after every added word.
+// with the bar and the events at every step, the count and the title once a frame.
 // Prints the words added, the time of each run and the peak memory the run
 // takes above the loaded list and text. On the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise.

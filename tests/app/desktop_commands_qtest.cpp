@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 using namespace verbalia;
@@ -103,9 +104,25 @@ private slots:
         QVERIFY(!entry(window, "Always_On_Top_Option")->isChecked());
         QVERIFY(!fixture.services.windowManager.keepAbove);
         QVERIFY(entry(window, "Auto_Run_at_Windows_Startup_Option")->isChecked());
-        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Wildcard_Search_ComboBox"))->itemText(0),
-                 QStringLiteral("a??le"));
+        // This session's search was written before the history was read again.
+        const QComboBox* history = window.findChild<QComboBox*>(QStringLiteral("Wildcard_Search_ComboBox"));
+        QCOMPARE(history->itemText(0), QStringLiteral("p*"));
+        QCOMPARE(history->itemText(1), QStringLiteral("a??le"));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\npie\r\n"));
+    }
+
+    // A changed list is offered for saving before the start-up reads it again.
+    void restoreFactoryDefaultsOffersToSaveAChangedList()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "apple\r\npie\r\n");
+        TMainForm1& window = fixture.start();
+        fixture.messages.scriptAnswers({Answer::Yes, Answer::Yes, Answer::Yes}); // reset, restore, save
+        control<QPushButton>(window, "Reset_Word_List_BitBtn")->click();
+        entry(window, "Restore_Factory_Defaults_Option")->trigger();
+        QCOMPARE(fixture.messages.shown.back().kind, MessageKind::Confirm); // the close query's question
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string());
+        QCOMPARE(window.knownWords().size(), 0u);
     }
 
     // The window manager states a maximised window's frame (no border) until
