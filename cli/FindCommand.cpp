@@ -5,6 +5,7 @@
 
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
+#include "search/Scan.h"
 #include "text/TextHelpers.h"
 #include "search/WildcardSearch.h"
 #include "platform/CodePage.h"
@@ -277,6 +278,12 @@ private:
     bool m_held = false;
 };
 
+// One callable of the calls each of its parts takes.
+template <class... Parts>
+struct Visitor : Parts... {
+    using Parts::operator()...;
+};
+
 // Runs a search in one read of the list: prepared for the arguments as
 // bytes and as UTF-8, the search takes the one that fits the list as it
 // turns out. Output goes out as it is found until a line or an argument may
@@ -292,11 +299,19 @@ int search(Prepare&& prepare, const Request& request, WordList& list, std::ostre
 
     OutputBuffer output(out);
     if (!argumentsAlike) output.hold();
-    const auto visit = [&](std::string_view word, Reading reading) {
+    const auto matcherFor = [&](Reading reading) -> const auto& {
         if (reading == Reading::Utf8) output.hold();
-        const auto& matcher = reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
-        if (matcher && matcher->matches(word)) output.add(matcher->result(word), "\n");
+        return reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
     };
+    const auto emit = [&output](std::string_view result) { output.add(result, "\n"); };
+    const Visitor visit{[&](std::string_view word, Reading reading) {
+                            const auto& matcher = matcherFor(reading);
+                            if (matcher && matcher->matches(word)) emit(matcher->result(word));
+                        },
+                        [&](CompleteLines lines, Reading reading) {
+                            const auto& matcher = matcherFor(reading);
+                            if (matcher) scanLines(lines.text, *matcher, emit);
+                        }};
     const bool read = readWordList(list, !argumentsAlike, visit, [&output] { output.discard(); }, err);
     const auto& prepared = list.utf8() ? asUtf8 : asBytes;
     if (!read) {

@@ -20,6 +20,21 @@ namespace verbalia {
 template <class Visit>
 void forEachLine(std::string_view text, Visit&& visit);
 
+// What the lines a search can match begin and end with: the first byte one
+// of `first`, the last one of `last` (one to four bytes each, never CR or LF;
+// empty: any byte). A search that knows them needs to look at no other line.
+struct LineEdges {
+    std::string first;
+    std::string last;
+};
+
+// Calls visit(line) for each line of `lines` whose first and last bytes fit
+// the edges, in order. The lines are complete: the text ends at a line end,
+// holds no NUL, and does not begin with the LF of a CR LF. Where the edges
+// name bytes, only the lines that hold them at the edge are cut out.
+template <class Visit>
+void forEachLineWithEdges(std::string_view lines, const LineEdges& edges, Visit&& visit);
+
 std::vector<std::string> splitLines(std::string_view text);
 
 // The text up to its first line end or NUL: what a one-line value may hold.
@@ -41,6 +56,12 @@ public:
     template <class Visit>
     bool feed(std::string_view piece, Visit&& visit);
 
+    // The same, with the piece's complete lines handed on together: visit(line)
+    // for a line begun in an earlier piece, visitLines(lines) for the run of
+    // lines that begin and end within this one (as forEachLineWithEdges takes).
+    template <class Visit, class VisitLines>
+    bool feed(std::string_view piece, Visit&& visit, VisitLines&& visitLines);
+
     // The end of the text: visits a last line that has no line end.
     template <class Visit>
     void finish(Visit&& visit);
@@ -51,36 +72,75 @@ private:
     bool m_ended = false;     // a NUL was seen
 };
 
+// Where the bytes of a small set (one to four) stand in 64 bytes: bit i of
+// in(p) is set when p[i] is one of them. 16 bytes are compared at once where
+// the processor allows.
+class ByteSet64 {
+public:
+    explicit ByteSet64(std::string_view bytes) : m_count(int(bytes.size()))
+    {
+        for (int i = 0; i < m_count; ++i) {
+#if defined(__SSE2__)
+            m_bytes[i] = _mm_set1_epi8(bytes[std::size_t(i)]);
+#else
+            m_bytes[i] = bytes[std::size_t(i)];
+#endif
+        }
+    }
+
+    std::uint64_t in(const char* p) const
+    {
+#if defined(__SSE2__)
+        return in16(p) | in16(p + 16) << 16 | in16(p + 32) << 32 | in16(p + 48) << 48;
+#else
+        std::uint64_t mask = 0;
+        for (int at = 0; at < 64; ++at) {
+            for (int i = 0; i < m_count; ++i) {
+                if (p[at] == m_bytes[i]) mask |= std::uint64_t(1) << at;
+            }
+        }
+        return mask;
+#endif
+    }
+
+private:
+#if defined(__SSE2__)
+    std::uint64_t in16(const char* p) const
+    {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i hits = _mm_cmpeq_epi8(block, m_bytes[0]);
+        for (int i = 1; i < m_count; ++i) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, m_bytes[i]));
+        return std::uint64_t(unsigned(_mm_movemask_epi8(hits)));
+    }
+    __m128i m_bytes[4];
+#else
+    char m_bytes[4];
+#endif
+    int m_count;
+};
+
 // Calls at(const char* p) for each CR and LF in [p, end), in order: 64 bytes
-// compared at once where the processor allows, so a short line costs no call
-// or branch of its own.
+// looked at once, so a short line costs no call or branch of its own.
 template <class At>
 void forEachLineEndByte(const char* p, const char* end, At&& at)
 {
-#if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    const auto endsIn = [&](const char* from) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr));
-        return std::uint64_t(unsigned(_mm_movemask_epi8(ends)));
-    };
+    const ByteSet64 lineEnds("\r\n");
     for (; end - p >= 64; p += 64) {
-        std::uint64_t mask = endsIn(p) | endsIn(p + 16) << 16 | endsIn(p + 32) << 32 | endsIn(p + 48) << 48;
-        for (; mask != 0; mask &= mask - 1) at(p + __builtin_ctzll(mask));
+        for (std::uint64_t mask = lineEnds.in(p); mask != 0; mask &= mask - 1) at(p + __builtin_ctzll(mask));
     }
-#endif
     for (; p != end; ++p) {
         if (*p == '\n' || *p == '\r') at(p);
     }
 }
 
+namespace detail {
+
+// forEachLine on text that holds no NUL.
 template <class Visit>
-void forEachLine(std::string_view text, Visit&& visit)
+void forEachLineBeforeNul(std::string_view text, Visit&& visit)
 {
     const char* start = text.data();
     const char* end = start + text.size();
-    if (const void* nul = std::memchr(start, '\0', text.size())) end = static_cast<const char*>(nul);
     bool afterCr = false; // the last line ended at a CR just before start
     forEachLineEndByte(start, end, [&](const char* lineEnd) {
         const bool lfOfCrLf = afterCr && lineEnd == start && *lineEnd == '\n';
@@ -91,8 +151,81 @@ void forEachLine(std::string_view text, Visit&& visit)
     if (start < end) visit(std::string_view(start, std::size_t(end - start)));
 }
 
+} // namespace detail
+
+template <class Visit>
+void forEachLine(std::string_view text, Visit&& visit)
+{
+    if (const void* nul = std::memchr(text.data(), '\0', text.size()))
+        text = text.substr(0, std::size_t(static_cast<const char*>(nul) - text.data()));
+    detail::forEachLineBeforeNul(text, visit);
+}
+
+template <class Visit>
+void forEachLineWithEdges(std::string_view lines, const LineEdges& edges, Visit&& visit)
+{
+    if (edges.first.empty() && edges.last.empty()) {
+        detail::forEachLineBeforeNul(lines, visit);
+        return;
+    }
+    // The candidates: by the first byte, line starts that hold one of its
+    // bytes; by the last byte, line ends just after one of its bytes.
+    const bool byFirst = !edges.first.empty();
+    const ByteSet64 lineEnds("\r\n");
+    const ByteSet64 edgeBytes(byFirst ? edges.first : edges.last);
+    const std::string_view otherEdge = byFirst ? edges.last : edges.first;
+    const char* const begin = lines.data();
+    const char* const end = begin + lines.size();
+    std::uint64_t carry = byFirst; // what the previous block passes on: a line end, or an edge byte, at its top
+    for (const char* p = begin; p < end; p += 64) {
+        const char* block = p;
+        char padded[64] = {}; // a short last block, padded with NULs that no set holds
+        if (end - p < 64) {
+            std::memcpy(padded, p, std::size_t(end - p));
+            block = padded;
+        }
+        const std::uint64_t ends = lineEnds.in(block);
+        const std::uint64_t hits = edgeBytes.in(block);
+        std::uint64_t candidates;
+        if (byFirst) {
+            candidates = hits & (ends << 1 | carry);
+            carry = ends >> 63;
+        } else {
+            candidates = ends & (hits << 1 | carry);
+            carry = hits >> 63;
+        }
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const int at = __builtin_ctzll(candidates);
+            const char* start = p + at;
+            const char* stop = start;
+            if (byFirst) {
+                const std::uint64_t later = ends & (~std::uint64_t(1) << at);
+                if (later != 0)
+                    stop = p + __builtin_ctzll(later);
+                else
+                    for (stop = p + 64; *stop != '\n' && *stop != '\r';) ++stop;
+            } else {
+                const std::uint64_t earlier = ends & ((std::uint64_t(1) << at) - 1);
+                if (earlier != 0)
+                    start = p + 64 - __builtin_clzll(earlier);
+                else
+                    for (start = p; start != begin && start[-1] != '\n' && start[-1] != '\r';) --start;
+            }
+            const std::string_view line(start, std::size_t(stop - start));
+            const char otherByte = byFirst ? line.back() : line.front();
+            if (otherEdge.empty() || otherEdge.find(otherByte) != std::string_view::npos) visit(line);
+        }
+    }
+}
+
 template <class Visit>
 bool LineSplitter::feed(std::string_view piece, Visit&& visit)
+{
+    return feed(piece, visit, [&visit](std::string_view lines) { detail::forEachLineBeforeNul(lines, visit); });
+}
+
+template <class Visit, class VisitLines>
+bool LineSplitter::feed(std::string_view piece, Visit&& visit, VisitLines&& visitLines)
 {
     if (m_ended) return false;
     if (const std::size_t nul = piece.find('\0'); nul != std::string_view::npos) {
@@ -119,7 +252,7 @@ bool LineSplitter::feed(std::string_view piece, Visit&& visit)
         start = first + (piece[first] == '\r' && first + 1 < piece.size() && piece[first + 1] == '\n' ? 2 : 1);
     }
     // Every line from start ends within the piece, the last one at `last`.
-    if (start <= last) forEachLine(piece.substr(start, last + 1 - start), visit);
+    if (start <= last) visitLines(piece.substr(start, last + 1 - start));
     m_afterCr = last + 1 == piece.size() && piece[last] == '\r';
     m_partial.assign(piece.substr(last + 1));
     return !m_ended;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace verbalia {
 
@@ -17,6 +18,13 @@ namespace verbalia {
 // How a line handed out by readWordListLines was read: before any byte beyond
 // ASCII (the same either way), converted from UTF-8, or byte for byte.
 enum class Reading { Ascii, Utf8, Bytes };
+
+// A run of complete lines read the same way, as forEachLineWithEdges takes
+// them. A visitor that also takes (CompleteLines, Reading) is handed each
+// piece's run of them at once, and may skip lines without cutting each out.
+struct CompleteLines {
+    std::string_view text;
+};
 
 // What reading a word list file learns besides its lines.
 struct WordListFormat {
@@ -64,7 +72,13 @@ public:
             std::erase(m_withoutTabs, '\t');
             text = m_withoutTabs;
         }
-        m_lines.feed(text, [&](std::string_view line) { visit(line, reading); });
+        const auto visitLine = [&](std::string_view line) { visit(line, reading); };
+        m_lines.feed(text, visitLine, [&](std::string_view lines) {
+            if constexpr (std::is_invocable_v<Visit&, CompleteLines, Reading>)
+                visit(CompleteLines{lines}, reading);
+            else
+                forEachLineBeforeNul(lines, visitLine);
+        });
         m_last = reading;
     }
 
