@@ -72,62 +72,93 @@ private:
     bool m_ended = false;     // a NUL was seen
 };
 
-// Where the bytes of a small set (one to four) stand in 64 bytes: bit i of
-// in(p) is set when p[i] is one of them. 16 bytes are compared at once where
-// the processor allows.
-class ByteSet64 {
+// A set of `Size` bytes, looked for 16 at a time where the processor allows.
+template <std::size_t Size>
+class ByteSet {
 public:
-    explicit ByteSet64(std::string_view bytes) : m_count(int(bytes.size()))
+    explicit ByteSet(std::string_view bytes)
     {
-        for (int i = 0; i < m_count; ++i) {
+        for (std::size_t i = 0; i < Size; ++i) {
+            m_bytes[i] = bytes[i];
 #if defined(__SSE2__)
-            m_bytes[i] = _mm_set1_epi8(bytes[std::size_t(i)]);
-#else
-            m_bytes[i] = bytes[std::size_t(i)];
+            m_splat[i] = _mm_set1_epi8(bytes[i]);
 #endif
         }
     }
 
-    std::uint64_t in(const char* p) const
+    bool contains(char c) const
     {
-#if defined(__SSE2__)
-        return in16(p) | in16(p + 16) << 16 | in16(p + 32) << 32 | in16(p + 48) << 48;
-#else
-        std::uint64_t mask = 0;
-        for (int at = 0; at < 64; ++at) {
-            for (int i = 0; i < m_count; ++i) {
-                if (p[at] == m_bytes[i]) mask |= std::uint64_t(1) << at;
-            }
-        }
-        return mask;
-#endif
+        bool found = false;
+        for (std::size_t i = 0; i < Size; ++i) found = found || c == m_bytes[i];
+        return found;
     }
+
+#if defined(__SSE2__)
+    // All ones in the bytes of the block that are in the set.
+    __m128i in(__m128i block) const
+    {
+        __m128i hits = _mm_cmpeq_epi8(block, m_splat[0]);
+        for (std::size_t i = 1; i < Size; ++i) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, m_splat[i]));
+        return hits;
+    }
+    // Bit i set when p[i] is in the set, for the 16 bytes at p.
+    unsigned in16(const char* p) const { return unsigned(_mm_movemask_epi8(in(load(p)))); }
+
+    static __m128i load(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
 
 private:
-#if defined(__SSE2__)
-    std::uint64_t in16(const char* p) const
-    {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        __m128i hits = _mm_cmpeq_epi8(block, m_bytes[0]);
-        for (int i = 1; i < m_count; ++i) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, m_bytes[i]));
-        return std::uint64_t(unsigned(_mm_movemask_epi8(hits)));
-    }
-    __m128i m_bytes[4];
-#else
-    char m_bytes[4];
+    __m128i m_splat[Size];
 #endif
-    int m_count;
+    char m_bytes[Size];
 };
+
+using LineEndBytes = ByteSet<2>;
+inline const LineEndBytes lineEndBytes("\r\n");
+
+// Calls use(set) with a ByteSet of the one to four bytes, its size known to
+// the compiler so that each test unrolls.
+template <class Use>
+void withByteSet(std::string_view bytes, Use&& use)
+{
+    switch (bytes.size()) {
+    case 1: use(ByteSet<1>(bytes)); break;
+    case 2: use(ByteSet<2>(bytes)); break;
+    case 3: use(ByteSet<3>(bytes)); break;
+    default: use(ByteSet<4>(bytes)); break;
+    }
+}
+
+// Calls at(p) for each p in [from, end), in order, where p[-1] is one of
+// `before` and p[0] one of `here` (from - 1 must be readable): 16 positions
+// tested at once, so a byte that fits neither costs no branch of its own.
+template <class Before, class Here, class At>
+void forEachBytePair(const char* from, const char* end, const Before& before, const Here& here, At&& at)
+{
+    const char* p = from;
+#if defined(__SSE2__)
+    for (; end - p >= 16; p += 16) {
+        const __m128i pairs = _mm_and_si128(before.in(Before::load(p - 1)), here.in(Here::load(p)));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(pairs)); mask != 0; mask &= mask - 1) at(p + __builtin_ctz(mask));
+    }
+#endif
+    for (; p < end; ++p) {
+        if (before.contains(p[-1]) && here.contains(*p)) at(p);
+    }
+}
 
 // Calls at(const char* p) for each CR and LF in [p, end), in order: 64 bytes
 // looked at once, so a short line costs no call or branch of its own.
 template <class At>
 void forEachLineEndByte(const char* p, const char* end, At&& at)
 {
-    const ByteSet64 lineEnds("\r\n");
+#if defined(__SSE2__)
+    const LineEndBytes& ends = lineEndBytes;
     for (; end - p >= 64; p += 64) {
-        for (std::uint64_t mask = lineEnds.in(p); mask != 0; mask &= mask - 1) at(p + __builtin_ctzll(mask));
+        std::uint64_t mask = ends.in16(p) | std::uint64_t(ends.in16(p + 16)) << 16 |
+                             std::uint64_t(ends.in16(p + 32)) << 32 | std::uint64_t(ends.in16(p + 48)) << 48;
+        for (; mask != 0; mask &= mask - 1) at(p + __builtin_ctzll(mask));
     }
+#endif
     for (; p != end; ++p) {
         if (*p == '\n' || *p == '\r') at(p);
     }
@@ -151,6 +182,35 @@ void forEachLineBeforeNul(std::string_view text, Visit&& visit)
     if (start < end) visit(std::string_view(start, std::size_t(end - start)));
 }
 
+inline bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// The first CR or LF at or after p; there is one before end.
+inline const char* lineEndFrom(const char* p, const char* end)
+{
+#if defined(__SSE2__)
+    if (end - p >= 16) {
+        if (const unsigned ends = lineEndBytes.in16(p)) return p + __builtin_ctz(ends);
+        p += 16;
+    }
+#endif
+    while (!isLineEnd(*p)) ++p;
+    return p;
+}
+
+// The start of the line that ends at stop: just after the last CR or LF
+// before it, or begin.
+inline const char* lineStartBefore(const char* stop, const char* begin)
+{
+#if defined(__SSE2__)
+    if (stop - begin >= 16) {
+        if (const unsigned ends = lineEndBytes.in16(stop - 16)) return stop - 16 + (32 - __builtin_clz(ends));
+        stop -= 16;
+    }
+#endif
+    while (stop != begin && !isLineEnd(stop[-1])) --stop;
+    return stop;
+}
+
 } // namespace detail
 
 template <class Visit>
@@ -164,57 +224,31 @@ void forEachLine(std::string_view text, Visit&& visit)
 template <class Visit>
 void forEachLineWithEdges(std::string_view lines, const LineEdges& edges, Visit&& visit)
 {
-    if (edges.first.empty() && edges.last.empty()) {
+    if (lines.empty() || (edges.first.empty() && edges.last.empty())) {
         detail::forEachLineBeforeNul(lines, visit);
         return;
     }
-    // The candidates: by the first byte, line starts that hold one of its
-    // bytes; by the last byte, line ends just after one of its bytes.
-    const bool byFirst = !edges.first.empty();
-    const ByteSet64 lineEnds("\r\n");
-    const ByteSet64 edgeBytes(byFirst ? edges.first : edges.last);
-    const std::string_view otherEdge = byFirst ? edges.last : edges.first;
     const char* const begin = lines.data();
     const char* const end = begin + lines.size();
-    std::uint64_t carry = byFirst; // what the previous block passes on: a line end, or an edge byte, at its top
-    for (const char* p = begin; p < end; p += 64) {
-        const char* block = p;
-        char padded[64] = {}; // a short last block, padded with NULs that no set holds
-        if (end - p < 64) {
-            std::memcpy(padded, p, std::size_t(end - p));
-            block = padded;
-        }
-        const std::uint64_t ends = lineEnds.in(block);
-        const std::uint64_t hits = edgeBytes.in(block);
-        std::uint64_t candidates;
-        if (byFirst) {
-            candidates = hits & (ends << 1 | carry);
-            carry = ends >> 63;
-        } else {
-            candidates = ends & (hits << 1 | carry);
-            carry = hits >> 63;
-        }
-        for (; candidates != 0; candidates &= candidates - 1) {
-            const int at = __builtin_ctzll(candidates);
-            const char* start = p + at;
-            const char* stop = start;
-            if (byFirst) {
-                const std::uint64_t later = ends & (~std::uint64_t(1) << at);
-                if (later != 0)
-                    stop = p + __builtin_ctzll(later);
-                else
-                    for (stop = p + 64; *stop != '\n' && *stop != '\r';) ++stop;
-            } else {
-                const std::uint64_t earlier = ends & ((std::uint64_t(1) << at) - 1);
-                if (earlier != 0)
-                    start = p + 64 - __builtin_clzll(earlier);
-                else
-                    for (start = p; start != begin && start[-1] != '\n' && start[-1] != '\r';) --start;
-            }
-            const std::string_view line(start, std::size_t(stop - start));
-            const char otherByte = byFirst ? line.back() : line.front();
-            if (otherEdge.empty() || otherEdge.find(otherByte) != std::string_view::npos) visit(line);
-        }
+    const auto fitsLast = [&](char c) { return edges.last.find(c) != std::string_view::npos; };
+    if (!edges.first.empty()) {
+        // The candidates: line starts that hold one of the first bytes.
+        const auto visitFrom = [&](const char* start) {
+            const char* stop = detail::lineEndFrom(start, end);
+            if (edges.last.empty() || fitsLast(stop[-1])) visit(std::string_view(start, std::size_t(stop - start)));
+        };
+        withByteSet(edges.first, [&](const auto& first) {
+            if (first.contains(*begin)) visitFrom(begin);
+            forEachBytePair(begin + 1, end, lineEndBytes, first, visitFrom);
+        });
+    } else {
+        // The candidates: line ends just after one of the last bytes.
+        withByteSet(edges.last, [&](const auto& last) {
+            forEachBytePair(begin + 1, end, last, lineEndBytes, [&](const char* stop) {
+                const char* start = detail::lineStartBefore(stop, begin);
+                visit(std::string_view(start, std::size_t(stop - start)));
+            });
+        });
     }
 }
 
