@@ -136,10 +136,20 @@ void forEachBytePair(const char* from, const char* end, const Before& before, co
 {
     const char* p = from;
 #if defined(__SSE2__)
-    for (; end - p >= 16; p += 16) {
-        const __m128i pairs = _mm_and_si128(before.in(Before::load(p - 1)), here.in(Here::load(p)));
-        for (unsigned mask = unsigned(_mm_movemask_epi8(pairs)); mask != 0; mask &= mask - 1) at(p + __builtin_ctz(mask));
+    const auto pairsAt = [&](const char* q) { return _mm_and_si128(before.in(Before::load(q - 1)), here.in(Here::load(q))); };
+    const auto visit16 = [&](const char* q, __m128i pairs) {
+        for (unsigned mask = unsigned(_mm_movemask_epi8(pairs)); mask != 0; mask &= mask - 1) at(q + __builtin_ctz(mask));
+    };
+    // 64 bytes at a time, where most blocks hold no pair, then 16.
+    for (; end - p >= 64; p += 64) {
+        const __m128i a = pairsAt(p), b = pairsAt(p + 16), c = pairsAt(p + 32), d = pairsAt(p + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) == 0) continue;
+        visit16(p, a);
+        visit16(p + 16, b);
+        visit16(p + 32, c);
+        visit16(p + 48, d);
     }
+    for (; end - p >= 16; p += 16) visit16(p, pairsAt(p));
 #endif
     for (; p < end; ++p) {
         if (before.contains(p[-1]) && here.contains(*p)) at(p);
