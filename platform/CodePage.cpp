@@ -30,7 +30,8 @@ const std::array<std::string, 256>& utf8Table()
 {
     static const std::array<std::string, 256> table = [] {
         std::array<std::string, 256> utf8;
-        for (int byte = 0; byte < 256; ++byte) utf8[std::size_t(byte)] = utf8Of(toUnicode(static_cast<unsigned char>(byte)));
+        for (int byte = 0; byte < 256; ++byte)
+            utf8[std::size_t(byte)] = utf8Of(toUnicode(static_cast<unsigned char>(byte)));
         return utf8;
     }();
     return table;

@@ -136,9 +136,12 @@ void forEachBytePair(const char* from, const char* end, const Before& before, co
 {
     const char* p = from;
 #if defined(__SSE2__)
-    const auto pairsAt = [&](const char* q) { return _mm_and_si128(before.in(Before::load(q - 1)), here.in(Here::load(q))); };
+    const auto pairsAt = [&](const char* q) {
+        return _mm_and_si128(before.in(Before::load(q - 1)), here.in(Here::load(q)));
+    };
     const auto visit16 = [&](const char* q, __m128i pairs) {
-        for (unsigned mask = unsigned(_mm_movemask_epi8(pairs)); mask != 0; mask &= mask - 1) at(q + __builtin_ctz(mask));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(pairs)); mask != 0; mask &= mask - 1)
+            at(q + __builtin_ctz(mask));
     };
     // 64 bytes at a time, where most blocks hold no pair, then 16.
     for (; end - p >= 64; p += 64) {

@@ -101,7 +101,9 @@ TEST(LineText, EdgesPassTheLinesThatFitThem)
         for (char& c : text) c = random() % (round % 2 ? 3 : 30) == 0 ? "\r\n"[random() % 2] : "abcd"[random() % 4];
         text += '\n';
         for (const LineEdges& edges : edgeSets) {
-            const auto fits = [](const std::string& set, char c) { return set.empty() || set.find(c) != std::string::npos; };
+            const auto fits = [](const std::string& set, char c) {
+                return set.empty() || set.find(c) != std::string::npos;
+            };
             Lines expected;
             for (const std::string& line : linesByteByByte(text)) {
                 if (edges.first.empty() && edges.last.empty())
