@@ -5,6 +5,7 @@
 
 #include "search/LetterSearch.h"
 #include "search/PhoneticSearch.h"
+#include "search/Scan.h"
 #include "text/TextHelpers.h"
 #include "search/WildcardSearch.h"
 #include "platform/CodePage.h"
@@ -22,6 +23,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -218,24 +220,22 @@ bool readWordList(WordList& list, bool asciiAmbiguous, Visit&& visit, Restart&& 
 // encoding is known.
 class OutputBuffer {
 public:
-    explicit OutputBuffer(std::ostream& out) : m_out(out) { m_output.reserve(block + 64); }
+    explicit OutputBuffer(std::ostream& out) : m_out(out), m_block(block + 64) {}
 
     void writeUtf8(bool utf8) { m_utf8 = utf8; }
 
     void add(std::string_view line, std::string_view lineEnd)
     {
-        m_output += line;
-        m_output += lineEnd;
-        if (m_output.size() < block) return;
+        m_block.append(line, lineEnd);
+        if (m_block.used < block) return;
         if (!m_held) {
-            write(m_output);
-            m_output.clear();
+            write(m_block.text());
+            m_block.used = 0;
             return;
         }
         // Held in blocks of their own: no copy as the output grows.
-        m_heldBlocks.push_back(std::move(m_output));
-        m_output = std::string();
-        m_output.reserve(block + 64);
+        m_heldBlocks.push_back(std::move(m_block));
+        m_block = Block(block + 64);
     }
 
     // From now on nothing is written before flush.
@@ -244,14 +244,14 @@ public:
     void discard()
     {
         m_heldBlocks.clear();
-        m_output.clear();
+        m_block.used = 0;
     }
 
     // Writes what is gathered; false when out has failed.
     bool flush()
     {
-        for (const std::string& held : m_heldBlocks) write(held);
-        write(m_output);
+        for (const Block& held : m_heldBlocks) write(held.text());
+        write(m_block.text());
         discard();
         m_out.flush();
         return bool(m_out);
@@ -259,6 +259,33 @@ public:
 
 private:
     static constexpr std::size_t block = 256 * 1024;
+
+    // Bytes copied in place, without a string's checks for each line; the
+    // memory is touched only as it fills.
+    struct Block {
+        explicit Block(std::size_t size) : bytes(std::make_unique_for_overwrite<char[]>(size)), capacity(size) {}
+
+        void append(std::string_view line, std::string_view lineEnd)
+        {
+            const std::size_t size = line.size() + lineEnd.size();
+            if (capacity - used < size) {
+                // A line longer than the room left: a larger block.
+                Block larger(used + size);
+                std::memcpy(larger.bytes.get(), bytes.get(), used);
+                larger.used = used;
+                *this = std::move(larger);
+            }
+            char* at = bytes.get() + used;
+            std::memcpy(at, line.data(), line.size());
+            std::memcpy(at + line.size(), lineEnd.data(), lineEnd.size());
+            used += size;
+        }
+        std::string_view text() const { return {bytes.get(), used}; }
+
+        std::unique_ptr<char[]> bytes;
+        std::size_t capacity;
+        std::size_t used = 0;
+    };
 
     void write(std::string_view part)
     {
@@ -270,11 +297,17 @@ private:
     }
 
     std::ostream& m_out;
-    std::string m_output;
-    std::vector<std::string> m_heldBlocks;
+    Block m_block;
+    std::vector<Block> m_heldBlocks;
     std::string m_converted;
     bool m_utf8 = false;
     bool m_held = false;
+};
+
+// One callable of the calls each of its parts takes.
+template <class... Parts>
+struct Visitor : Parts... {
+    using Parts::operator()...;
 };
 
 // Runs a search in one read of the list: prepared for the arguments as
@@ -292,11 +325,19 @@ int search(Prepare&& prepare, const Request& request, WordList& list, std::ostre
 
     OutputBuffer output(out);
     if (!argumentsAlike) output.hold();
-    const auto visit = [&](std::string_view word, Reading reading) {
+    const auto matcherFor = [&](Reading reading) -> const auto& {
         if (reading == Reading::Utf8) output.hold();
-        const auto& matcher = reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
-        if (matcher && matcher->matches(word)) output.add(matcher->result(word), "\n");
+        return reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
     };
+    const auto emit = [&output](std::string_view result) { output.add(result, "\n"); };
+    const Visitor visit{[&](std::string_view word, Reading reading) {
+                            const auto& matcher = matcherFor(reading);
+                            if (matcher && matcher->matches(word)) emit(matcher->result(word));
+                        },
+                        [&](CompleteLines lines, Reading reading) {
+                            const auto& matcher = matcherFor(reading);
+                            if (matcher) scanLines(lines.text, *matcher, emit);
+                        }};
     const bool read = readWordList(list, !argumentsAlike, visit, [&output] { output.discard(); }, err);
     const auto& prepared = list.utf8() ? asUtf8 : asBytes;
     if (!read) {

@@ -1,10 +1,8 @@
 #include "CodePage.h"
 
-#include <unicode/ucnv.h>
 #include <unicode/ustring.h>
 
 #include <array>
-#include <unordered_map>
 
 namespace verbalia::codepage {
 
@@ -17,61 +15,48 @@ std::string utf8Of(char16_t c)
     return {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
 }
 
-// Both directions of Windows-1252, built once from ICU's converter, and the
-// UTF-8 bytes of each code-page byte.
-struct Tables {
-    std::array<char16_t, 256> toUnicode{};
-    std::unordered_map<char16_t, char> fromUnicode;
-    std::array<std::string, 256> toUtf8;
+// The characters of the bytes 0x80 to 0x9F, where Windows-1252 departs from
+// Latin-1. Every other byte is the character of its value, the five that
+// Windows-1252 leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) included, as
+// ICU's converter maps them. A table of the program's own: opening the
+// converter would load ICU's data at every start.
+constexpr char16_t fromHighBytes[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-    Tables()
-    {
-        UErrorCode status = U_ZERO_ERROR;
-        UConverter* converter = ucnv_open("windows-1252", &status);
-        for (int byte = 0; byte < 256; ++byte) {
-            const char in = char(byte);
-            UChar out[2] = {char16_t(byte), 0}; // Latin-1 if ICU lacks the converter
-            if (converter) {
-                UErrorCode convStatus = U_ZERO_ERROR;
-                ucnv_reset(converter);
-                if (ucnv_toUChars(converter, out, 2, &in, 1, &convStatus) != 1 || U_FAILURE(convStatus))
-                    out[0] = 0xFFFD;
-            }
-            toUnicode[byte] = out[0];
-            if (out[0] != 0xFFFD) fromUnicode.emplace(out[0], in);
-            toUtf8[byte] = utf8Of(out[0]);
-        }
-        if (converter) ucnv_close(converter);
-    }
-};
-
-const Tables& tables()
+// The UTF-8 bytes of each code-page byte, built once.
+const std::array<std::string, 256>& utf8Table()
 {
-    static const Tables instance;
-    return instance;
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> utf8;
+        for (int byte = 0; byte < 256; ++byte)
+            utf8[std::size_t(byte)] = utf8Of(toUnicode(static_cast<unsigned char>(byte)));
+        return utf8;
+    }();
+    return table;
 }
 
 } // namespace
 
 char16_t toUnicode(unsigned char byte)
 {
-    return tables().toUnicode[byte];
+    return byte >= 0x80 && byte < 0xA0 ? fromHighBytes[byte - 0x80] : char16_t(byte);
 }
 
 std::optional<char> fromUnicode(char32_t character)
 {
-    if (character < 0x80) return char(character);
-    const auto& map = tables().fromUnicode;
-    const auto found = character <= 0xFFFF ? map.find(char16_t(character)) : map.end();
-    if (found == map.end()) return std::nullopt;
-    return found->second;
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return char(character);
+    for (int byte = 0x80; byte < 0xA0; ++byte) {
+        if (fromHighBytes[byte - 0x80] == character) return char(byte);
+    }
+    return std::nullopt;
 }
 
 std::u16string toUtf16(std::string_view text)
 {
-    const auto& table = tables().toUnicode;
     std::u16string result(text.size(), u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) result[i] = table[static_cast<unsigned char>(text[i])];
+    for (std::size_t i = 0; i < text.size(); ++i) result[i] = toUnicode(static_cast<unsigned char>(text[i]));
     return result;
 }
 
@@ -102,7 +87,7 @@ std::string fromUtf8(std::string_view utf8)
 
 std::string toUtf8(std::string_view text)
 {
-    const auto& table = tables().toUtf8;
+    const auto& table = utf8Table();
     std::string result;
     result.reserve(text.size() + text.size() / 8);
     const char* p = text.data();

@@ -12,7 +12,7 @@
 namespace verbalia {
 
 // Conversion between the system's 8-bit code page (Windows-1252) and Unicode,
-// through ICU's converter.
+// through tables of the program's own that agree with ICU's converter.
 namespace codepage {
 
 // What a character that the code page cannot hold becomes in typed text: a

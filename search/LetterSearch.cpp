@@ -34,6 +34,8 @@ Prepared<LetterMatcher> prepareLetterSearch(const SearchInput& input, LetterMode
     for (char c : letters) {
         if (matcher.m_letterCount[code(c)]++ == 0) matcher.m_distinct += c;
     }
+    if ((mode == LetterMode::OnlyThese || mode == LetterMode::ExactCount) && matcher.m_distinct.size() <= 4)
+        matcher.m_edges = {matcher.m_distinct, matcher.m_distinct};
     matcher.m_letters = std::move(letters);
     matcher.m_mode = mode;
     if (usesExclusion) matcher.m_exclusion.add(exclusion);

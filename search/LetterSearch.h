@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchRules.h"
+#include "text/LineText.h"
 
 #include <array>
 #include <string>
@@ -12,6 +13,8 @@ class LetterMatcher {
 public:
     bool matches(std::string_view word) const;
     std::string_view result(std::string_view word) const { return word; }
+    // Words of only these letters begin and end with one of them.
+    const LineEdges& lineEdges() const { return m_edges; }
 
 private:
     friend Prepared<LetterMatcher> prepareLetterSearch(const SearchInput& input, LetterMode mode);
@@ -22,6 +25,7 @@ private:
     LetterMode m_mode = LetterMode::ContainsAll;
     CharacterSet m_exclusion; // empty where the mode does not use it
     LengthRange m_range;
+    LineEdges m_edges;
 };
 
 Prepared<LetterMatcher> prepareLetterSearch(const SearchInput& input, LetterMode mode);

@@ -26,6 +26,7 @@ Prepared<PhoneticMatcher> preparePhoneticSearch(const SearchInput& input)
     PhoneticMatcher matcher;
     matcher.m_baseKey = Phonetic_Key(upperAscii(input.criteria));
     matcher.m_initial = matcher.m_baseKey[0];
+    matcher.m_edges.first = {matcher.m_initial, lowerAscii(matcher.m_initial)};
     matcher.m_exclusion.add(exclusion);
     matcher.m_exclusion.add(upperAscii(exclusion));
     matcher.m_range = input.range;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchRules.h"
+#include "text/LineText.h"
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,8 @@ class PhoneticMatcher {
 public:
     bool matches(std::string_view word) const;
     std::string result(std::string_view word) const; // lower-cased
+    // The key's initial in either case.
+    const LineEdges& lineEdges() const { return m_edges; }
 
 private:
     friend Prepared<PhoneticMatcher> preparePhoneticSearch(const SearchInput& input);
@@ -20,6 +23,7 @@ private:
     char m_initial = 0;
     CharacterSet m_exclusion; // the excluded letters in both cases
     LengthRange m_range;
+    LineEdges m_edges;
 };
 
 Prepared<PhoneticMatcher> preparePhoneticSearch(const SearchInput& input);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchRules.h"
+#include "text/LineText.h"
 #include "wordlist/WordStore.h"
 
 #include <functional>
@@ -17,6 +18,16 @@ void scanRange(const WordStore& list, std::size_t begin, std::size_t end, const 
 {
     list.forEach(begin, end, [&](std::string_view word) {
         if (matcher.matches(word)) results.emplace_back(matcher.result(word));
+    });
+}
+
+// Tests the lines of a run of complete lines (as forEachLineWithEdges takes)
+// that the matcher's edges let through, and calls emit(result) for each match.
+template <class Matcher, class Emit>
+void scanLines(std::string_view lines, const Matcher& matcher, Emit&& emit)
+{
+    forEachLineWithEdges(lines, matcher.lineEdges(), [&](std::string_view line) {
+        if (matcher.matches(line)) emit(matcher.result(line));
     });
 }
 

@@ -51,6 +51,8 @@ Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
     }
     matcher.m_hasFirst = pattern[0] != '?' && pattern[0] != '*';
     matcher.m_first = pattern[0];
+    if (matcher.m_hasFirst) matcher.m_edges.first = pattern.front();
+    if (pattern.back() != '?' && pattern.back() != '*') matcher.m_edges.last = pattern.back();
     matcher.m_pattern = std::move(pattern);
     matcher.m_exclusion.add(exclusion);
     matcher.m_range = input.range;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchRules.h"
+#include "text/LineText.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@ public:
         return matchesPastFirst(word);
     }
     std::string_view result(std::string_view word) const { return word; }
+    // The pattern's first and last characters where they are no wildcard.
+    const LineEdges& lineEdges() const { return m_edges; }
 
 private:
     friend Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input);
@@ -33,6 +36,7 @@ private:
     char m_first = 0;
     CharacterSet m_exclusion;
     LengthRange m_range;
+    LineEdges m_edges;
 };
 
 Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input);

@@ -20,6 +20,21 @@ namespace verbalia {
 template <class Visit>
 void forEachLine(std::string_view text, Visit&& visit);
 
+// What the lines a search can match begin and end with: the first byte one
+// of `first`, the last one of `last` (one to four bytes each, never CR or LF;
+// empty: any byte). A search that knows them needs to look at no other line.
+struct LineEdges {
+    std::string first;
+    std::string last;
+};
+
+// Calls visit(line) for each line of `lines` whose first and last bytes fit
+// the edges, in order. The lines are complete: the text ends at a line end,
+// holds no NUL, and does not begin with the LF of a CR LF. Where the edges
+// name bytes, only the lines that hold them at the edge are cut out.
+template <class Visit>
+void forEachLineWithEdges(std::string_view lines, const LineEdges& edges, Visit&& visit);
+
 std::vector<std::string> splitLines(std::string_view text);
 
 // The text up to its first line end or NUL: what a one-line value may hold.
@@ -41,6 +56,12 @@ public:
     template <class Visit>
     bool feed(std::string_view piece, Visit&& visit);
 
+    // The same, with the piece's complete lines handed on together: visit(line)
+    // for a line begun in an earlier piece, visitLines(lines) for the run of
+    // lines that begin and end within this one (as forEachLineWithEdges takes).
+    template <class Visit, class VisitLines>
+    bool feed(std::string_view piece, Visit&& visit, VisitLines&& visitLines);
+
     // The end of the text: visits a last line that has no line end.
     template <class Visit>
     void finish(Visit&& visit);
@@ -51,22 +72,103 @@ private:
     bool m_ended = false;     // a NUL was seen
 };
 
+// A set of `Size` bytes, looked for 16 at a time where the processor allows.
+template <std::size_t Size>
+class ByteSet {
+public:
+    explicit ByteSet(std::string_view bytes)
+    {
+        for (std::size_t i = 0; i < Size; ++i) {
+            m_bytes[i] = bytes[i];
+#if defined(__SSE2__)
+            m_splat[i] = _mm_set1_epi8(bytes[i]);
+#endif
+        }
+    }
+
+    bool contains(char c) const
+    {
+        bool found = false;
+        for (std::size_t i = 0; i < Size; ++i) found = found || c == m_bytes[i];
+        return found;
+    }
+
+#if defined(__SSE2__)
+    // All ones in the bytes of the block that are in the set.
+    __m128i in(__m128i block) const
+    {
+        __m128i hits = _mm_cmpeq_epi8(block, m_splat[0]);
+        for (std::size_t i = 1; i < Size; ++i) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, m_splat[i]));
+        return hits;
+    }
+    // Bit i set when p[i] is in the set, for the 16 bytes at p.
+    unsigned in16(const char* p) const { return unsigned(_mm_movemask_epi8(in(load(p)))); }
+
+    static __m128i load(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+
+private:
+    __m128i m_splat[Size];
+#endif
+    char m_bytes[Size];
+};
+
+using LineEndBytes = ByteSet<2>;
+inline const LineEndBytes lineEndBytes("\r\n");
+
+// Calls use(set) with a ByteSet of the one to four bytes, its size known to
+// the compiler so that each test unrolls.
+template <class Use>
+void withByteSet(std::string_view bytes, Use&& use)
+{
+    switch (bytes.size()) {
+    case 1: use(ByteSet<1>(bytes)); break;
+    case 2: use(ByteSet<2>(bytes)); break;
+    case 3: use(ByteSet<3>(bytes)); break;
+    default: use(ByteSet<4>(bytes)); break;
+    }
+}
+
+// Calls at(p) for each p in [from, end), in order, where p[-1] is one of
+// `before` and p[0] one of `here` (from - 1 must be readable): 16 positions
+// tested at once, so a byte that fits neither costs no branch of its own.
+template <class Before, class Here, class At>
+void forEachBytePair(const char* from, const char* end, const Before& before, const Here& here, At&& at)
+{
+    const char* p = from;
+#if defined(__SSE2__)
+    const auto pairsAt = [&](const char* q) {
+        return _mm_and_si128(before.in(Before::load(q - 1)), here.in(Here::load(q)));
+    };
+    const auto visit16 = [&](const char* q, __m128i pairs) {
+        for (unsigned mask = unsigned(_mm_movemask_epi8(pairs)); mask != 0; mask &= mask - 1)
+            at(q + __builtin_ctz(mask));
+    };
+    // 64 bytes at a time, where most blocks hold no pair, then 16.
+    for (; end - p >= 64; p += 64) {
+        const __m128i a = pairsAt(p), b = pairsAt(p + 16), c = pairsAt(p + 32), d = pairsAt(p + 48);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) == 0) continue;
+        visit16(p, a);
+        visit16(p + 16, b);
+        visit16(p + 32, c);
+        visit16(p + 48, d);
+    }
+    for (; end - p >= 16; p += 16) visit16(p, pairsAt(p));
+#endif
+    for (; p < end; ++p) {
+        if (before.contains(p[-1]) && here.contains(*p)) at(p);
+    }
+}
+
 // Calls at(const char* p) for each CR and LF in [p, end), in order: 64 bytes
-// compared at once where the processor allows, so a short line costs no call
-// or branch of its own.
+// looked at once, so a short line costs no call or branch of its own.
 template <class At>
 void forEachLineEndByte(const char* p, const char* end, At&& at)
 {
 #if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    const auto endsIn = [&](const char* from) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr));
-        return std::uint64_t(unsigned(_mm_movemask_epi8(ends)));
-    };
+    const LineEndBytes& ends = lineEndBytes;
     for (; end - p >= 64; p += 64) {
-        std::uint64_t mask = endsIn(p) | endsIn(p + 16) << 16 | endsIn(p + 32) << 32 | endsIn(p + 48) << 48;
+        std::uint64_t mask = ends.in16(p) | std::uint64_t(ends.in16(p + 16)) << 16 |
+                             std::uint64_t(ends.in16(p + 32)) << 32 | std::uint64_t(ends.in16(p + 48)) << 48;
         for (; mask != 0; mask &= mask - 1) at(p + __builtin_ctzll(mask));
     }
 #endif
@@ -75,12 +177,14 @@ void forEachLineEndByte(const char* p, const char* end, At&& at)
     }
 }
 
+namespace detail {
+
+// forEachLine on text that holds no NUL.
 template <class Visit>
-void forEachLine(std::string_view text, Visit&& visit)
+void forEachLineBeforeNul(std::string_view text, Visit&& visit)
 {
     const char* start = text.data();
     const char* end = start + text.size();
-    if (const void* nul = std::memchr(start, '\0', text.size())) end = static_cast<const char*>(nul);
     bool afterCr = false; // the last line ended at a CR just before start
     forEachLineEndByte(start, end, [&](const char* lineEnd) {
         const bool lfOfCrLf = afterCr && lineEnd == start && *lineEnd == '\n';
@@ -91,8 +195,84 @@ void forEachLine(std::string_view text, Visit&& visit)
     if (start < end) visit(std::string_view(start, std::size_t(end - start)));
 }
 
+inline bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// The first CR or LF at or after p; there is one before end.
+inline const char* lineEndFrom(const char* p, const char* end)
+{
+#if defined(__SSE2__)
+    if (end - p >= 16) {
+        if (const unsigned ends = lineEndBytes.in16(p)) return p + __builtin_ctz(ends);
+        p += 16;
+    }
+#endif
+    while (!isLineEnd(*p)) ++p;
+    return p;
+}
+
+// The start of the line that ends at stop: just after the last CR or LF
+// before it, or begin.
+inline const char* lineStartBefore(const char* stop, const char* begin)
+{
+#if defined(__SSE2__)
+    if (stop - begin >= 16) {
+        if (const unsigned ends = lineEndBytes.in16(stop - 16)) return stop - 16 + (32 - __builtin_clz(ends));
+        stop -= 16;
+    }
+#endif
+    while (stop != begin && !isLineEnd(stop[-1])) --stop;
+    return stop;
+}
+
+} // namespace detail
+
+template <class Visit>
+void forEachLine(std::string_view text, Visit&& visit)
+{
+    if (const void* nul = std::memchr(text.data(), '\0', text.size()))
+        text = text.substr(0, std::size_t(static_cast<const char*>(nul) - text.data()));
+    detail::forEachLineBeforeNul(text, visit);
+}
+
+template <class Visit>
+void forEachLineWithEdges(std::string_view lines, const LineEdges& edges, Visit&& visit)
+{
+    if (lines.empty() || (edges.first.empty() && edges.last.empty())) {
+        detail::forEachLineBeforeNul(lines, visit);
+        return;
+    }
+    const char* const begin = lines.data();
+    const char* const end = begin + lines.size();
+    const auto fitsLast = [&](char c) { return edges.last.find(c) != std::string_view::npos; };
+    if (!edges.first.empty()) {
+        // The candidates: line starts that hold one of the first bytes.
+        const auto visitFrom = [&](const char* start) {
+            const char* stop = detail::lineEndFrom(start, end);
+            if (edges.last.empty() || fitsLast(stop[-1])) visit(std::string_view(start, std::size_t(stop - start)));
+        };
+        withByteSet(edges.first, [&](const auto& first) {
+            if (first.contains(*begin)) visitFrom(begin);
+            forEachBytePair(begin + 1, end, lineEndBytes, first, visitFrom);
+        });
+    } else {
+        // The candidates: line ends just after one of the last bytes.
+        withByteSet(edges.last, [&](const auto& last) {
+            forEachBytePair(begin + 1, end, last, lineEndBytes, [&](const char* stop) {
+                const char* start = detail::lineStartBefore(stop, begin);
+                visit(std::string_view(start, std::size_t(stop - start)));
+            });
+        });
+    }
+}
+
 template <class Visit>
 bool LineSplitter::feed(std::string_view piece, Visit&& visit)
+{
+    return feed(piece, visit, [&visit](std::string_view lines) { detail::forEachLineBeforeNul(lines, visit); });
+}
+
+template <class Visit, class VisitLines>
+bool LineSplitter::feed(std::string_view piece, Visit&& visit, VisitLines&& visitLines)
 {
     if (m_ended) return false;
     if (const std::size_t nul = piece.find('\0'); nul != std::string_view::npos) {
@@ -119,7 +299,7 @@ bool LineSplitter::feed(std::string_view piece, Visit&& visit)
         start = first + (piece[first] == '\r' && first + 1 < piece.size() && piece[first + 1] == '\n' ? 2 : 1);
     }
     // Every line from start ends within the piece, the last one at `last`.
-    if (start <= last) forEachLine(piece.substr(start, last + 1 - start), visit);
+    if (start <= last) visitLines(piece.substr(start, last + 1 - start));
     m_afterCr = last + 1 == piece.size() && piece[last] == '\r';
     m_partial.assign(piece.substr(last + 1));
     return !m_ended;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace verbalia {
 
@@ -17,6 +18,13 @@ namespace verbalia {
 // How a line handed out by readWordListLines was read: before any byte beyond
 // ASCII (the same either way), converted from UTF-8, or byte for byte.
 enum class Reading { Ascii, Utf8, Bytes };
+
+// A run of complete lines read the same way, as forEachLineWithEdges takes
+// them. A visitor that also takes (CompleteLines, Reading) is handed each
+// piece's run of them at once, and may skip lines without cutting each out.
+struct CompleteLines {
+    std::string_view text;
+};
 
 // What reading a word list file learns besides its lines.
 struct WordListFormat {
@@ -41,6 +49,8 @@ PieceRead loadWordList(const FileSystem& files, const std::string& path, WordSto
 
 namespace detail {
 
+inline constexpr std::size_t sliceSize = 32 * 1024;
+
 // The piece up to a NUL, which ends the text; false then.
 inline bool beforeNul(std::string_view& piece)
 {
@@ -64,7 +74,13 @@ public:
             std::erase(m_withoutTabs, '\t');
             text = m_withoutTabs;
         }
-        m_lines.feed(text, [&](std::string_view line) { visit(line, reading); });
+        const auto visitLine = [&](std::string_view line) { visit(line, reading); };
+        m_lines.feed(text, visitLine, [&](std::string_view lines) {
+            if constexpr (std::is_invocable_v<Visit&, CompleteLines, Reading>)
+                visit(CompleteLines{lines}, reading);
+            else
+                forEachLineBeforeNul(lines, visitLine);
+        });
         m_last = reading;
     }
 
@@ -105,24 +121,35 @@ PieceRead readWordListLines(const FileSystem& files, const std::string& path, bo
     Utf8PieceDecoder decoder(true);
     bool maybeUtf8 = true;
     bool visited = false, visitedUtf8 = false, restartNeeded = false;
-    PieceRead outcome = files.readPieces(path, [&](std::string_view piece) {
-        const bool more = detail::beforeNul(piece);
-        if (!rereadable) held.append(piece);
+    // Converts and visits one slice of a piece; false when the lines must come again.
+    const auto take = [&](std::string_view slice) {
         if (maybeUtf8) {
-            if (decoder.feed(piece)) {
+            if (decoder.feed(slice)) {
                 const Reading reading = decoder.asciiSoFar() ? Reading::Ascii : Reading::Utf8;
-                visited = visited || !piece.empty();
+                visited = visited || !slice.empty();
                 visitedUtf8 = visitedUtf8 || reading == Reading::Utf8;
                 lines.feed(decoder.converted(), reading, visit);
-                return more;
+                return true;
             }
             maybeUtf8 = false;
             if (visitedUtf8 || (asciiAmbiguous && visited)) {
                 restartNeeded = true;
-                return !rereadable && more; // read on to hold the rest
+                return false;
             }
         }
-        lines.feed(piece, Reading::Bytes, visit);
+        lines.feed(slice, Reading::Bytes, visit);
+        return true;
+    };
+    PieceRead outcome = files.readPieces(path, [&](std::string_view piece) {
+        const bool more = detail::beforeNul(piece);
+        if (!rereadable) held.append(piece);
+        // In slices that stay in the processor's nearest cache while they are
+        // converted and searched.
+        do {
+            const std::string_view slice = piece.substr(0, detail::sliceSize);
+            piece.remove_prefix(slice.size());
+            if (!take(slice)) return !rereadable && more; // read on to hold the rest
+        } while (!piece.empty());
         return more;
     });
     if (maybeUtf8) {

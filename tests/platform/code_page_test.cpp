@@ -1,6 +1,7 @@
 #include "platform/CodePage.h"
 
 #include <gtest/gtest.h>
+#include <unicode/ucnv.h>
 
 #include <string>
 
@@ -20,6 +21,23 @@ TEST(CodePage, EveryByteRoundTrips)
     EXPECT_EQ(codepage::toUnicode(0x9F), u'\u0178');
     EXPECT_EQ(codepage::toUnicode(0xE9), u'\u00E9');
     EXPECT_EQ(codepage::toUtf16("caf\xE9"), u"caf\u00E9");
+}
+
+TEST(CodePage, TableAgreesWithIcusConverter)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open("windows-1252", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    for (int byte = 0; byte < 256; ++byte) {
+        const char in = char(byte);
+        UChar out = 0;
+        status = U_ZERO_ERROR;
+        ucnv_reset(converter);
+        ASSERT_EQ(ucnv_toUChars(converter, &out, 1, &in, 1, &status), 1);
+        EXPECT_EQ(codepage::toUnicode(static_cast<unsigned char>(byte)), out) << byte;
+        EXPECT_EQ(codepage::fromUnicode(out), std::optional<char>(in)) << byte;
+    }
+    ucnv_close(converter);
 }
 
 TEST(CodePage, UnmappableBecomesTheSubstituteGiven)

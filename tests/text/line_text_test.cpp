@@ -89,6 +89,35 @@ TEST(LineText, LongTextsFollowTheSameRules)
     EXPECT_EQ(splitLines(crLfAcrossBlocks), (Lines{std::string(63, 'a'), "b"}));
 }
 
+TEST(LineText, EdgesPassTheLinesThatFitThem)
+{
+    // Runs of complete lines longer than a block, edge bytes and line ends
+    // on every position of one, each edge set against the lines one by one.
+    std::mt19937 random(11);
+    const LineEdges edgeSets[] = {{"a", ""}, {"", "b"}, {"ab", "cd"}, {"", "dcba"}, {"c", "c"}, {"", ""}};
+    for (int round = 0; round < 300; ++round) {
+        // Short lines, and lines longer than 16 bytes.
+        std::string text(random() % 200, 'x');
+        for (char& c : text) c = random() % (round % 2 ? 3 : 30) == 0 ? "\r\n"[random() % 2] : "abcd"[random() % 4];
+        text += '\n';
+        for (const LineEdges& edges : edgeSets) {
+            const auto fits = [](const std::string& set, char c) {
+                return set.empty() || set.find(c) != std::string::npos;
+            };
+            Lines expected;
+            for (const std::string& line : linesByteByByte(text)) {
+                if (edges.first.empty() && edges.last.empty())
+                    expected.push_back(line);
+                else if (!line.empty() && fits(edges.first, line.front()) && fits(edges.last, line.back()))
+                    expected.push_back(line);
+            }
+            Lines found;
+            forEachLineWithEdges(text, edges, [&](std::string_view line) { found.emplace_back(line); });
+            EXPECT_EQ(found, expected) << testing::PrintToString(text) << " " << edges.first << "/" << edges.last;
+        }
+    }
+}
+
 TEST(LineText, WordListDropsTabsAndNothingElse)
 {
     EXPECT_EQ(parseWordList("a\tb\r\n\t\r\n  Mixed Case  \r\n1,2;3\n\tx\t"),
