@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QValidator>
 
@@ -72,6 +75,17 @@ protected:
 };
 
 LineListModel* modelOf(QListView* view) { return static_cast<LineListModel*>(view->model()); }
+
+// The row a command on "this line" acts on: the current row, or with none the
+// first selected row in list order.
+QModelIndex rowActedOn(const QListView* view)
+{
+    if (view->currentIndex().isValid()) return view->currentIndex();
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    const auto first = std::min_element(rows.begin(), rows.end(),
+                                        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    return first == rows.end() ? QModelIndex() : *first;
+}
 
 } // namespace
 
@@ -153,6 +167,16 @@ QListView* lineView(QWidget* parent, const char* name, int left, int top, int wi
     // steps between events and a live resize stays smooth.
     view->setLayoutMode(QListView::Batched);
     view->setBatchSize(20000);
+    // Shift+F10 opens the context menu at the current row, as the menu key
+    // does (the window system makes that key a context menu request; Qt does
+    // nothing with Shift+F10).
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), view);
+    menuKey->setContext(Qt::WidgetShortcut);
+    QObject::connect(menuKey, &QShortcut::activated, view, [view] {
+        const QPoint at = view->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, view->mapToGlobal(at));
+        QCoreApplication::sendEvent(view, &request);
+    });
     return view;
 }
 
@@ -234,6 +258,27 @@ void addCopySelectionCommand(QListView* view, Clipboard& clipboard)
         const QModelIndexList rows = view->selectionModel()->selectedRows();
         if (!rows.isEmpty()) clipboard.setText(modelOf(view)->text(rows));
     });
+}
+
+void addDefinitionCommand(QListView* view, std::function<void(const std::string&)> define)
+{
+    auto* definition = new QAction(QStringLiteral("&Definition"), view);
+    definition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    definition->setShortcutContext(Qt::WidgetShortcut);
+    view->addAction(definition);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(definition, &QAction::triggered, view, [view, define = std::move(define)] {
+        const QModelIndex row = rowActedOn(view);
+        if (row.isValid()) define(modelOf(view)->text({row}));
+    });
+    // A new list (a model reset) leaves no current row and says nothing of it
+    // through the selection model.
+    const auto updateEnabled = [view, definition] { definition->setEnabled(rowActedOn(view).isValid()); };
+    QItemSelectionModel* selection = view->selectionModel();
+    QObject::connect(selection, &QItemSelectionModel::currentChanged, definition, updateEnabled);
+    QObject::connect(selection, &QItemSelectionModel::selectionChanged, definition, updateEnabled);
+    QObject::connect(view->model(), &QAbstractItemModel::modelReset, definition, updateEnabled);
+    updateEnabled();
 }
 
 } // namespace verbalia

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStyle>
 
+#include <functional>
+#include <string>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -74,5 +77,8 @@ QColor readableColour(const QColor& colour, const QColor& other);
 // menu the selected ones, in list order.
 void Copy_View_To_Clipboard(QListView* view, Clipboard& clipboard);
 void addCopySelectionCommand(QListView* view, Clipboard& clipboard);
+// The view's context menu and Ctrl+D hand `define` the line of the current
+// row (with none, of the first selected row); with neither, the entry is disabled.
+void addDefinitionCommand(QListView* view, std::function<void(const std::string&)> define);
 
 } // namespace verbalia

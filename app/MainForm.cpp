@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "Controls.h"
+#include "DefinitionWindow.h"
 #include "HistoryBox.h"
 #include "MaintenancePage.h"
 #include "RunController.h"
@@ -259,6 +260,13 @@ void TMainForm1::Clipboard_Copy_Phonetic_Search_BitBtnClick()
 }
 void TMainForm1::Reset_Excluded_Letters_Edit_BitBtnClick() { m_filters->exclusion->clear(); }
 void TMainForm1::Halt_Processing_BitBtnClick() { m_runs->halt(); }
+
+void TMainForm1::showDefinition(const std::string& word)
+{
+    if (!m_definitionWindow)
+        m_definitionWindow = new DefinitionWindow(m_services.programFolder, m_services.files, this);
+    m_definitionWindow->define(word);
+}
 
 void TMainForm1::Show_Known_Word_Count()
 {

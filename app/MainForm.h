@@ -25,6 +25,7 @@ class QTabWidget;
 
 namespace verbalia {
 
+class DefinitionWindow;
 class MaintenancePage;
 class RunController;
 class SearchPage;
@@ -126,6 +127,8 @@ private:
     std::vector<QWidget*> tabOrder(int page) const;
     void orderTabs();
     std::string settingsPath() const;
+    // In the one definitions window, made at the first request.
+    void showDefinition(const std::string& word);
 
     PlatformServices m_services;
     DesktopIntegration m_desktop{m_services};
@@ -148,6 +151,7 @@ private:
     QPushButton* Exit_BitBtn = nullptr;
     QAction* Always_On_Top_Option = nullptr;
     QAction* Auto_Run_at_Windows_Startup_Option = nullptr;
+    DefinitionWindow* m_definitionWindow = nullptr; // a window of its own, made at the first request
 
     std::vector<QWidget*> m_lockedControls; // what Set_Controls_Enabled locks
     std::unique_ptr<RunController> m_runs;

@@ -61,6 +61,9 @@ void TMainForm1::createControls()
                                         m_unreadableFiles);
     m_filters = new SharedFilters(client);
     nameByLabel(m_filters->exclusion, m_letterModes->exclusionCaption);
+    const auto define = [this](const std::string& word) { showDefinition(word); };
+    for (SearchPage* page : m_searchPages) addDefinitionCommand(page->results, define);
+    addDefinitionCommand(m_maintenance->Known_Words_MemoEx, define);
 
     ProgressBar1 = progressBar(client, "ProgressBar1", 88, 244, 209, 33, Qt::Horizontal);
     Halt_Processing_BitBtn = pictureButton(client, "Halt_Processing_BitBtn", 136, 416, 150, 35, "Halt / Abort",

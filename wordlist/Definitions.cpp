@@ -351,7 +351,9 @@ std::optional<Definitions> openDefinitions(const std::vector<std::string>& folde
 
 std::string definitionText(const Definition& definition)
 {
-    if (!definition.found()) return noDefinitionText(definition.word) + "\n";
+    const std::string damagedNote =
+        definition.damaged ? "Part of this entry could not be read: the definitions database is damaged.\n" : "";
+    if (!definition.found()) return noDefinitionText(definition.word) + "\n" + damagedNote;
     std::string text = definition.word + "\n";
     for (const SenseGroup& group : definition.groups) {
         text += partOfSpeechName(group.part);
@@ -368,8 +370,7 @@ std::string definitionText(const Definition& definition)
             text += '\n';
         }
     }
-    if (definition.damaged) text += "Part of this entry could not be read: the definitions database is damaged.\n";
-    return text;
+    return text + damagedNote;
 }
 
 std::string noDefinitionText(std::string_view word)

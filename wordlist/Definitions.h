@@ -62,8 +62,9 @@ std::vector<std::string> definitionFolders(const std::string& programFolder);
 std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files);
 
 // The word, then each group: its part of speech (with its base form where
-// that differs from the word) and its numbered senses with their synonyms.
-// Lines end with '\n'; the text is in the word's code page.
+// that differs from the word) and its numbered senses with their synonyms;
+// for a word without an entry, that there is none. A note ends it when the
+// database is damaged. Lines end with '\n'; the text is in the word's code page.
 std::string definitionText(const Definition& definition);
 
 // What to show for a word the database lacks.

@@ -1,14 +1,20 @@
 // What the window makes of the user's input: text typed or pasted into its
-// boxes, modes checked without a click, lines copied from its views.
+// boxes, modes checked without a click, lines copied from its views and the
+// definitions of their words.
 
 #include "WindowFixture.h"
+#include "wordlist/DefinitionsExcerpt.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+
+#include <filesystem>
 
 using namespace verbalia;
 
@@ -111,6 +117,56 @@ private slots:
         QCOMPARE(wildcard.results->contextMenuPolicy(), Qt::ActionsContextMenu);
         wildcard.results->actions().value(0)->trigger();
         QCOMPARE(fixture.clipboard.content, std::optional<std::string>("ab\r\nabcd\r\nabcde"));
+    }
+
+    // The context menu's Definition (the menu opened with Shift+F10) and
+    // Ctrl+D show the meaning of the current row's word, in one window.
+    void definitionOfTheCurrentRow()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "crossword\ngeese\n");
+        std::filesystem::create_directory_symlink(definitionsExcerptFolder(), fixture.pathOf("wordnet"));
+        TMainForm1& window = fixture.start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        wildcard.criteria->setEditText(QStringLiteral("crossw*"));
+        wildcard.run->click();
+        QCOMPARE(wildcard.results->actions().size(), 2);
+        QVERIFY(!wildcard.results->actions()[1]->isEnabled()); // a new list has no current row
+        wildcard.results->setCurrentIndex(wildcard.results->model()->index(0, 0));
+        wildcard.results->setFocus();
+        // The menu blocks until it closes: its entries are read and D chosen once it is open.
+        QStringList entries;
+        auto* menuWatch = new QTimer(&window);
+        connect(menuWatch, &QTimer::timeout, menuWatch, [menuWatch, &entries] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (!menu) return;
+            menuWatch->stop();
+            for (const QAction* entry : menu->actions()) entries.append(entry->isEnabled() ? entry->text() : "");
+            QTest::keyClick(menu, Qt::Key_D);
+            menu->close(); // when D chose nothing
+        });
+        menuWatch->start(10);
+        QTest::keyClick(window.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(entries, (QStringList{"&Copy", "&Definition"}));
+        auto* text = control<QPlainTextEdit>(window, "Definition_Text");
+        QVERIFY(text->window()->isVisible() && !text->window()->isModal());
+        QVERIFY(text->toPlainText().contains("a puzzle in which words corresponding to numbered clues are to be "
+                                             "found and written in to squares in the puzzle"));
+
+        QTest::keyClick(text, Qt::Key_Escape);
+        QVERIFY(!text->window()->isVisible());
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
+        auto* known = control<QListView>(window, "Known_Words_MemoEx");
+        known->setCurrentIndex(known->model()->index(1, 0));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        known->setFocus();
+        QTest::keyClick(window.windowHandle(), Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(text->window()->isVisible());
+        QVERIFY(text->toPlainText().startsWith("geese\nnoun, base form goose\n"));
+        QCOMPARE(window.findChildren<QDialog*>("Definition_Window").size(), 1);
     }
 };
 

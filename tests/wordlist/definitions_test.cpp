@@ -86,6 +86,10 @@ TEST(Definitions, Text)
               "gander\nnoun\n  1. mature male goose\n"
               "Part of this entry could not be read: the definitions database is damaged.\n");
     EXPECT_EQ(definitionText(definitions.lookup("xyzzy")), "No definition of \"xyzzy\" was found.\n");
+    // No entry read, but a damaged database: not a plain "no definition".
+    EXPECT_EQ(definitionText(definitions.lookup("goosefoot")),
+              "No definition of \"goosefoot\" was found.\n"
+              "Part of this entry could not be read: the definitions database is damaged.\n");
 }
 
 TEST(Definitions, FirstFolderHoldingEveryFileIsUsed)
