@@ -48,9 +48,9 @@ start_program_window() {
     [ -n "$window" ] || { echo "no window appeared"; exit 1; }
 }
 
-# Prints the program's framed window whose title begins with $1, waiting up to 5 s.
+# Prints the program's framed window whose title begins with $1, waiting up to 10 s.
 framed_window() {
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         for id in $(xdotool search --pid "$program_pid" --name "^$1" 2>/dev/null); do
             xprop -id "$id" WM_NAME | grep -q "= \"$1" && xprop -id "$id" _NET_FRAME_EXTENTS | grep -q = &&
                 { echo "$id"; return 0; }
