@@ -309,6 +309,8 @@ template <class... Parts>
 struct Visitor : Parts... {
     using Parts::operator()...;
 };
+template <class... Parts>
+Visitor(Parts...) -> Visitor<Parts...>; // for compilers without aggregate deduction (clang 14)
 
 // Runs a search in one read of the list: prepared for the arguments as
 // bytes and as UTF-8, the search takes the one that fits the list as it
