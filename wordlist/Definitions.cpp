@@ -50,6 +50,11 @@ constexpr Detachment detachments[] = {
     {PartOfSpeech::adjective, "er", "e"}, {PartOfSpeech::adjective, "est", "e"},
 };
 
+// Bounds past which a database is taken as damaged: its longest line is
+// under 16 KiB and its most senses of a word 75.
+constexpr std::size_t maxLineLength = 64 * 1024;
+constexpr std::size_t maxSenses = 500;
+
 // One database file, read at byte offsets: memory stays at a line whatever its size.
 class DatabaseFile {
 public:
@@ -68,7 +73,8 @@ public:
     bool isOpen() const { return m_descriptor >= 0; }
 
     // The line that starts at offset, without its line end, and where the
-    // next one starts; nothing at or past the end or when it cannot be read.
+    // next one starts; nothing at or past the end, when it cannot be read, or
+    // when it is longer than any line of a sound database.
     std::optional<std::string> lineAt(std::uint64_t offset, std::uint64_t* next = nullptr) const
     {
         if (offset >= m_size) return std::nullopt;
@@ -76,7 +82,7 @@ public:
         char block[512];
         for (;;) {
             const ssize_t count = ::pread(m_descriptor, block, sizeof block, off_t(offset + line.size()));
-            if (count < 0) return std::nullopt;
+            if (count < 0 || line.size() > maxLineLength) return std::nullopt;
             const std::string_view piece(block, std::size_t(count));
             const std::size_t end = piece.find('\n');
             line.append(piece.substr(0, end));
@@ -150,7 +156,7 @@ std::optional<std::vector<std::uint64_t>> senseOffsets(std::string_view line)
     if (fields.size() < 4) return std::nullopt;
     const auto senseCount = numberOf<std::size_t>(fields[2]);
     const auto pointerCount = numberOf<std::size_t>(fields[3]);
-    if (!senseCount || !pointerCount || *senseCount == 0 || *senseCount > fields.size() ||
+    if (!senseCount || !pointerCount || *senseCount == 0 || *senseCount > maxSenses || *senseCount > fields.size() ||
         *pointerCount > fields.size() || fields.size() != 6 + *pointerCount + *senseCount)
         return std::nullopt;
     std::vector<std::uint64_t> offsets;
@@ -323,8 +329,12 @@ Definition Definitions::lookup(std::string_view word) const
                 continue;
             }
             SenseGroup group{part, shownWord(form, part), {}};
-            for (const std::uint64_t offset : *offsets) {
-                if (std::optional<Sense> sense = senseAt(data, offset, part, group.baseForm))
+            for (auto offset = offsets->begin(); offset != offsets->end(); ++offset) {
+                if (std::find(offsets->begin(), offset, *offset) != offset) {
+                    definition.damaged = true; // the same sense twice
+                    continue;
+                }
+                if (std::optional<Sense> sense = senseAt(data, *offset, part, group.baseForm))
                     group.senses.push_back(std::move(*sense));
                 else
                     definition.damaged = true;

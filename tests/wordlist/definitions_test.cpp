@@ -109,5 +109,29 @@ TEST(Definitions, FirstFolderHoldingEveryFileIsUsed)
               "wordnet-base, or copy its files (index.*, data.* and *.exc) into /a/.");
 }
 
+TEST(Definitions, BoundsWhatADamagedDatabaseCosts)
+{
+    const struct {
+        const char* file;
+        std::string from, to;
+        const char* word;
+        std::size_t senses;
+    } cases[] = {
+        {"index.noun", "00001740 00003219", "00001740 00001740", "goose", 2}, // the same sense twice
+        {"data.noun", "| a puz", "| " + std::string(70'000, 'x'), "crossword", 0}, // a line past 64 KiB
+    };
+    for (const auto& c : cases) {
+        const TemporaryFolder folder;
+        std::filesystem::copy(definitionsExcerptFolder(), folder.path());
+        const std::string path = folder.path() + c.file;
+        std::string bytes = *DiskFileSystem().readAll(path);
+        bytes.replace(bytes.find(c.from), c.from.size(), c.to);
+        ASSERT_TRUE(DiskFileSystem().writeAll(path, bytes));
+        const Definition definition = Definitions(folder.path()).lookup(c.word);
+        EXPECT_TRUE(definition.damaged) << c.word;
+        EXPECT_EQ(definition.found() ? definition.groups.at(0).senses.size() : 0, c.senses) << c.word;
+    }
+}
+
 } // namespace
 } // namespace verbalia
