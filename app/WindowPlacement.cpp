@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace verbalia {
 
 WindowPlacement::WindowPlacement(QWidget& window, WindowFrame& frame) : m_window(window), m_frame(frame) {}
@@ -12,8 +14,16 @@ void WindowPlacement::place(QRect outerBounds)
 {
     const QScreen* screen = QGuiApplication::screenAt(outerBounds.center());
     if (!screen) screen = m_window.screen();
-    if (screen && outerBounds.top() < screen->availableGeometry().top())
-        outerBounds.moveTop(screen->availableGeometry().top());
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        outerBounds.setSize(outerBounds.size().boundedTo(available.size()));
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (std::none_of(screens.begin(), screens.end(),
+                         [&](const QScreen* each) { return each->geometry().intersects(outerBounds); }))
+            outerBounds.moveTo(std::clamp(outerBounds.left(), available.left(), available.right() - outerBounds.width() + 1),
+                               std::clamp(outerBounds.top(), available.top(), available.bottom() - outerBounds.height() + 1));
+        if (outerBounds.top() < available.top()) outerBounds.moveTop(available.top());
+    }
 
     m_placedBounds = outerBounds;
     m_placedClient = outerBounds.marginsRemoved(normalFrameMargins());

@@ -23,7 +23,8 @@ public:
 
     // Places the window so that its frame covers the bounds. A top above the
     // screen comes down to the screen's top, so the title bar and the menu
-    // stay within reach.
+    // stay within reach; bounds larger than the screen shrink to it, and
+    // bounds off every screen move onto the nearest one.
     void place(QRect outerBounds);
 
     // The outer bounds of the window's normal (not maximised) state.

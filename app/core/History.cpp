@@ -7,13 +7,19 @@ namespace verbalia {
 
 History parseHistory(std::string_view bytes)
 {
-    History history = splitLines(bytes);
-    for (std::string& entry : history)
-        if (entry.size() > maxHistoryEntryLength) entry.resize(maxHistoryEntryLength);
+    History history;
+    forEachLine(bytes, [&](std::string_view line) {
+        if (history.size() < maxHistoryEntries) history.emplace_back(line.substr(0, maxHistoryEntryLength));
+    });
     return history;
 }
 
-std::string serializeHistory(const History& history) { return joinLinesCrLf(history); }
+std::string serializeHistory(const History& history)
+{
+    return joinLinesCrLf(history.size() <= maxHistoryEntries
+                             ? history
+                             : History(history.begin(), history.begin() + maxHistoryEntries));
+}
 
 int Find_History_Entry(const History& history, std::string_view text, bool exact)
 {
@@ -32,6 +38,7 @@ void Add_To_History(History& history, std::string_view text, bool exact)
     if (i == 0) return; // already on top, in its own letter case
     if (i > 0) history.erase(history.begin() + i);
     history.insert(history.begin(), std::string(text));
+    if (history.size() > maxHistoryEntries) history.resize(maxHistoryEntries);
 }
 
 } // namespace verbalia

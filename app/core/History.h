@@ -13,6 +13,10 @@ using History = std::vector<std::string>;
 // or added, so a huge line cannot stall the drop-down list.
 constexpr std::size_t maxHistoryEntryLength = 1000;
 
+// The most entries kept, newest first: older ones are dropped when read,
+// written or pushed down by a new one.
+constexpr std::size_t maxHistoryEntries = 1000;
+
 // The history file's lines (CR LF, lone CR and lone LF end a line; a NUL ends
 // the text), and the file's bytes: every entry followed by CR LF.
 History parseHistory(std::string_view bytes);
@@ -23,7 +27,7 @@ std::string serializeHistory(const History& history);
 int Find_History_Entry(const History& history, std::string_view text, bool exact);
 
 // Puts the text (cut to the longest entry kept) on top. An equal entry already on top stays as it is; an
-// equal entry further down is removed first.
+// equal entry further down is removed first; past the most entries kept, the oldest goes.
 void Add_To_History(History& history, std::string_view text, bool exact);
 
 } // namespace verbalia

@@ -4,12 +4,14 @@
 #include "app/HistoryBox.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -234,6 +236,16 @@ private slots:
         fixture.start().setGeometry(100, 120, 600, 400);
         fixture.close();
         QCOMPARE(storedBounds(), std::string("window_top_posn=100\r\nwindow_left_posn=99\r\nwindow_Width=602\r\nwindow_Height=425\r\n"));
+
+        // Absurd bounds come onto the screen and are stored no larger than it.
+        fixture.writeFile("verbalia.ini", "[verbalia]\r\nwindow_top_posn=10\r\nwindow_left_posn=5000\r\n"
+                                          "window_Width=1000000000\r\nwindow_Height=1000000000\r\n");
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(fixture.start().geometry()));
+        fixture.close();
+        QCOMPARE(storedBounds(), "window_top_posn=" + std::to_string(screen.top()) + "\r\nwindow_left_posn=" +
+                                     std::to_string(screen.left()) + "\r\nwindow_Width=" + std::to_string(screen.width()) +
+                                     "\r\nwindow_Height=" + std::to_string(screen.height()) + "\r\n");
     }
 
     void historiesKeepTheirEntriesAndTheBoxText()

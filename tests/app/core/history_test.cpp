@@ -59,16 +59,25 @@ TEST(HistoryTest, AddPutsTheTextOnTopOnce)
     EXPECT_EQ(history, (History{"cat", "yak", "Cat", "dog", "owl", "emu"}));
 }
 
-TEST(HistoryTest, GrowsWithoutLimit)
+TEST(HistoryTest, KeepsTheNewestThousandEntries)
 {
     History history;
-    for (int i = 0; i < 1000; ++i) Add_To_History(history, "w" + std::to_string(i), false);
-    ASSERT_EQ(history.size(), 1000u);
-    EXPECT_EQ(history.front(), "w999");
-    EXPECT_EQ(history.back(), "w0");
+    for (int i = 0; i < 1001; ++i) Add_To_History(history, "w" + std::to_string(i), false);
+    ASSERT_EQ(history.size(), maxHistoryEntries);
+    EXPECT_EQ(history.front(), "w1000");
+    EXPECT_EQ(history.back(), "w1");
     Add_To_History(history, "W500", false);
-    EXPECT_EQ(history.size(), 1000u);
+    EXPECT_EQ(history.size(), maxHistoryEntries);
     EXPECT_EQ(history.front(), "W500");
+
+    std::string file;
+    for (int i = 0; i < 1500; ++i) file += std::to_string(i) + "\r\n";
+    const History read = parseHistory(file);
+    ASSERT_EQ(read.size(), maxHistoryEntries);
+    EXPECT_EQ(read.back(), "999");
+    History tooLong = read;
+    tooLong.push_back("older");
+    EXPECT_EQ(serializeHistory(tooLong), serializeHistory(read));
 }
 
 TEST(HistoryTest, EntriesAreCutToTheLongestKept)
