@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace verbalia {
@@ -28,6 +29,25 @@ bool isFolder(const std::string& path)
 }
 
 std::string entryPath(const std::string& key, const std::string& name) { return key + "/" + name + ".desktop"; }
+
+// True when the folder exists or could be made: its nearest existing ancestor is a folder.
+bool folderExistsOrCanBeMade(std::filesystem::path folder)
+{
+    std::error_code error;
+    while (!std::filesystem::exists(folder, error)) {
+        if (error || !folder.has_relative_path()) return false;
+        folder = folder.parent_path();
+    }
+    return std::filesystem::is_directory(folder, error);
+}
+
+// Makes the folder and any missing parents, private to the user as the
+// desktop's base folders are.
+bool makeFolders(const std::filesystem::path& folder)
+{
+    if (isFolder(folder) || !folder.has_relative_path()) return isFolder(folder);
+    return makeFolders(folder.parent_path()) && (::mkdir(folder.c_str(), 0700) == 0 || isFolder(folder));
+}
 
 std::string unescapeValue(std::string_view value)
 {
@@ -92,7 +112,7 @@ std::string programOfDesktopEntry(const std::string& entry)
 
 std::string XdgAutostartList::key() const { return configFolder() + "/autostart"; }
 
-bool XdgAutostartList::keyExists() const { return isFolder(configFolder()); }
+bool XdgAutostartList::keyExists() const { return folderExistsOrCanBeMade(key()); }
 
 std::string XdgAutostartList::readValue(const std::string& name) const
 {
@@ -108,7 +128,7 @@ bool XdgAutostartList::valueExists(const std::string& name) const
 bool XdgAutostartList::writeValue(const std::string& name, const std::string& path)
 {
     const std::string folder = key();
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (!makeFolders(folder)) return false;
     return DiskFileSystem().writeAll(entryPath(folder, name), desktopEntry(name, path));
 }
 

@@ -14,8 +14,8 @@ public:
     // Where the entries are kept, as the messages show it.
     virtual std::string key() const = 0;
 
-    // True when the list can hold entries. Nothing here creates the key's
-    // parent; the key itself is created when an entry is written.
+    // True when the list can hold entries; the key and any missing parents
+    // are created when an entry is written.
     virtual bool keyExists() const = 0;
 
     // The program path of the entry, or empty when there is none.
@@ -31,8 +31,8 @@ public:
 };
 
 // The freedesktop autostart folder: the key is $XDG_CONFIG_HOME/autostart
-// (~/.config/autostart without it), which exists when the configuration
-// folder does; an entry is the desktop entry "<name>.desktop" there, whose
+// (~/.config/autostart without it), made with its parents when first
+// needed; an entry is the desktop entry "<name>.desktop" there, whose
 // Exec line holds the path quoted.
 class XdgAutostartList final : public AutostartList {
 public:

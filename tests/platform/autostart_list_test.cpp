@@ -16,15 +16,13 @@ namespace fs = std::filesystem;
 TEST(XdgAutostartList, WritesReadsAndRemovesTheDesktopEntry)
 {
     const TemporaryFolder temporary;
-    const std::string config = temporary.path() + "config";
+    const std::string config = temporary.path() + "home/.config"; // neither folder there yet
     const char* savedConfigHome = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = savedConfigHome ? savedConfigHome : "";
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
 
     XdgAutostartList list;
     EXPECT_EQ(list.key(), config + "/autostart");
-    EXPECT_FALSE(list.keyExists());
-    fs::create_directory(config);
     EXPECT_TRUE(list.keyExists());
 
     const std::string path = temporary.path() + "a b/\"q\" $v `c` \\x 5%/verbalia";
@@ -36,12 +34,17 @@ TEST(XdgAutostartList, WritesReadsAndRemovesTheDesktopEntry)
     EXPECT_EQ(entry.str(), "[Desktop Entry]\nType=Application\nName=verbalia\nExec=\"" + temporary.path() +
                                "a b/\\\\\"q\\\\\" \\\\$v \\\\`c\\\\` \\\\\\\\x 5%%/verbalia\"\n");
 
+    EXPECT_EQ(fs::status(config).permissions(), fs::perms::owner_all);
     list.deleteValue("verbalia");
     EXPECT_FALSE(list.valueExists("verbalia"));
     EXPECT_EQ(list.readValue("verbalia"), "");
 
     fs::create_directory(config + "/autostart/verbalia.desktop"); // a folder where the entry should go
     EXPECT_FALSE(list.writeValue("verbalia", path));
+
+    std::ofstream(temporary.path() + "file");
+    ::setenv("XDG_CONFIG_HOME", (temporary.path() + "file/config").c_str(), 1); // under a file: no folder can be made
+    EXPECT_FALSE(list.keyExists());
 
     if (savedConfigHome) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else ::unsetenv("XDG_CONFIG_HOME");
