@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root) and builds into build/;
-# with --packages-only it stops once the packages are installed.
+# with --packages-only it stops once the packages are installed, with
+# --programs it builds only what the window needs to start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,8 @@ fi
 [ "${1:-}" = --packages-only ] && exit 0
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+if [ "${1:-}" = --programs ]; then
+    cmake --build build --target programs
+else
+    cmake --build build
+fi
