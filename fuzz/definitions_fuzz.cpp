@@ -5,9 +5,10 @@
 #include "FuzzSupport.h"
 #include "wordlist/Definitions.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include <stdlib.h>
 
 using namespace verbalia;
 
@@ -23,18 +24,29 @@ void writeFile(const std::string& path, std::string_view bytes)
     fuzz::check(bool(file));
 }
 
-// A copy of the test excerpt that the harness may damage, made once a run.
-const std::string& databaseFolder()
-{
-    static const std::string folder = [] {
+// A copy of the test excerpt that the harness may damage, made once a run
+// and removed at its end.
+class DatabaseCopy {
+public:
+    DatabaseCopy()
+    {
         char name[] = "/tmp/verbalia-definitions-fuzz-XXXXXX";
         fuzz::check(::mkdtemp(name) != nullptr);
         const std::filesystem::path source = VERBALIA_SOURCE_DIR "/tests/wordlist/wordnet";
         for (const char* file : databaseFiles) std::filesystem::copy_file(source / file, std::filesystem::path(name) / file);
-        std::atexit([] { std::filesystem::remove_all(databaseFolder()); });
-        return std::string(name) + "/";
-    }();
-    return folder;
+        m_folder = std::string(name) + "/";
+    }
+    ~DatabaseCopy() { std::filesystem::remove_all(m_folder); }
+    const std::string& folder() const { return m_folder; }
+
+private:
+    std::string m_folder;
+};
+
+const std::string& databaseFolder()
+{
+    static const DatabaseCopy copy;
+    return copy.folder();
 }
 
 std::string contentOf(const std::string& path)
@@ -54,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeFile(path, input.rest());
 
     const Definitions definitions(databaseFolder());
-    for (const std::string word : {asked, std::string("geese"), std::string("running"), std::string("crossword puzzle"),
+    for (const std::string& word : {asked, std::string("geese"), std::string("running"), std::string("crossword puzzle"),
                                    std::string("better"), std::string("gander"), std::string("zzz")}) {
         const Definition definition = definitions.lookup(word);
         const std::string text = definitionText(definition);
