@@ -135,8 +135,14 @@ bool MaintenancePage::mayReplaceFile()
 
 void MaintenancePage::saveList()
 {
-    if (!mayReplaceFile()) return;
-    if (!m_list.save())
+    // Another window may save the file between the question and the write:
+    // then the question comes again.
+    KnownWordList::SaveOutcome outcome = KnownWordList::SaveOutcome::fileChanged;
+    while (outcome == KnownWordList::SaveOutcome::fileChanged) {
+        if (!mayReplaceFile()) return;
+        outcome = m_list.save();
+    }
+    if (outcome == KnownWordList::SaveOutcome::failed)
         m_messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_list.path()));
 }
 
@@ -151,6 +157,7 @@ void MaintenancePage::loadList()
         m_messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_list.path()));
         return;
     }
+    if (outcome == ReadOutcome::partlyRead) m_messages.show(MessageKind::Warning, m_list.partlyReadMessage(m_numbers));
     processPendingEvents();
 }
 

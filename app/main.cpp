@@ -23,25 +23,22 @@ int main(int argc, char* argv[])
 
     DesktopServices services(programFolder(), executableName());
     MessageBoxes& messages = services.messages;
-    // One window per program folder: two would each save over the other's words.
-    if (!lockProgramFolder(programFolder())) {
-        messages.show(MessageKind::Information, "Verbalia is already running from the folder " +
-                                                    codepage::fromUtf8(programFolder()) +
-                                                    "\r\n\r\nOnly one window at a time can use its word list.");
+    // One window per program folder, and per word list file: two would each
+    // save over the other's words.
+    const std::string wordList = programFolder() + "wordlist.dat";
+    if (const WindowLock lock = lockProgramFolder(programFolder(), wordList); lock != WindowLock::taken) {
+        messages.show(MessageKind::Information,
+                      (lock == WindowLock::folderHeld
+                           ? "Verbalia is already running from the folder " + codepage::fromUtf8(programFolder())
+                           : "Verbalia is already running with the word list " + codepage::fromUtf8(wordList)) +
+                          "\r\n\r\nOnly one window at a time can use its word list.");
         return 0;
     }
     // Temporary files of saves that a crash cut short, and files that a crash
     // left half rewritten in place.
     services.files.removeLeftovers(programFolder());
-    for (const InterruptedRewrite& rewrite : finishInterruptedRewrites()) {
-        const std::string file = codepage::fromUtf8(rewrite.path);
-        messages.show(MessageKind::Warning,
-                      rewrite.restored ? "The last save of " + file +
-                                             " was cut short.  The file has been restored as it was before that save."
-                                       : "The last save of " + file + " was cut short, and the file could not be "
-                                             "restored.  Its content from before that save is kept in:\r\n\r\n" +
-                                             codepage::fromUtf8(rewrite.copy));
-    }
+    for (const InterruptedRewrite& rewrite : finishInterruptedRewrites())
+        messages.show(MessageKind::Warning, rewrite.message());
     TMainForm1 mainForm(services.platform());
     services.messages.setParent(&mainForm);
     services.fileDialog.setParent(&mainForm);

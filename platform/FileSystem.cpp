@@ -1,18 +1,24 @@
 #include "FileSystem.h"
 
+#include "platform/CodePage.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 
+#include <acl/libacl.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/acl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace verbalia {
@@ -66,34 +72,33 @@ bool isTemporaryName(std::string_view name)
     return std::all_of(name.end() - 6, name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
-// The file a chain of symbolic links ends at (the path itself when it is no
-// link); a dangling link gives the missing file it names.
-std::string followLinks(std::string path)
-{
-    for (int hop = 0; hop < 40; ++hop) {
-        char target[PATH_MAX];
-        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
-        if (length < 0) break;
-        const std::string link(target, std::size_t(length));
-        const std::size_t slash = path.rfind('/');
-        path = link.starts_with('/') || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
-    }
-    return path;
-}
+// Called before each change to a file rewritten in place.
+using BeforeChange = std::function<void()>;
 
-// Writes the bytes over the open file from its start, cuts it to their length
-// and syncs it.
-bool overwrite(int fd, std::string_view bytes)
+// Writes the bytes over the open file from its start, a piece at a time, cuts
+// it to their length and syncs it.
+bool overwrite(int fd, std::string_view bytes, const BeforeChange& beforeChange = [] {})
 {
+    constexpr std::size_t pieceSize = 4 * 1024 * 1024;
     for (off_t at = 0; at < off_t(bytes.size());) {
-        const ssize_t written = ::pwrite(fd, bytes.data() + at, bytes.size() - std::size_t(at), at);
+        beforeChange();
+        const ssize_t written =
+            ::pwrite(fd, bytes.data() + at, std::min(pieceSize, bytes.size() - std::size_t(at)), at);
         if (written < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         at += written;
     }
+    beforeChange();
     return ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Gives the open file back the access and modification times it had.
+void restoreTimes(int fd, const struct stat& before)
+{
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ::futimens(fd, times);
 }
 
 // The whole content of an open regular file.
@@ -131,17 +136,36 @@ std::uint64_t fingerprint(std::string_view bytes)
 }
 
 // A rewrite's copy is named "rewrite-" and mkstemp's six characters while it
-// is written, and gets this ending once it is whole and synced. It holds the
-// path, a NUL, the new length and fingerprint in decimal each ended by a NUL,
-// then the file's old bytes. It is locked while its rewrite runs.
+// is written, and gets this ending once it is whole and synced. It is locked
+// while its rewrite runs. It holds a header of NUL-ended fields, then the
+// file's old bytes: the format's mark, the path, the new length and its
+// fingerprint in decimal, then what the file was when the rewrite began (its
+// device, inode, old length, change time, access and modification times) and
+// a lease: the last moment the rewrite may change the file, renewed as it
+// runs, so a change after it is another program's.
 constexpr const char* copyPrefix = "rewrite-";
 constexpr const char* copyEnding = ".copy";
+constexpr std::string_view copyFormat("v2\0", 3);
+constexpr std::size_t leaseDigits = 20;
+constexpr std::int64_t leaseSeconds = 4;
+
+std::int64_t secondsNow()
+{
+    timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec;
+}
+
+std::string timeField(const timespec& time)
+{
+    return std::to_string(time.tv_sec) + '\0' + std::to_string(time.tv_nsec) + '\0';
+}
 
 // The copy of a file's old bytes, kept while the file is rewritten in place.
 class RewriteCopy {
 public:
     // Writes and syncs the copy; false when it cannot be kept whole.
-    bool keep(const std::string& path, std::string_view oldBytes, std::string_view newBytes)
+    bool keep(const std::string& path, const struct stat& file, std::string_view oldBytes, std::string_view newBytes)
     {
         const std::string folder = rewriteCopyFolder();
         if (folder.empty() || !makeFolders(folder)) return false;
@@ -149,8 +173,13 @@ public:
         m_file = std::make_unique<FileDescriptor>(::mkostemp(partial.data(), O_CLOEXEC));
         if (m_file->get() < 0) return false;
         ::flock(m_file->get(), LOCK_EX);
-        const std::string header = path + '\0' + std::to_string(newBytes.size()) + '\0' +
-                                   std::to_string(fingerprint(newBytes)) + '\0';
+        std::string header = std::string(copyFormat) + path + '\0' + std::to_string(newBytes.size()) + '\0' +
+                             std::to_string(fingerprint(newBytes)) + '\0' + std::to_string(file.st_dev) + '\0' +
+                             std::to_string(file.st_ino) + '\0' + std::to_string(file.st_size) + '\0' +
+                             timeField(file.st_ctim) + timeField(file.st_atim) + timeField(file.st_mtim);
+        m_leaseAt = off_t(header.size());
+        m_lease = secondsNow() + leaseSeconds;
+        header += leaseText(m_lease) + '\0';
         m_path = partial + copyEnding;
         if (writeFully(m_file->get(), header) && writeFully(m_file->get(), oldBytes) && ::fsync(m_file->get()) == 0 &&
             ::rename(partial.c_str(), m_path.c_str()) == 0 && syncFolder(folder))
@@ -160,42 +189,71 @@ public:
         return false;
     }
 
+    // Called before each change to the file: keeps the lease ahead of it.
+    void renewLease()
+    {
+        const std::int64_t now = secondsNow();
+        if (m_lease - now > leaseSeconds / 2) return;
+        m_lease = now + leaseSeconds;
+        const std::string text = leaseText(m_lease);
+        if (::pwrite(m_file->get(), text.data(), text.size(), m_leaseAt) != ssize_t(text.size())) {
+            // The lease stays short: a crash now keeps the copy rather than restoring it.
+        }
+    }
+
     // The rewrite is on disk or undone: the copy goes.
     void discard() { ::unlink(m_path.c_str()); }
 
 private:
-    static bool makeFolders(const std::string& folder)
+    static std::string leaseText(std::int64_t seconds)
     {
-        for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1))
-            if (::mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) return false;
-        return true;
+        std::string digits = std::to_string(seconds);
+        return std::string(leaseDigits - std::min(leaseDigits, digits.size()), '0') + digits;
     }
 
     std::unique_ptr<FileDescriptor> m_file; // holds the lock until the rewrite ends
     std::string m_path;
+    off_t m_leaseAt = 0;
+    std::int64_t m_lease = 0;
 };
 
 // Rewrites the file where it stands. Room for the new length is reserved
 // first, and the old bytes are copied outside the folder; a failure midway
-// puts them back.
+// puts them back, with the file's times.
 bool rewriteInPlace(const std::string& path, std::string_view bytes)
 {
-    FileDescriptor file(::open(path.c_str(), O_RDWR | O_CLOEXEC));
-    if (file.get() < 0) return false;
+    FileDescriptor file(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat before;
+    if (file.get() < 0 || ::fstat(file.get(), &before) != 0 || !S_ISREG(before.st_mode)) return false;
     // The size is kept, so a failure further on leaves the file as it was;
     // a file system that cannot reserve is still written (the copy guards it).
     if (::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) != 0 && errno != EOPNOTSUPP &&
-        errno != ENOSYS)
+        errno != ENOSYS) {
+        restoreTimes(file.get(), before);
         return false;
+    }
+    // The copy keeps the change time after the reservation, and the times before it.
+    struct stat state;
     const std::optional<std::string> old = readDescriptor(file.get());
+    const bool stated = ::fstat(file.get(), &state) == 0;
+    state.st_atim = before.st_atim;
+    state.st_mtim = before.st_mtim;
     RewriteCopy copy;
-    if (!old || !copy.keep(path, *old, bytes)) return false;
-    if (overwrite(file.get(), bytes)) {
+    if (!old || !stated || !copy.keep(path, state, *old, bytes)) {
+        restoreTimes(file.get(), before);
+        return false;
+    }
+    const BeforeChange renew = [&copy] { copy.renewLease(); };
+    if (overwrite(file.get(), bytes, renew)) {
         copy.discard();
         return file.close();
     }
     // Undone here, or else by finishInterruptedRewrites at the next start.
-    if (overwrite(file.get(), *old)) copy.discard();
+    if (overwrite(file.get(), *old, renew)) {
+        copy.renewLease();
+        restoreTimes(file.get(), before);
+        copy.discard();
+    }
     return false;
 }
 
@@ -213,27 +271,149 @@ std::optional<FileIdentity> identityOf(const struct stat& status)
                         S_ISREG(status.st_mode)};
 }
 
+// The NUL-ended fields at the start of a copy, and what follows them.
+std::vector<std::string_view> fieldsOf(std::string_view& text, std::size_t count)
+{
+    std::vector<std::string_view> fields;
+    while (fields.size() < count) {
+        const std::size_t end = text.find('\0');
+        if (end == std::string_view::npos) return {};
+        fields.push_back(text.substr(0, end));
+        text.remove_prefix(end + 1);
+    }
+    return fields;
+}
+
+std::int64_t number(std::string_view field) { return std::strtoll(std::string(field).c_str(), nullptr, 10); }
+
+timespec timeOf(std::string_view seconds, std::string_view nanoseconds)
+{
+    return {time_t(number(seconds)), long(number(nanoseconds))};
+}
+
+bool before(const timespec& a, const timespec& b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
 // Puts back the old bytes of an interrupted rewrite, unless the file already
-// holds them or the rewrite's new bytes whole. The copy was parsed from its
-// header; true when the copy is no longer needed.
+// holds them or the rewrite's new bytes whole, or is no longer the file the
+// crash left. True when the copy is no longer needed.
 bool restoreFromCopy(InterruptedRewrite& rewrite, std::string_view copied)
 {
-    const std::size_t pathEnd = copied.find('\0');
-    const std::size_t lengthEnd = copied.find('\0', pathEnd + 1);
-    const std::size_t fingerprintEnd = copied.find('\0', lengthEnd + 1);
-    if (fingerprintEnd == std::string_view::npos) return false;
-    rewrite.path = std::string(copied.substr(0, pathEnd));
-    const std::string newLength(copied.substr(pathEnd + 1, lengthEnd - pathEnd - 1));
-    const std::string newFingerprint(copied.substr(lengthEnd + 1, fingerprintEnd - lengthEnd - 1));
-    const std::string_view old = copied.substr(fingerprintEnd + 1);
+    if (!copied.starts_with(copyFormat)) {
+        // A copy of an earlier format tells too little to be applied safely.
+        rewrite.path = std::string(copied.substr(0, copied.find('\0')));
+        return false;
+    }
+    copied.remove_prefix(copyFormat.size());
+    const std::vector<std::string_view> field = fieldsOf(copied, 13);
+    if (field.empty()) return false;
+    rewrite.path = std::string(field[0]);
+    const std::string_view old = copied;
 
-    FileDescriptor file(::open(rewrite.path.c_str(), O_RDWR | O_CLOEXEC));
-    const std::optional<std::string> now = file.get() >= 0 ? readDescriptor(file.get()) : std::nullopt;
-    if (now && (*now == old || (std::to_string(now->size()) == newLength &&
-                                std::to_string(fingerprint(*now)) == newFingerprint)))
+    FileDescriptor file(::open(rewrite.path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat now;
+    if (file.get() < 0 || ::fstat(file.get(), &now) != 0) {
+        rewrite.changedSince = errno == ENOENT; // removed since
+        return false;
+    }
+    const std::optional<std::string> bytes = readDescriptor(file.get());
+    if (bytes && (*bytes == old || (std::to_string(bytes->size()) == field[1] &&
+                                    std::to_string(fingerprint(*bytes)) == field[2])))
         return true; // cut short before a byte changed, or after the last
-    rewrite.restored = now && overwrite(file.get(), old);
+    const std::int64_t newLength = number(field[1]), oldLength = number(field[5]);
+    const bool asLeft = bytes && std::to_string(now.st_dev) == field[3] && std::to_string(now.st_ino) == field[4] &&
+                        now.st_size >= std::min(oldLength, newLength) &&
+                        now.st_size <= std::max(oldLength, newLength) &&
+                        !before(now.st_ctim, timeOf(field[6], field[7])) &&
+                        now.st_ctim.tv_sec < number(field[12]);
+    if (!asLeft) {
+        rewrite.changedSince = bytes.has_value();
+        return false;
+    }
+    rewrite.restored = overwrite(file.get(), old);
+    if (rewrite.restored) {
+        const timespec times[2] = {timeOf(field[8], field[9]), timeOf(field[10], field[11])};
+        ::futimens(file.get(), times);
+    }
     return rewrite.restored;
+}
+
+// Holds other writers' checked writes of a file off while it lives: an flock
+// on the file the path leads to, taken on the file that is there once held.
+class WriteLock {
+public:
+    explicit WriteLock(const std::string& path)
+    {
+        const std::string target = followLinks(path);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_file = std::make_unique<FileDescriptor>(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+            if (m_file->get() < 0)
+                m_file = std::make_unique<FileDescriptor>(
+                    ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+            struct stat held, there;
+            // Nothing to lock: no file there, or not a regular one.
+            if (m_file->get() < 0 || ::fstat(m_file->get(), &held) != 0 || !S_ISREG(held.st_mode)) return;
+            while (::flock(m_file->get(), LOCK_EX) != 0)
+                if (errno != EINTR) return;
+            // A writer that held it may have renamed another file into its place.
+            if (::stat(target.c_str(), &there) == 0 && there.st_dev == held.st_dev && there.st_ino == held.st_ino)
+                return;
+        }
+    }
+
+private:
+    std::unique_ptr<FileDescriptor> m_file;
+};
+
+// Copies the access control list and the extended attributes of the file at
+// the path to the open one; false when one of them cannot be copied.
+bool copyAttributes(const std::string& path, int fd)
+{
+    if (const acl_t acl = ::acl_get_file(path.c_str(), ACL_TYPE_ACCESS)) {
+        const bool copied = ::acl_set_fd(fd, acl) == 0 || (errno == ENOTSUP && ::acl_equiv_mode(acl, nullptr) == 0);
+        ::acl_free(acl);
+        if (!copied) return false;
+    } else if (errno != ENOTSUP) {
+        return false;
+    }
+    const ssize_t size = ::listxattr(path.c_str(), nullptr, 0);
+    if (size < 0) return errno == ENOTSUP;
+    std::string names(std::size_t(size), '\0');
+    const ssize_t listed = ::listxattr(path.c_str(), names.data(), names.size());
+    if (listed < 0) return false;
+    names.resize(std::size_t(listed));
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        const std::string name = names.c_str() + at;
+        if (name.starts_with("system.posix_acl_")) continue; // copied as the list above
+        std::string value(65536, '\0');
+        const ssize_t length = ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
+        if (length < 0 || ::fsetxattr(fd, name.c_str(), value.data(), std::size_t(length), 0) != 0) return false;
+    }
+    return true;
+}
+
+// Removes the temporary files of writes in the folder whose names begin with
+// the prefix (any name when it is empty).
+void removeLeftoversIn(const std::string& folder, std::string_view prefix)
+{
+    DIR* entries = ::opendir(folder.c_str());
+    if (!entries) return;
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        if (!isTemporaryName(name) || !name.starts_with(prefix) ||
+            (!prefix.empty() && name.size() != prefix.size() + std::strlen(temporarySuffix) + 6))
+            continue;
+        const std::string leftover = folder + entry->d_name;
+        // A file that another window is still writing holds its lock.
+        FileDescriptor file(::open(leftover.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat status;
+        if (file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+            ::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(entries);
 }
 
 } // namespace
@@ -263,10 +443,23 @@ std::optional<FileIdentity> identifyDescriptor(int fd)
     return ::fstat(fd, &status) == 0 ? identityOf(status) : std::nullopt;
 }
 
+Presence FileSystem::presence(const std::string& path) const
+{
+    return exists(path) ? Presence::regularFile : Presence::missing;
+}
+
 FileRead FileSystem::read(const std::string& path) const
 {
     if (std::optional<std::string> bytes = readAll(path)) return {ReadOutcome::read, std::move(*bytes)};
-    return {exists(path) ? ReadOutcome::unreadable : ReadOutcome::missing, {}};
+    return {presence(path) == Presence::missing ? ReadOutcome::missing : ReadOutcome::unreadable, {}};
+}
+
+CheckedWrite FileSystem::writeIfUnchanged(const std::string& path, std::string_view bytes,
+                                          const std::optional<FileIdentity>& expected)
+{
+    if (identity(path) != expected) return {WriteOutcome::changed, {}};
+    if (!writeAll(path, bytes)) return {WriteOutcome::failed, {}};
+    return {WriteOutcome::written, identity(path)};
 }
 
 bool DiskFileSystem::exists(const std::string& path) const
@@ -275,19 +468,20 @@ bool DiskFileSystem::exists(const std::string& path) const
     return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-std::optional<std::string> DiskFileSystem::readAll(const std::string& path) const
+Presence DiskFileSystem::presence(const std::string& path) const
 {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    return file.get() >= 0 ? readDescriptor(file.get()) : std::nullopt;
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0)
+        // A folder that may not be searched hides whether a file is behind it.
+        return errno == ENOENT ? Presence::missing : Presence::unusable;
+    return S_ISREG(status.st_mode) ? Presence::regularFile : Presence::unusable;
 }
 
-FileRead DiskFileSystem::read(const std::string& path) const
+std::optional<std::string> DiskFileSystem::readAll(const std::string& path) const
 {
-    if (std::optional<std::string> bytes = readAll(path)) return {ReadOutcome::read, std::move(*bytes)};
-    // Anything at the path that could not be read counts as there: a folder
-    // that may not be searched hides whether a file is behind it.
-    struct stat status;
-    return {::stat(path.c_str(), &status) != 0 && errno == ENOENT ? ReadOutcome::missing : ReadOutcome::unreadable, {}};
+    // Not held up by a FIFO with no writer.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    return file.get() >= 0 ? readDescriptor(file.get()) : std::nullopt;
 }
 
 bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
@@ -296,9 +490,13 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
     const std::string target = followLinks(path);
     struct stat old;
     const bool targetExists = ::stat(target.c_str(), &old) == 0;
+    // A loop of links, or a folder that may not be searched: nothing is made.
+    if (!targetExists && errno != ENOENT) return false;
     if (targetExists && !S_ISREG(old.st_mode)) return false;
     // A file its owner may not write is read-only, whoever runs the program.
     if (targetExists && !(old.st_mode & S_IWUSR)) return false;
+    // Every name of the file keeps the new bytes.
+    if (targetExists && old.st_nlink > 1) return rewriteInPlace(target, bytes);
 
     std::string temporary = target + temporarySuffix + "XXXXXX";
     FileDescriptor file(::mkstemp(temporary.data()));
@@ -311,20 +509,24 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
     ::flock(file.get(), LOCK_EX);
 
     // mkstemp creates the file for its owner alone; give it the old file's
-    // owner and permissions, or those a newly created file would get.
-    mode_t mode;
-    if (targetExists) {
-        mode = old.st_mode & 07777;
-        if (::fchown(file.get(), old.st_uid, old.st_gid) != 0) {
-            // Not allowed to give the file away: it stays ours.
-        }
-    } else {
+    // owner, permissions and attributes, or the permissions a newly created
+    // file would get. A file that may be written but not given away (another
+    // user's), or whose attributes cannot be copied, is rewritten in place.
+    if (targetExists && (::fchown(file.get(), old.st_uid, old.st_gid) != 0 ||
+                         ::fchmod(file.get(), old.st_mode & 07777) != 0 || !copyAttributes(target, file.get()))) {
+        ::unlink(temporary.c_str());
+        return rewriteInPlace(target, bytes);
+    }
+    if (!targetExists) {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        mode = 0666 & ~mask;
+        if (::fchmod(file.get(), 0666 & ~mask) != 0) {
+            ::unlink(temporary.c_str());
+            return false;
+        }
     }
-    const bool written = ::fchmod(file.get(), mode) == 0 && writeFully(file.get(), bytes) &&
-                         ::fsync(file.get()) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0;
+    const bool written = writeFully(file.get(), bytes) && ::fsync(file.get()) == 0 &&
+                         ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!written) {
         ::unlink(temporary.c_str());
         return false;
@@ -334,21 +536,59 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
     return true;
 }
 
+CheckedWrite DiskFileSystem::writeIfUnchanged(const std::string& path, std::string_view bytes,
+                                              const std::optional<FileIdentity>& expected)
+{
+    const WriteLock lock(path);
+    return FileSystem::writeIfUnchanged(path, bytes, expected);
+}
+
 void DiskFileSystem::removeLeftovers(const std::string& folder)
 {
+    removeLeftoversIn(folder, {});
+    // A save through a link writes its temporary file beside the target.
     DIR* entries = ::opendir(folder.c_str());
     if (!entries) return;
     while (const dirent* entry = ::readdir(entries)) {
-        if (!isTemporaryName(entry->d_name)) continue;
-        const std::string leftover = folder + entry->d_name;
-        // A file that another window is still writing holds its lock.
-        FileDescriptor file(::open(leftover.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        const std::string link = folder + entry->d_name;
         struct stat status;
-        if (file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) &&
-            ::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
-            ::unlink(leftover.c_str());
+        if (::lstat(link.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) continue;
+        const std::string target = followLinks(link);
+        const std::size_t slash = target.rfind('/');
+        if (slash != std::string::npos) removeLeftoversIn(target.substr(0, slash + 1), target.substr(slash + 1));
     }
     ::closedir(entries);
+}
+
+bool makeFolders(const std::string& folder)
+{
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1))
+        if (::mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) return false;
+    return true;
+}
+
+std::string followLinks(std::string path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0) break;
+        const std::string link(target, std::size_t(length));
+        const std::size_t slash = path.rfind('/');
+        path = link.starts_with('/') || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
+    }
+    return path;
+}
+
+std::string InterruptedRewrite::message() const
+{
+    const std::string file = codepage::fromUtf8(path);
+    if (restored)
+        return "The last save of " + file + " was cut short.  The file has been restored as it was before that save.";
+    return "The last save of " + file + " was cut short, and the file " +
+           (changedSince ? "has been replaced or changed since, so it was left as it is."
+                         : "could not be restored.") +
+           "  Its content from before that save is kept in:\r\n\r\n" + codepage::fromUtf8(copy);
 }
 
 std::string rewriteCopyFolder()

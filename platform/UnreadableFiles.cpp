@@ -6,8 +6,8 @@ namespace verbalia {
 
 void UnreadableFiles::note(const std::string& path, ReadOutcome outcome)
 {
-    if (outcome == ReadOutcome::unreadable)
-        m_paths.insert(path);
+    if (outcome == ReadOutcome::unreadable || outcome == ReadOutcome::partlyRead)
+        m_paths[path] = outcome;
     else
         m_paths.erase(path);
 }
@@ -21,9 +21,13 @@ bool UnreadableFiles::keepsUnread(const std::string& path, MessageBoxes& message
 
 bool UnreadableFiles::mayReplace(const std::string& path, MessageBoxes& messages)
 {
-    if (!contains(path)) return true;
+    const auto found = m_paths.find(path);
+    if (found == m_paths.end()) return true;
     const std::string question = "The file " + codepage::fromUtf8(path) +
-                                 " could not be read, and saving will replace it.  Replace it ?";
+                                 (found->second == ReadOutcome::partlyRead
+                                      ? " was read only up to a NUL byte, and saving will replace all of it."
+                                      : " could not be read, and saving will replace it.") +
+                                 "  Replace it ?";
     if (messages.ask(MessageKind::Confirm, question, Answer::No) != Answer::Yes) return false;
     m_paths.erase(path);
     return true;

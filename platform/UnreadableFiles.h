@@ -3,18 +3,18 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 
-#include <set>
+#include <map>
 #include <string>
 
 namespace verbalia {
 
-// The files that existed but could not be read when they were loaded. What
-// the program did not see, a save must not replace unasked: a word list only
-// after the user agrees, a history file not at all.
+// The files that existed but could not be read, or were read only in part,
+// when they were loaded. What the program did not see, a save must not replace
+// unasked: a word list only after the user agrees, a history file not at all.
 class UnreadableFiles {
 public:
-    // How a load of the file ended: an unreadable file is remembered; one
-    // read or missing is forgotten.
+    // How a load of the file ended: a file unreadable or partly read is
+    // remembered; one read or missing is forgotten.
     void note(const std::string& path, ReadOutcome outcome);
 
     bool contains(const std::string& path) const { return m_paths.count(path) > 0; }
@@ -29,7 +29,7 @@ public:
     bool keepsUnread(const std::string& path, MessageBoxes& messages) const;
 
 private:
-    std::set<std::string> m_paths;
+    std::map<std::string, ReadOutcome> m_paths;
 };
 
 } // namespace verbalia

@@ -1,5 +1,6 @@
 #include "wordlist/KnownWordList.h"
 
+#include "platform/CodePage.h"
 #include "text/LineText.h"
 #include "wordlist/BuiltinWordList.h"
 
@@ -33,39 +34,51 @@ void KnownWordList::changeWords(Change change)
 
 ReadOutcome KnownWordList::load()
 {
-    ReadOutcome outcome = ReadOutcome::missing;
+    const Presence presence = m_files.presence(m_path);
     // Taken before the read: a file replaced meanwhile then counts as changed
     // at the next save, which asks rather than overwrites.
-    std::optional<FileIdentity> seen;
-    if (m_files.exists(m_path)) {
-        seen = m_files.identity(m_path);
+    m_seen = presence == Presence::missing ? std::nullopt : m_files.identity(m_path);
+    m_found.reset();
+    ReadOutcome outcome = ReadOutcome::missing;
+    if (presence != Presence::missing) {
         WordStore words;
         WordListFormat format;
-        if (loadWordList(m_files, m_path, words, format) != PieceRead::done) {
+        if (presence == Presence::unusable || loadWordList(m_files, m_path, words, format) != PieceRead::done) {
             notify(m_observers.countChanged);
             return ReadOutcome::unreadable;
         }
         m_format = format;
         changeWords([&] { m_words = std::move(words); });
-        outcome = ReadOutcome::read;
+        outcome = format.endsAtNul ? ReadOutcome::partlyRead : ReadOutcome::read;
     }
-    m_seen = seen;
     setChanged(false);
     notify(m_observers.countChanged);
     return outcome;
 }
 
-bool KnownWordList::save()
+std::string KnownWordList::partlyReadMessage(const NumberFormat& numbers) const
 {
-    if (!m_files.writeAll(m_path, encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding))) return false;
-    m_seen = m_files.identity(m_path);
-    setChanged(false);
-    return true;
+    return "The file " + codepage::fromUtf8(m_path) + " holds a NUL byte after " +
+           numbers.formatCount(std::int64_t(m_words.size())) + " words; the rest of it was not loaded.";
 }
 
-KnownWordList::FileChange KnownWordList::fileChangeSinceSeen() const
+KnownWordList::SaveOutcome KnownWordList::save()
+{
+    const std::optional<FileIdentity> expected = m_found ? *m_found : m_seen;
+    m_found.reset();
+    const CheckedWrite write = m_files.writeIfUnchanged(
+        m_path, encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding), expected);
+    if (write.outcome == WriteOutcome::changed) return SaveOutcome::fileChanged;
+    if (write.outcome == WriteOutcome::failed) return SaveOutcome::failed;
+    m_seen = write.identity;
+    setChanged(false);
+    return SaveOutcome::saved;
+}
+
+KnownWordList::FileChange KnownWordList::fileChangeSinceSeen()
 {
     const std::optional<FileIdentity> now = m_files.identity(m_path);
+    m_found = now;
     // A file gone since needs no question: writing it anew loses nothing.
     if (!now) return FileChange::none;
     if (!m_seen) return now->regularFile ? FileChange::created : FileChange::none;

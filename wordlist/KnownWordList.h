@@ -3,6 +3,7 @@
 #include "platform/Collation.h"
 #include "platform/FileEncoding.h"
 #include "platform/FileSystem.h"
+#include "platform/NumberFormat.h"
 #include "wordlist/Harvest.h"
 #include "wordlist/WordListFile.h"
 #include "wordlist/WordStore.h"
@@ -38,19 +39,34 @@ public:
     void setChanged(bool changed);
 
     // The file is read whole before the list is touched: a file that cannot
-    // be read leaves the list, and its changed flag, as they were. Without a
-    // file the list stays as it is, unchanged.
+    // be read (or what is no file: a folder, a FIFO, a device, a loop of
+    // links) leaves the list, and its changed flag, as they were. Without a
+    // file the list stays as it is, unchanged. A file whose text a NUL byte
+    // ends is read up to it and partlyRead: saving would drop the rest.
     ReadOutcome load();
 
-    // False when the file could not be written; the list then stays changed.
-    bool save();
+    // What a load that ended partlyRead tells the user.
+    std::string partlyReadMessage(const NumberFormat& numbers) const;
+
+    // How a save ended. fileChanged: the file is no longer as the list last
+    // saw it, nor as fileChangeSinceSeen() last found it, so nothing was
+    // written (another window saved meanwhile); ask again, then save again.
+    enum class SaveOutcome { saved, failed, fileChanged };
+
+    // Writes the list; the list then stays changed unless saved. The file is
+    // replaced only while it is as this list last read or wrote it or, after
+    // fileChangeSinceSeen(), as that found it (the state the user agreed to
+    // replace): the check and the write are one step for other processes of
+    // the program.
+    SaveOutcome save();
 
     // What another program did to the file since this list last read or wrote
     // it, told by its identity (which file, size, modification time). A list
     // that never came from the file (built in, or the file was missing) sees
-    // any file there now as created.
+    // any file there now as created. The next save may replace the file as
+    // found here, and only so.
     enum class FileChange { none, changed, created };
-    FileChange fileChangeSinceSeen() const;
+    FileChange fileChangeSinceSeen();
 
     // Empties the list, which then counts as changed.
     void clear();
@@ -69,7 +85,8 @@ private:
     std::string m_path;
     WordStore m_words;
     WordListFormat m_format; // how the file held the words
-    std::optional<FileIdentity> m_seen; // the file as last read or written
+    std::optional<FileIdentity> m_seen; // the file as last read (or found unreadable) or written
+    std::optional<std::optional<FileIdentity>> m_found; // the file as fileChangeSinceSeen() found it
     bool m_changed = false;
     Observers m_observers;
 };

@@ -30,6 +30,7 @@ struct CompleteLines {
 struct WordListFormat {
     FileEncoding encoding = FileEncoding::Bytes;
     LineEnd lineEnd = LineEnd::CrLf; // that of its first line end; CR LF when it has none
+    bool endsAtNul = false;          // a NUL byte ended the text: what follows it was not read
 };
 
 // Reads the file once, handing each line to visit(line, reading): converted
@@ -68,7 +69,7 @@ public:
     template <class Visit>
     void feed(std::string_view text, Reading reading, Visit& visit)
     {
-        if (!m_lineEndSeen) noteLineEnd(text);
+        if (!m_lineEndSeen && !text.empty()) noteLineEnd(text);
         if (std::memchr(text.data(), '\t', text.size())) {
             m_withoutTabs.assign(text);
             std::erase(m_withoutTabs, '\t');
@@ -90,21 +91,35 @@ public:
         m_lines.finish([&](std::string_view line) { visit(line, m_last); });
     }
 
-    LineEnd lineEnd() const { return m_lineEnd; }
+    // A CR that ended the text, nothing after it, is a lone CR.
+    LineEnd lineEnd() const { return m_crLast ? LineEnd::Cr : m_lineEnd; }
 
 private:
+    // A CR is told from a CR LF by the byte after it, which may come with
+    // the next text.
     void noteLineEnd(std::string_view text)
     {
+        if (m_crLast) {
+            m_crLast = false;
+            m_lineEndSeen = true;
+            m_lineEnd = text.front() == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+            return;
+        }
         const std::size_t at = text.find_first_of("\r\n");
         if (at == std::string_view::npos) return;
+        if (text[at] == '\r' && at + 1 == text.size()) {
+            m_crLast = true;
+            return;
+        }
         m_lineEndSeen = true;
-        m_lineEnd = text[at] == '\n' ? LineEnd::Lf : LineEnd::CrLf;
+        m_lineEnd = text[at] == '\n' ? LineEnd::Lf : text[at + 1] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
     }
 
     LineSplitter m_lines;
     std::string m_withoutTabs;
     Reading m_last = Reading::Ascii;
     bool m_lineEndSeen = false;
+    bool m_crLast = false;
     LineEnd m_lineEnd = LineEnd::CrLf;
 };
 
@@ -142,6 +157,7 @@ PieceRead readWordListLines(const FileSystem& files, const std::string& path, bo
     };
     PieceRead outcome = files.readPieces(path, [&](std::string_view piece) {
         const bool more = detail::beforeNul(piece);
+        format.endsAtNul = !more;
         if (!rereadable) held.append(piece);
         // In slices that stay in the processor's nearest cache while they are
         // converted and searched.
@@ -168,6 +184,7 @@ PieceRead readWordListLines(const FileSystem& files, const std::string& path, bo
     if (rereadable) {
         outcome = files.readPieces(path, [&](std::string_view piece) {
             const bool more = detail::beforeNul(piece);
+            format.endsAtNul = !more;
             again.feed(piece, Reading::Bytes, visit);
             return more;
         });

@@ -11,9 +11,12 @@
 namespace verbalia {
 
 // How a word list file ends its lines; a new file takes CR LF.
-enum class LineEnd { CrLf, Lf };
+enum class LineEnd { CrLf, Lf, Cr };
 
-inline std::string_view lineEndText(LineEnd lineEnd) { return lineEnd == LineEnd::CrLf ? "\r\n" : "\n"; }
+inline std::string_view lineEndText(LineEnd lineEnd)
+{
+    return lineEnd == LineEnd::CrLf ? "\r\n" : lineEnd == LineEnd::Lf ? "\n" : "\r";
+}
 
 // The known word list: entries in list order, indexed from 0. Entries live in
 // chunks of bounded size, each one byte arena holding its entries one after

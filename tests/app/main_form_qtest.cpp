@@ -145,8 +145,13 @@ private slots:
         QCOMPARE(std::string(window.knownWords().at(3)), std::string("xy"));
         QCOMPARE(std::string(window.knownWords().at(4)), std::string("last"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 5 words."));
+        // The NUL byte is said at load, and the save asks before dropping what follows it.
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
+        QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Warning);
 
+        fixture.messages.scriptAnswers({Answer::Yes});
         window.Save_Word_List_BitBtnClick();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(2));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\n\r\n  pie \r\nxy\r\nlast\r\n"));
     }
 

@@ -63,6 +63,7 @@ public:
 class FakeFileSystem final : public FileSystem {
 public:
     bool exists(const std::string& path) const override;
+    Presence presence(const std::string& path) const override { return m_disk.presence(path); }
     std::optional<std::string> readAll(const std::string& path) const override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool remove(const std::string& path) override;

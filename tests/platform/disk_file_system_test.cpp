@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -17,6 +20,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace verbalia {
@@ -136,10 +140,14 @@ TEST_F(DiskFileSystemTest, ReplacesAFileAsAnEditorDoes)
     ASSERT_TRUE(disk.writeAll(path, "old"));
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     const bool root = ::geteuid() == 0;
-    if (root) ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    if (root) {
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
     ASSERT_TRUE(disk.writeAll(path, "new"));
     EXPECT_EQ(statusOf(path).st_mode & 07777, 0640u);
-    if (root) EXPECT_EQ(statusOf(path).st_uid, 65534u);
+    if (root) {
+        EXPECT_EQ(statusOf(path).st_uid, 65534u);
+    }
 
     // A file its owner may not write is read-only, for root too.
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
@@ -204,10 +212,15 @@ TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
         bool crash;
         std::optional<bool> saved; // nothing: the writing process died
     };
+    // The file's time stays as it was, so the next save sees no other program's change.
+    const timespec lastWeek[2] = {{::time(nullptr) - 7 * 86400, 0}, {::time(nullptr) - 7 * 86400, 0}};
     for (const Case& c : {Case{false, false}, Case{true, std::nullopt}}) {
         ::chmod(folder.c_str(), 0700);
         ASSERT_TRUE(disk.writeAll(path, old));
         ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+        // Only its owner may set a file's times.
+        ASSERT_EQ(::chown(path.c_str(), ::geteuid() == 0 ? 65534 : ::geteuid(), -1), 0);
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), lastWeek, 0), 0);
         ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
         const auto save = [&] {
             ::signal(SIGXFSZ, c.crash ? SIG_DFL : SIG_IGN);
@@ -215,6 +228,9 @@ TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
         };
         EXPECT_EQ(asOrdinaryUser(save, 5000), c.saved);
         EXPECT_EQ(disk.readAll(path) == old, !c.crash);
+        if (!c.crash) {
+            EXPECT_EQ(statusOf(path).st_mtim.tv_sec, lastWeek[1].tv_sec);
+        }
 
         const std::vector<InterruptedRewrite> finished = finishInterruptedRewrites();
         ASSERT_EQ(finished.size(), c.crash ? 1u : 0u);
@@ -222,8 +238,148 @@ TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
             EXPECT_TRUE(finished[0].restored && finished[0].path == path);
         }
         EXPECT_EQ(disk.readAll(path), old);
+        EXPECT_EQ(statusOf(path).st_mtim.tv_sec, lastWeek[1].tv_sec);
         EXPECT_EQ(copies(), std::vector<std::string>{});
     }
+}
+
+// The copy of a crashed rewrite restores only the file the crash left. One
+// copied over, recreated or removed since is left alone, the copy kept and
+// named.
+TEST_F(DiskFileSystemTest, ACopyRestoresOnlyTheFileTheCrashLeft)
+{
+    const std::string path = folder + "wordlist.dat";
+    const std::string old(3000, 'o'), longer(8000, 'n'), other(5000, 'x');
+    const auto writeOther = [&] { std::ofstream(path, std::ios::binary | std::ios::trunc) << other; };
+    struct Case {
+        const char* what;
+        std::function<void()> since;
+        bool restored;
+        std::optional<std::string> after;
+    };
+    const Case cases[] = {
+        {"left as the crash left it", [] {}, true, old},
+        {"copied over (the same inode and length)", writeOther, false, other},
+        {"removed and made again", [&] { fs::remove(path); writeOther(); }, false, other},
+        {"removed", [&] { fs::remove(path); }, false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::chmod(folder.c_str(), 0700);
+        ASSERT_TRUE(disk.writeAll(path, old));
+        ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+        ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+        const auto crash = [&] {
+            ::signal(SIGXFSZ, SIG_DFL);
+            return DiskFileSystem().writeAll(path, longer);
+        };
+        ASSERT_EQ(asOrdinaryUser(crash, 5000), std::nullopt);
+        ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+        ASSERT_EQ(copies().size(), 1u);
+        const std::string copy = stateFolder + "verbalia/" + copies()[0];
+        if (!c.restored) {
+            // Long after the crash: the time the rewrite could still change the file has run out.
+            std::ifstream in(copy, std::ios::binary);
+            std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            std::size_t lease = 0;
+            for (int field = 0; field < 13; ++field) lease = bytes.find('\0', lease) + 1;
+            bytes.replace(lease, 20, std::string(20, '0'));
+            std::ofstream(copy, std::ios::binary | std::ios::trunc) << bytes;
+        }
+        c.since();
+
+        const std::vector<InterruptedRewrite> finished = finishInterruptedRewrites();
+        ASSERT_EQ(finished.size(), 1u);
+        EXPECT_EQ(finished[0].restored, c.restored);
+        EXPECT_EQ(finished[0].changedSince, !c.restored);
+        EXPECT_EQ(disk.readAll(path), c.after);
+        EXPECT_EQ(copies().size(), c.restored ? 0u : 1u);
+        if (!c.restored) {
+            EXPECT_EQ(finished[0].message(), "The last save of " + path + " was cut short, and the file has been "
+                                             "replaced or changed since, so it was left as it is.  Its content from "
+                                             "before that save is kept in:\r\n\r\n" + copy);
+        }
+        fs::remove(copy);
+    }
+}
+
+std::string commandOutput(const std::string& command)
+{
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+        ::pclose(pipe);
+    }
+    return output;
+}
+
+// Every name of the file, its owner, access list and extended attributes
+// stay what they were.
+TEST_F(DiskFileSystemTest, ASaveKeepsLinksOwnerAccessListAndAttributes)
+{
+    const std::string path = folder + "wordlist.dat";
+    ASSERT_TRUE(disk.writeAll(path, "old"));
+    fs::create_hard_link(path, folder + "other name.dat");
+    ASSERT_TRUE(disk.writeAll(path, "new"));
+    EXPECT_EQ(disk.readAll(folder + "other name.dat"), "new");
+    EXPECT_EQ(fs::hard_link_count(path), 2u);
+    fs::remove(folder + "other name.dat");
+
+    if (::setxattr(path.c_str(), "user.origin", "kept", 4, 0) != 0 ||
+        std::system(("setfacl -m u:nobody:rw '" + path + "' 2>/dev/null").c_str()) != 0) {
+        std::puts("skipped: access lists and extended attributes (this file system lacks them)");
+    } else {
+        const std::string accessList = commandOutput("getfacl -cp '" + path + "'");
+        ASSERT_NE(accessList.find("user:nobody:rw-"), std::string::npos);
+        ASSERT_TRUE(disk.writeAll(path, "newer"));
+        EXPECT_EQ(commandOutput("getfacl -cp '" + path + "'"), accessList);
+        char value[16] = {};
+        EXPECT_EQ(::getxattr(path.c_str(), "user.origin", value, sizeof value), 4);
+        EXPECT_STREQ(value, "kept");
+        EXPECT_EQ(disk.readAll(path), "newer");
+    }
+
+    // A file another user owns but lets this one write: rewritten in place.
+    if (::geteuid() != 0) GTEST_SKIP() << "another owner needs root to set up";
+    fs::remove_all(stateFolder + "verbalia"); // made by root above; this user's copies go there
+    const std::string shared = folder + "shared.dat";
+    ASSERT_TRUE(disk.writeAll(shared, "root's"));
+    ASSERT_EQ(::chmod(shared.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+    EXPECT_TRUE(writeAsOrdinaryUser(shared, "written by nobody"));
+    EXPECT_EQ(statusOf(shared).st_uid, 0u);
+    EXPECT_EQ(disk.readAll(shared), "written by nobody");
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"shared.dat", "wordlist.dat"}));
+}
+
+// Two saves of one file at once: the second waits for the first's lock, then
+// finds the file changed and writes nothing.
+TEST_F(DiskFileSystemTest, ACheckedWriteWaitsForAnotherAndSeesItsChange)
+{
+    const std::string path = folder + "wordlist.dat";
+    ASSERT_TRUE(disk.writeAll(path, "seen by both"));
+    const std::optional<FileIdentity> seen = disk.identity(path);
+    const int first = ::open(path.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(first, LOCK_EX), 0); // as the first save holds it
+    const pid_t second = ::fork();
+    if (second == 0) {
+        ::close(first); // else the lock stays held through this copy of the descriptor
+        ::_exit(int(DiskFileSystem().writeIfUnchanged(path, "second", seen).outcome));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(disk.writeAll(path, "first"));
+    ::close(first);
+    int status = 0;
+    ::waitpid(second, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), int(WriteOutcome::changed));
+    EXPECT_EQ(disk.readAll(path), "first");
+
+    const CheckedWrite write = disk.writeIfUnchanged(path, "third", disk.identity(path));
+    EXPECT_EQ(write.outcome, WriteOutcome::written);
+    EXPECT_EQ(write.identity, disk.identity(path));
+    EXPECT_EQ(disk.readAll(path), "third");
 }
 
 // Run by tests/platform/saves_on_disk_test.sh on a small file system of its
@@ -273,13 +429,35 @@ TEST_F(DiskFileSystemTest, ReadTellsAnUnreadableFileFromAMissingOne)
     ASSERT_TRUE(disk.writeAll(secret, "words"));
     ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
     fs::create_directory(folder + "sub");
+    ASSERT_EQ(::mkfifo((folder + "fifo").c_str(), 0600), 0);
+    fs::create_symlink("loop", folder + "loop");
+    fs::create_symlink("none.dat", folder + "dangling");
+    fs::create_symlink("/dev/null", folder + "device");
+    // What is no file cannot be read, is never waited on, and is not written over.
     for (const auto& [path, outcome] : {std::pair(folder + "none.dat", ReadOutcome::missing),
                                         std::pair(folder + "none/none.dat", ReadOutcome::missing),
+                                        std::pair(folder + "dangling", ReadOutcome::missing),
                                         std::pair(folder + "sub", ReadOutcome::unreadable),
-                                        std::pair(secret, ReadOutcome::read)})
+                                        std::pair(folder + "fifo", ReadOutcome::unreadable),
+                                        std::pair(folder + "loop", ReadOutcome::unreadable),
+                                        std::pair(folder + "device", ReadOutcome::unreadable),
+                                        std::pair(secret, ReadOutcome::read)}) {
         EXPECT_EQ(disk.read(path).outcome, outcome) << path;
+        if (outcome == ReadOutcome::unreadable) {
+            EXPECT_EQ(disk.presence(path), Presence::unusable) << path;
+            EXPECT_FALSE(disk.writeAll(path, "new")) << path;
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(folder + "loop"));
     EXPECT_EQ(disk.read(secret).bytes, "words");
-    const auto readsAsUnreadable = [&] { return DiskFileSystem().read(secret).outcome == ReadOutcome::unreadable; };
+    // A link into a folder that may not be searched.
+    fs::create_symlink("sub/words.dat", folder + "behind");
+    ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    ASSERT_EQ(::chmod((folder + "sub").c_str(), 0700), 0);
+    const auto readsAsUnreadable = [&] {
+        return DiskFileSystem().read(secret).outcome == ReadOutcome::unreadable &&
+               DiskFileSystem().presence(folder + "behind") == Presence::unusable;
+    };
     if (::geteuid() == 0) {
         EXPECT_EQ(asOrdinaryUser(readsAsUnreadable), true);
     }
@@ -303,12 +481,23 @@ TEST_F(DiskFileSystemTest, LeftoverTemporaryFilesAreRemoved)
     for (const std::string& name : kept) ASSERT_TRUE(disk.writeAll(folder + name, name));
     for (const char* name : {"wordlist.dat.verbalia-tmp.a1B2c3", "verbalia.ini.verbalia-tmp.XyZ789"})
         ASSERT_TRUE(disk.writeAll(folder + name, "left behind"));
+    // Beside a link's target, only the leftovers of saves through the link go.
+    const std::string lists = folder + "lists/";
+    fs::create_directory(lists);
+    for (const char* name : {"words.txt", "words.txt.verbalia-tmp.a1B2c3", "other.txt.verbalia-tmp.a1B2c3"})
+        ASSERT_TRUE(disk.writeAll(lists + name, "left behind"));
+    fs::create_symlink("lists/words.txt", folder + "verbalia.wcs");
     // A write still under way holds its file.
     const int held = ::open((folder + "held.verbalia-tmp.Held01").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     disk.removeLeftovers(folder);
     ::close(held);
-    EXPECT_EQ(folderEntries(), kept);
+    std::vector<std::string> all = kept;
+    all.insert(all.end(), {"lists", "verbalia.wcs"});
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(folderEntries(), all);
+    EXPECT_TRUE(fs::exists(lists + "other.txt.verbalia-tmp.a1B2c3"));
+    EXPECT_FALSE(fs::exists(lists + "words.txt.verbalia-tmp.a1B2c3"));
 }
 
 } // namespace

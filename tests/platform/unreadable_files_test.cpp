@@ -28,6 +28,12 @@ TEST(UnreadableFiles, AFileNotSeenIsReplacedOnlyAfterAYes)
     EXPECT_EQ(messages.shown[0].defaultAnswer, Answer::No);
     EXPECT_TRUE(files.mayReplace("/p/wordlist.dat", messages)); // asked once
     EXPECT_EQ(messages.shown.size(), 2u);
+
+    files.note("/p/wordlist.dat", ReadOutcome::partlyRead);
+    EXPECT_FALSE(files.mayReplace("/p/wordlist.dat", messages));
+    EXPECT_EQ(messages.shown.back().text, "The file /p/wordlist.dat was read only up to a NUL byte, and saving will "
+                                          "replace all of it.  Replace it ?");
+    EXPECT_EQ(messages.shown.back().defaultAnswer, Answer::No);
 }
 
 } // namespace

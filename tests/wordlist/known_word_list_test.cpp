@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace verbalia {
 namespace {
 
@@ -37,32 +39,53 @@ TEST_F(KnownWordListTest, SavesInTheEncodingAndLineEndsItRead)
     writeFile("caf\xC3\xA9\nt\xC3\xA9" "a\n");
     ASSERT_EQ(list.load(), ReadOutcome::read);
     EXPECT_EQ(list.words().at(0), "caf\xE9");
-    ASSERT_TRUE(list.save());
+    ASSERT_EQ(list.save(), KnownWordList::SaveOutcome::saved);
     EXPECT_EQ(fileBytes(), "caf\xC3\xA9\nt\xC3\xA9" "a\n");
     list.clear();
     EXPECT_EQ(heard, (std::vector<std::string>{"begin", "end", "saved", "count", "saved", "begin", "end", "changed",
                                                "count"}));
 }
 
-// Nothing is lost: an unreadable file leaves the list as it was, a failed
-// save leaves it changed.
+// Nothing is lost: an unreadable file, or what is no file at all, leaves the
+// list as it was, a failed save leaves it changed.
 TEST_F(KnownWordListTest, FailuresKeepTheListAndItsChangedFlag)
 {
     const std::size_t builtin = list.words().size();
     list.setChanged(true);
+    std::filesystem::create_directory(folder.path() + "folder");
+    ASSERT_EQ(::mkfifo((folder.path() + "fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("loop", folder.path() + "loop");
+    for (const char* name : {"folder", "fifo", "loop"}) {
+        KnownWordList other(files, folder.path() + name);
+        EXPECT_EQ(other.load(), ReadOutcome::unreadable) << name;
+    }
     writeFile("one\r\n");
     files.unreadableFiles.insert(path);
     EXPECT_EQ(list.load(), ReadOutcome::unreadable);
     EXPECT_EQ(list.words().size(), builtin);
     files.readOnlyFolders.insert(folder.path());
-    EXPECT_FALSE(list.save());
+    EXPECT_EQ(list.save(), KnownWordList::SaveOutcome::failed);
     EXPECT_TRUE(list.changed());
     EXPECT_EQ(fileBytes(), "one\r\n");
 }
 
+// A NUL byte ends what is read; the load says how many words came before it.
+TEST_F(KnownWordListTest, ANulByteMakesTheFilePartlyRead)
+{
+    writeFile(std::string("one\rtwo\r\0three\r", 15));
+    ASSERT_EQ(list.load(), ReadOutcome::partlyRead);
+    EXPECT_EQ(list.words().size(), 2u);
+    EXPECT_EQ(list.partlyReadMessage(FakeNumberFormat()),
+              "The file " + path + " holds a NUL byte after 2 words; the rest of it was not loaded.");
+    // Saved as it was read: CR line ends.
+    ASSERT_EQ(list.save(), KnownWordList::SaveOutcome::saved);
+    EXPECT_EQ(fileBytes(), "one\rtwo\r");
+}
+
 // Another program's change since the list last read or wrote the file: a
 // rewrite of another size, a file where the list found none. A file removed
-// since is no change: writing it anew loses nothing.
+// since is no change: writing it anew loses nothing. A save writes only over
+// the file as the list last saw it, or as the last check found it.
 TEST_F(KnownWordListTest, TellsWhetherTheFileChangedSinceItWasSeen)
 {
     using Change = KnownWordList::FileChange;
@@ -72,8 +95,14 @@ TEST_F(KnownWordListTest, TellsWhetherTheFileChangedSinceItWasSeen)
     ASSERT_EQ(list.load(), ReadOutcome::read);
     EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);
     writeFile("one\r\ntwo\r\n");
+    EXPECT_EQ(list.save(), KnownWordList::SaveOutcome::fileChanged);
+    EXPECT_EQ(fileBytes(), "one\r\ntwo\r\n");
     EXPECT_EQ(list.fileChangeSinceSeen(), Change::changed);
-    ASSERT_TRUE(list.save());
+    writeFile("one\r\ntwo\r\nthree\r\n"); // changed again after the question
+    EXPECT_EQ(list.save(), KnownWordList::SaveOutcome::fileChanged);
+    EXPECT_EQ(list.fileChangeSinceSeen(), Change::changed);
+    ASSERT_EQ(list.save(), KnownWordList::SaveOutcome::saved);
+    EXPECT_EQ(fileBytes(), "one\r\n");
     EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);
     std::filesystem::remove(path);
     EXPECT_EQ(list.fileChangeSinceSeen(), Change::none);

@@ -12,8 +12,8 @@ namespace verbalia {
 namespace {
 
 // A list loads in one read with its encoding and line ends, and saves back
-// as it came: LF stays LF, CR LF stays CR LF, a list without a line end
-// takes CR LF.
+// as it came: LF stays LF, CR LF stays CR LF, CR stays CR, a list without a
+// line end takes CR LF.
 TEST(WordListFile, LoadsOnceAndSavesWithItsOwnLineEnds)
 {
     struct Case {
@@ -23,11 +23,14 @@ TEST(WordListFile, LoadsOnceAndSavesWithItsOwnLineEnds)
         LineEnd lineEnd;
         std::string saved;
     };
+    const std::string long32k(detail::sliceSize - 1, 'w');
     const Case cases[] = {
         {"b\na\n", {"b", "a"}, FileEncoding::Bytes, LineEnd::Lf, "b\na\n"},
         {"caf\xC3\xA9\r\nx\ty\r\n", {"caf\xE9", "xy"}, FileEncoding::Utf8, LineEnd::CrLf, "caf\xE9\r\nxy\r\n"},
         {"\xEF\xBB\xBFone", {"one"}, FileEncoding::Utf8WithBom, LineEnd::CrLf, "one\r\n"},
-        {"Mac\rold\n", {"Mac", "old"}, FileEncoding::Bytes, LineEnd::CrLf, "Mac\r\nold\r\n"},
+        {"Mac\rold\n", {"Mac", "old"}, FileEncoding::Bytes, LineEnd::Cr, "Mac\rold\r"},
+        // The CR ends one slice read, the LF begins the next.
+        {long32k + "\r\nx\r\n", {long32k, "x"}, FileEncoding::Bytes, LineEnd::CrLf, long32k + "\r\nx\r\n"},
         {"", {}, FileEncoding::Bytes, LineEnd::CrLf, ""},
     };
     TemporaryFolder folder;
