@@ -5,10 +5,8 @@
 #include "text/LineText.h"
 #include "text/TextHelpers.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace verbalia {
 namespace {
@@ -22,12 +20,6 @@ std::string configFolder()
     return xdgBaseFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ".config").value_or("/.config");
 }
 
-bool isFolder(const std::string& path)
-{
-    struct stat status;
-    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 std::string entryPath(const std::string& key, const std::string& name) { return key + "/" + name + ".desktop"; }
 
 // True when the folder exists or could be made: its nearest existing ancestor is a folder.
@@ -39,14 +31,6 @@ bool folderExistsOrCanBeMade(std::filesystem::path folder)
         folder = folder.parent_path();
     }
     return std::filesystem::is_directory(folder, error);
-}
-
-// Makes the folder and any missing parents, private to the user as the
-// desktop's base folders are.
-bool makeFolders(const std::filesystem::path& folder)
-{
-    if (isFolder(folder) || !folder.has_relative_path()) return isFolder(folder);
-    return makeFolders(folder.parent_path()) && (::mkdir(folder.c_str(), 0700) == 0 || isFolder(folder));
 }
 
 std::string unescapeValue(std::string_view value)
@@ -128,7 +112,7 @@ bool XdgAutostartList::valueExists(const std::string& name) const
 bool XdgAutostartList::writeValue(const std::string& name, const std::string& path)
 {
     const std::string folder = key();
-    if (!makeFolders(folder)) return false;
+    if (!makeFolders(folder + "/")) return false;
     return DiskFileSystem().writeAll(entryPath(folder, name), desktopEntry(name, path));
 }
 
