@@ -3,6 +3,8 @@
 #include "text/LineText.h"
 #include "wordlist/BuiltinWordList.h"
 
+#include <algorithm>
+
 namespace verbalia {
 
 KnownWordList::KnownWordList(FileSystem& files, std::string path)
@@ -50,6 +52,7 @@ ReadOutcome KnownWordList::load()
         outcome = ReadOutcome::read;
     }
     m_seen = seen;
+    m_edits.clear();
     setChanged(false);
     notify(m_observers.countChanged);
     return outcome;
@@ -59,6 +62,7 @@ bool KnownWordList::save()
 {
     if (!m_files.writeAll(m_path, encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding))) return false;
     m_seen = m_files.identity(m_path);
+    m_edits.clear();
     setChanged(false);
     return true;
 }
@@ -75,6 +79,7 @@ KnownWordList::FileChange KnownWordList::fileChangeSinceSeen() const
 void KnownWordList::clear()
 {
     changeWords([this] { m_words.clear(); });
+    m_edits.clear();
     setChanged(true);
     notify(m_observers.countChanged);
 }
@@ -82,12 +87,44 @@ void KnownWordList::clear()
 HarvestOutcome KnownWordList::harvest(const Collation& collation, const std::vector<std::string>& lines,
                                       const HarvestOptions& options, HarvestHooks hooks)
 {
+    const bool changedBefore = m_changed;
     hooks.wordAdded = [this, added = std::move(hooks.wordAdded)](std::size_t index) {
         setChanged(true);
         notify(m_observers.countChanged);
         if (added) added(index);
     };
-    return verbalia::harvest(m_words, collation, lines, options, hooks);
+    HarvestOutcome outcome = verbalia::harvest(m_words, collation, lines, options, hooks);
+    if (!outcome.words.empty()) m_edits.push_back({outcome.words, {}, changedBefore});
+    return outcome;
+}
+
+std::size_t KnownWordList::remove(std::vector<std::size_t> indices)
+{
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::lower_bound(indices.begin(), indices.end(), m_words.size()), indices.end());
+    if (indices.empty()) return 0;
+    Edit edit{{}, {}, m_changed};
+    changeWords([&] { edit.removed = m_words.erase(indices); });
+    const std::size_t removed = edit.removed.size();
+    m_edits.push_back(std::move(edit));
+    setChanged(true);
+    notify(m_observers.countChanged);
+    return removed;
+}
+
+bool KnownWordList::undo()
+{
+    if (m_edits.empty()) return false;
+    const Edit edit = std::move(m_edits.back());
+    m_edits.pop_back();
+    changeWords([&] {
+        m_words.insert(edit.removed);
+        // No other entry is written as a harvested word: it was new.
+        removeWords(m_words, edit.added);
+    });
+    setChanged(edit.changedBefore);
+    notify(m_observers.countChanged);
+    return true;
 }
 
 } // namespace verbalia

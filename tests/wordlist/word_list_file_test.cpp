@@ -28,6 +28,8 @@ TEST(WordListFile, LoadsOnceAndSavesWithItsOwnLineEnds)
         {"caf\xC3\xA9\r\nx\ty\r\n", {"caf\xE9", "xy"}, FileEncoding::Utf8, LineEnd::CrLf, "caf\xE9\r\nxy\r\n"},
         {"\xEF\xBB\xBFone", {"one"}, FileEncoding::Utf8WithBom, LineEnd::CrLf, "one\r\n"},
         {"Mac\rold\n", {"Mac", "old"}, FileEncoding::Bytes, LineEnd::CrLf, "Mac\r\nold\r\n"},
+        // Lines are split before the tabs go: CR, tab, LF is two line ends.
+        {"pot\r\t\ntop\r\n", {"pot", "", "top"}, FileEncoding::Bytes, LineEnd::CrLf, "pot\r\n\r\ntop\r\n"},
         {"", {}, FileEncoding::Bytes, LineEnd::CrLf, ""},
     };
     TemporaryFolder folder;
