@@ -101,7 +101,7 @@ TEST_F(KnownWordListTest, UndoesHarvestsAndRemovalsBackToTheFile)
 {
     writeFile("apple\r\nfig\r\npear\r\n");
     ASSERT_EQ(list.load(), ReadOutcome::read);
-    list.observe({.countChanged = [this] { heard.push_back(std::to_string(list.words().size())); }});
+    list.observe({{}, {}, [this] { heard.push_back(std::to_string(list.words().size())); }, {}});
     const auto words = [this] {
         std::string all;
         list.words().forEach(0, list.words().size(), [&](std::string_view word) { (all += word) += ' '; });
