@@ -1,5 +1,6 @@
 #include "WildcardSearch.h"
 
+#include "platform/CodePage.h"
 #include "text/TextHelpers.h"
 
 namespace verbalia {
@@ -44,6 +45,7 @@ Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
     WildcardMatcher matcher;
     matcher.m_asterisk = hasAsterisk;
     matcher.m_matchAll = pattern == "*";
+    matcher.m_matchNone = pattern.find(codepage::substitute) != std::string::npos;
     if (hasAsterisk) {
         const std::size_t star = pattern.find('*');
         matcher.m_prefix = pattern.substr(0, star);
@@ -73,7 +75,7 @@ bool sameBytes(std::string_view text, std::string_view affix)
 
 bool WildcardMatcher::matchesPastFirst(std::string_view word) const
 {
-    if (!m_range.contains(word.size())) return false;
+    if (m_matchNone || !m_range.contains(word.size())) return false;
     if (m_asterisk) {
         if (!m_matchAll && (word.size() < m_prefix.size() + m_suffix.size() || !sameBytes(word, m_prefix) ||
                             !sameBytes(word.substr(word.size() - m_suffix.size()), m_suffix)))

@@ -9,7 +9,9 @@
 namespace verbalia {
 
 // Words that fit a pattern where '?' stands for one character and a single
-// '*' for a run of characters, the empty run included.
+// '*' for a run of characters, the empty run included. A character the code
+// page lacks (typed as codepage::substitute) is in no word: such a pattern
+// matches nothing.
 class WildcardMatcher {
 public:
     bool matches(std::string_view word) const
@@ -31,6 +33,7 @@ private:
     std::string m_pattern;  // lower-cased
     bool m_asterisk = false;
     bool m_matchAll = false; // the pattern is "*"
+    bool m_matchNone = false; // the pattern holds a character the code page lacks
     std::string m_prefix, m_suffix;
     bool m_hasFirst = false; // the pattern begins with a character to match
     char m_first = 0;

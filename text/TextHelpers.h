@@ -59,6 +59,33 @@ std::string upperAscii(std::string_view text);
 inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
+namespace detail {
+// For each byte: whether it is a letter of Windows-1252, and its lower case.
+struct CodePageLetters {
+    std::array<bool, 256> letter{};
+    std::array<char, 256> lower{};
+};
+inline constexpr CodePageLetters codePageLetters = [] {
+    CodePageLetters table;
+    for (int byte = 0; byte < 256; ++byte) {
+        const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+        const bool caron = byte == 0x8A || byte == 0x8C || byte == 0x8E; // S, OE, Z
+        table.letter[byte] = upper || caron || (byte >= 'a' && byte <= 'z') || (byte >= 0xDF && byte != 0xF7) ||
+                             byte == 0x9A || byte == 0x9C || byte == 0x9E || byte == 0x9F;
+        table.lower[byte] = char(upper ? byte + 0x20 : caron ? byte + 0x10 : byte == 0x9F ? 0xFF : byte);
+    }
+    return table;
+}();
+} // namespace detail
+
+// The letters of Windows-1252: A-Z, a-z, the bytes 0xC0 to 0xFF but the
+// multiplication and division signs, and the letters among 0x80 to 0x9F
+// (S, OE and Z with caron or ligature, Y with diaeresis).
+inline bool isCodePageLetter(char c) { return detail::codePageLetters.letter[static_cast<unsigned char>(c)]; }
+
+// Those letters in lower case; sharp s, which has no capital, stays.
+inline char lowerCodePageLetter(char c) { return detail::codePageLetters.lower[static_cast<unsigned char>(c)]; }
+
 // True when the texts differ at most in the case of the letters A-Z.
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <utility>
 
 namespace verbalia {
 
@@ -22,40 +22,66 @@ std::string Letters_And_Spaces_Only(std::string_view text)
 {
     std::string kept;
     kept.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(kept), [](char c) {
-        return c == ' ' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char c) { return c == ' ' || isCodePageLetter(c); });
     return kept;
-}
-
-std::vector<std::string> harvestWordsOf(std::string_view line, const HarvestOptions& options)
-{
-    std::string text = lowerAscii(trimControls(line));
-    if (options.ignoreSymbols) text = Letters_And_Spaces_Only(text);
-    // Every run of spaces becomes one space, in one pass.
-    text.erase(std::unique(text.begin(), text.end(), [](char a, char b) { return a == ' ' && b == ' '; }),
-               text.end());
-
-    std::vector<std::string> words;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const std::size_t space = rest.find(' ');
-        const std::string_view word = rest.substr(0, space);
-        rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
-        // A space at either end of the line gives an empty word.
-        if (word.empty() || (options.ignoreNumbers && Contains_Digit(word))) continue;
-        words.emplace_back(word);
-    }
-    return words;
 }
 
 namespace {
 
-bool sameIgnoringAsciiCase(std::string_view a, std::string_view b)
+bool isLetterOrDigit(char c) { return isCodePageLetter(c) || (c >= '0' && c <= '9'); }
+
+// The word without the characters around it that are neither letters nor digits.
+std::string_view withoutPunctuationAround(std::string_view word)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    while (!word.empty() && !isLetterOrDigit(word.front())) word.remove_prefix(1);
+    while (!word.empty() && !isLetterOrDigit(word.back())) word.remove_suffix(1);
+    return word;
 }
+
+// Calls visit(written, added) for each word of the line, as harvestWordsOf
+// gives them; the views last until the next line.
+class TextWordSplitter {
+public:
+    template <class Visit>
+    void split(std::string_view line, const HarvestOptions& options, Visit&& visit)
+    {
+        line = trimControls(line);
+        m_line.resize(line.size());
+        std::transform(line.begin(), line.end(), m_line.begin(), [](char c) { return lowerCodePageLetter(c); });
+        std::string_view rest = m_line;
+        while (!rest.empty()) {
+            const std::size_t space = rest.find(' ');
+            const std::string_view word = rest.substr(0, space);
+            rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
+            if (options.ignoreSymbols) {
+                const std::string_view written = withoutPunctuationAround(word);
+                // The digits go with the symbols, so the numbers option has nothing left to drop.
+                m_added = Letters_And_Spaces_Only(written);
+                if (!m_added.empty()) visit(written, std::string_view(m_added));
+            } else if (!word.empty() && !(options.ignoreNumbers && Contains_Digit(word))) {
+                // Runs of spaces give empty words.
+                visit(word, word);
+            }
+        }
+    }
+
+private:
+    std::string m_line, m_added;
+};
+
+} // namespace
+
+std::vector<TextWord> harvestWordsOf(std::string_view line, const HarvestOptions& options)
+{
+    std::vector<TextWord> words;
+    TextWordSplitter().split(line, options, [&words](std::string_view written, std::string_view added) {
+        words.push_back({std::string(written), std::string(added)});
+    });
+    return words;
+}
+
+namespace {
 
 // The distinct words of a text, each once, in the order first met, with
 // whether the list holds an equal one. Words are found by their equality
@@ -66,22 +92,30 @@ class TextWords {
 public:
     explicit TextWords(const Collation& collation) : m_collation(collation), m_slots(16, Slot{}) {}
 
-    // The index of a word not met before, or nothing.
-    std::optional<std::size_t> add(std::string word)
+    // The index of the word, new or met before.
+    std::size_t add(std::string_view word)
     {
         const std::uint64_t hash = m_collation.equalityHash(word);
         std::size_t at = hash & (m_slots.size() - 1);
         for (; m_slots[at].word != empty; at = (at + 1) & (m_slots.size() - 1)) {
-            if (m_slots[at].hash == hash && m_words[m_slots[at].word] == word) return std::nullopt;
+            if (m_slots[at].hash == hash && m_words[m_slots[at].word] == word) return m_slots[at].word;
         }
         const std::size_t index = m_words.size();
         m_slots[at] = {hash, std::uint32_t(index), false};
-        m_words.push_back(std::move(word));
+        m_words.emplace_back(word);
         m_known.push_back(false);
+        m_metAsWritten.push_back(false);
         if (2 * m_words.size() > m_slots.size()) grow();
         return index;
     }
 
+    // True the first time the word is met as a text writes it.
+    bool firstMetAsWritten(std::size_t index)
+    {
+        if (m_metAsWritten[index]) return false;
+        m_metAsWritten[index] = true;
+        return true;
+    }
     // Marks the words that compare equal to a word of the list. The list's
     // words go in batches whose slots are fetched ahead: a table larger than
     // the cache then costs no wait for each word.
@@ -127,7 +161,7 @@ private:
             const std::string& word = m_words[slot.word];
             // The same letters but for the case of A-Z are equal under any
             // collation that ignores case, without asking it.
-            if (sameIgnoringAsciiCase(word, listWord) || m_collation.compare(word, listWord) == 0) {
+            if (equalsIgnoringAsciiCase(word, listWord) || m_collation.compare(word, listWord) == 0) {
                 slot.known = true;
                 m_known[slot.word] = true;
             }
@@ -149,6 +183,7 @@ private:
     const Collation& m_collation;
     std::vector<std::string> m_words;
     std::vector<bool> m_known;
+    std::vector<bool> m_metAsWritten;
     std::vector<Slot> m_slots;
 };
 
@@ -158,14 +193,21 @@ HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::v
                        const HarvestOptions& options, const HarvestHooks& hooks)
 {
     // Membership is found by one pass over the list, whatever its order: the
-    // text's distinct words are gathered first (most words of a text are
-    // repeats) and each list word marks the text words equal to it.
+    // text's distinct words, as written and as added, are gathered first
+    // (most words of a text are repeats) and each list word marks the text
+    // words equal to it.
+    struct Met {
+        std::size_t written, added;
+    };
     TextWords words(collation);
-    std::vector<std::vector<std::size_t>> firstMet(lines.size());
+    std::vector<std::vector<Met>> firstMet(lines.size());
+    TextWordSplitter splitter;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        for (std::string& word : harvestWordsOf(lines[i], options)) {
-            if (const std::optional<std::size_t> index = words.add(std::move(word))) firstMet[i].push_back(*index);
-        }
+        splitter.split(lines[i], options, [&](std::string_view writtenWord, std::string_view addedWord) {
+            const std::size_t written = words.add(writtenWord);
+            if (!words.firstMetAsWritten(written)) return;
+            firstMet[i].push_back({written, writtenWord == addedWord ? written : words.add(addedWord)});
+        });
     }
     words.markEqualsIn(list);
 
@@ -174,14 +216,15 @@ HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::v
     const std::size_t step = progressStep(lines.size());
     for (std::size_t i = 0; i < lines.size() && !halted(); ++i) {
         if (i % step == 0 && hooks.progress) hooks.progress(i);
-        for (const std::size_t word : firstMet[i]) {
-            if (words.known(word)) continue;
+        for (const Met met : firstMet[i]) {
+            if (words.known(met.written) || words.known(met.added)) continue;
             // A word added now is known to the text words equal to it.
-            words.markEqualsOf(words.text(word));
-            const KnownWordLocation location = Locate_Known_Word(list, words.text(word), collation);
+            words.markEqualsOf(words.text(met.added));
+            const KnownWordLocation location = Locate_Known_Word(list, words.text(met.added), collation);
             if (location.found >= 0) continue;
             const auto index = std::size_t(location.insertion);
-            list.insert(index, std::move(words.text(word)));
+            list.insert(index, words.text(met.added));
+            outcome.words.push_back(std::move(words.text(met.added)));
             ++outcome.added;
             if (hooks.wordAdded) hooks.wordAdded(index);
         }

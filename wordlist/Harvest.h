@@ -19,20 +19,32 @@ class NumberFormat;
 // The two options, as the work area's check boxes set them.
 struct HarvestOptions {
     bool ignoreNumbers = true; // a word holding a digit is not added
-    bool ignoreSymbols = true; // only A-Z, a-z and the space are kept of a line
+    bool ignoreSymbols = true; // only letters (those of Windows-1252 included) are kept of a word
 };
 
 // True when the text holds any of the digits 0 to 9.
 bool Contains_Digit(std::string_view text);
 
-// The characters A-Z, a-z and the space of the text, in order.
+// The letters (A-Z, a-z and the other letters of Windows-1252) and the
+// spaces of the text, in order.
 std::string Letters_And_Spaces_Only(std::string_view text);
 
-// The words harvesting takes from one line, in order: the line is lower-cased
-// (A-Z only) and trimmed, reduced to letters and spaces when symbols are
-// ignored, and split at its spaces; a word holding a digit is dropped when
-// numbers are ignored. Repeats are kept.
-std::vector<std::string> harvestWordsOf(std::string_view line, const HarvestOptions& options);
+// A word of a text: as the text writes it, and what it adds to a list that
+// does not hold it so written.
+struct TextWord {
+    std::string written;
+    std::string added;
+    bool operator==(const TextWord&) const = default;
+};
+
+// The words harvesting takes from one line, in order: the line is
+// lower-cased (its letters, accented ones too) and trimmed, and split at its
+// spaces. When symbols are ignored, a word is written without the characters
+// around it that are neither letters nor digits ("(don't)," is "don't") and
+// adds its letters only; a word with nothing to add is dropped. Otherwise it
+// adds itself, and a word holding a digit is dropped when numbers are
+// ignored. Repeats are kept.
+std::vector<TextWord> harvestWordsOf(std::string_view line, const HarvestOptions& options);
 
 // What a harvest run tells its caller, and asks it.
 struct HarvestHooks {
@@ -44,12 +56,14 @@ struct HarvestHooks {
 struct HarvestOutcome {
     std::int64_t added = 0;
     bool halted = false;
+    std::vector<std::string> words; // those added, in the order added
 };
 
-// Adds each word of the lines that the list does not hold (under the
-// collation, case-blind, whatever the list's order) at its binary-search
-// place: its sorted place when the list is in ascending order. Words added
-// before a halt stay.
+// For each word of the lines (harvestWordsOf) that the list does not hold
+// as written, adds what it adds unless the list holds that, at its
+// binary-search place: its sorted place when the list is in ascending order.
+// The list holds a word when it holds one equal under the collation
+// (case-blind), whatever the list's order. Words added before a halt stay.
 HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
                        const HarvestOptions& options, const HarvestHooks& hooks);
 

@@ -4,6 +4,8 @@
 #include "text/LineText.h"
 #include "wordlist/BuiltinWordList.h"
 
+#include <algorithm>
+
 namespace verbalia {
 
 KnownWordList::KnownWordList(FileSystem& files, std::string path)
@@ -51,6 +53,7 @@ ReadOutcome KnownWordList::load()
         changeWords([&] { m_words = std::move(words); });
         outcome = format.endsAtNul ? ReadOutcome::partlyRead : ReadOutcome::read;
     }
+    m_edits.clear();
     setChanged(false);
     notify(m_observers.countChanged);
     return outcome;
@@ -71,6 +74,7 @@ KnownWordList::SaveOutcome KnownWordList::save()
     if (write.outcome == WriteOutcome::changed) return SaveOutcome::fileChanged;
     if (write.outcome == WriteOutcome::failed) return SaveOutcome::failed;
     m_seen = write.identity;
+    m_edits.clear();
     setChanged(false);
     return SaveOutcome::saved;
 }
@@ -88,6 +92,7 @@ KnownWordList::FileChange KnownWordList::fileChangeSinceSeen()
 void KnownWordList::clear()
 {
     changeWords([this] { m_words.clear(); });
+    m_edits.clear();
     setChanged(true);
     notify(m_observers.countChanged);
 }
@@ -95,12 +100,44 @@ void KnownWordList::clear()
 HarvestOutcome KnownWordList::harvest(const Collation& collation, const std::vector<std::string>& lines,
                                       const HarvestOptions& options, HarvestHooks hooks)
 {
+    const bool changedBefore = m_changed;
     hooks.wordAdded = [this, added = std::move(hooks.wordAdded)](std::size_t index) {
         setChanged(true);
         notify(m_observers.countChanged);
         if (added) added(index);
     };
-    return verbalia::harvest(m_words, collation, lines, options, hooks);
+    HarvestOutcome outcome = verbalia::harvest(m_words, collation, lines, options, hooks);
+    if (!outcome.words.empty()) m_edits.push_back({outcome.words, {}, changedBefore});
+    return outcome;
+}
+
+std::size_t KnownWordList::remove(std::vector<std::size_t> indices)
+{
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::lower_bound(indices.begin(), indices.end(), m_words.size()), indices.end());
+    if (indices.empty()) return 0;
+    Edit edit{{}, {}, m_changed};
+    changeWords([&] { edit.removed = m_words.erase(indices); });
+    const std::size_t removed = edit.removed.size();
+    m_edits.push_back(std::move(edit));
+    setChanged(true);
+    notify(m_observers.countChanged);
+    return removed;
+}
+
+bool KnownWordList::undo()
+{
+    if (m_edits.empty()) return false;
+    const Edit edit = std::move(m_edits.back());
+    m_edits.pop_back();
+    changeWords([&] {
+        m_words.insert(edit.removed);
+        // No other entry is written as a harvested word: it was new.
+        removeWords(m_words, edit.added);
+    });
+    setChanged(edit.changedBefore);
+    notify(m_observers.countChanged);
+    return true;
 }
 
 } // namespace verbalia

@@ -19,13 +19,16 @@ namespace verbalia {
 // file held them, and whether the words changed since the file was read or
 // written. It starts as the built-in list. Saving writes the words as the
 // file held them: in its encoding, with its line ends (CR LF for a new file).
+// Harvests and removals can be undone, the last first, back to the list as
+// last loaded, saved or emptied.
 class KnownWordList {
 public:
     // What shows the list follows it through these; any may be left empty.
     struct Observers {
-        std::function<void()> wordsAboutToChange; // a load or a reset begins
+        std::function<void()> wordsAboutToChange; // a load, a reset, a removal or an undo begins
         std::function<void()> wordsChanged;       // ... and has ended
-        std::function<void()> countChanged;       // after a load (whatever its outcome), a reset, each added word
+        std::function<void()> countChanged;       // after a load (whatever its outcome), a reset, each added
+                                                  // word, a removal, an undo
         std::function<void(bool)> changedFlagSet;
     };
 
@@ -76,10 +79,27 @@ public:
     HarvestOutcome harvest(const Collation& collation, const std::vector<std::string>& lines,
                            const HarvestOptions& options, HarvestHooks hooks);
 
+    // Takes the entries at the indices out (a selection: any order, repeats
+    // and indices past the end ignored); the list is changed when any went.
+    // Returns how many went.
+    std::size_t remove(std::vector<std::size_t> indices);
+
+    // Undoes the last harvest or removal; the changed flag goes back to what
+    // it was before it. False when there is none left to undo.
+    bool undo();
+    bool canUndo() const { return !m_edits.empty(); }
+
 private:
     template <class Change>
     void changeWords(Change change);
     static void notify(const std::function<void()>& observer);
+
+    // A harvest or removal as undo reverses it.
+    struct Edit {
+        std::vector<std::string> added;   // by a harvest, each the only entry so written
+        std::vector<IndexedWord> removed; // by a removal
+        bool changedBefore = false;
+    };
 
     FileSystem& m_files;
     std::string m_path;
@@ -88,6 +108,7 @@ private:
     std::optional<FileIdentity> m_seen; // the file as last read (or found unreadable) or written
     std::optional<std::optional<FileIdentity>> m_found; // the file as fileChangeSinceSeen() found it
     bool m_changed = false;
+    std::vector<Edit> m_edits; // since the list was loaded, saved or emptied; the last one last
     Observers m_observers;
 };
 

@@ -12,8 +12,8 @@
 
 namespace verbalia {
 
-// Reading a word list file: one line per entry, tabs removed, a NUL ending
-// the text; UTF-8 converted as it is read.
+// Reading a word list file: one line per entry, its tabs removed, a NUL
+// ending the text; UTF-8 converted as it is read.
 
 // How a line handed out by readWordListLines was read: before any byte beyond
 // ASCII (the same either way), converted from UTF-8, or byte for byte.
@@ -61,34 +61,34 @@ inline bool beforeNul(std::string_view& piece)
     return false;
 }
 
-// Splits text into lines for visit(line, reading), tabs removed (a test for
-// a tab over the whole piece spares one for each line), and notes the first
-// line end.
+// Splits text into lines for visit(line, reading), then takes the tabs out of
+// each (a tab between CR and LF leaves an empty line), and notes the first
+// line end. A piece without a tab hands its lines on as they are.
 class ListLines {
 public:
     template <class Visit>
     void feed(std::string_view text, Reading reading, Visit& visit)
     {
         if (!m_lineEndSeen && !text.empty()) noteLineEnd(text);
+        // A line begun in an earlier piece may hold a tab.
+        const auto visitLine = [&](std::string_view line) { visit(withoutTabs(line), reading); };
         if (std::memchr(text.data(), '\t', text.size())) {
-            m_withoutTabs.assign(text);
-            std::erase(m_withoutTabs, '\t');
-            text = m_withoutTabs;
+            m_lines.feed(text, visitLine);
+        } else {
+            m_lines.feed(text, visitLine, [&](std::string_view lines) {
+                if constexpr (std::is_invocable_v<Visit&, CompleteLines, Reading>)
+                    visit(CompleteLines{lines}, reading);
+                else
+                    forEachLineBeforeNul(lines, [&](std::string_view line) { visit(line, reading); });
+            });
         }
-        const auto visitLine = [&](std::string_view line) { visit(line, reading); };
-        m_lines.feed(text, visitLine, [&](std::string_view lines) {
-            if constexpr (std::is_invocable_v<Visit&, CompleteLines, Reading>)
-                visit(CompleteLines{lines}, reading);
-            else
-                forEachLineBeforeNul(lines, visitLine);
-        });
         m_last = reading;
     }
 
     template <class Visit>
     void finish(Visit& visit)
     {
-        m_lines.finish([&](std::string_view line) { visit(line, m_last); });
+        m_lines.finish([&](std::string_view line) { visit(withoutTabs(line), m_last); });
     }
 
     // A CR that ended the text, nothing after it, is a lone CR.
@@ -113,6 +113,14 @@ private:
         }
         m_lineEndSeen = true;
         m_lineEnd = text[at] == '\n' ? LineEnd::Lf : text[at + 1] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+    }
+
+    std::string_view withoutTabs(std::string_view line)
+    {
+        if (!std::memchr(line.data(), '\t', line.size())) return line;
+        m_withoutTabs.assign(line);
+        std::erase(m_withoutTabs, '\t');
+        return m_withoutTabs;
     }
 
     LineSplitter m_lines;

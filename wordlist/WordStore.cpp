@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace verbalia {
 
@@ -92,6 +93,65 @@ void WordStore::clear()
     m_chunks.clear();
     m_starts.clear();
     m_size = 0;
+}
+
+std::vector<IndexedWord> WordStore::erase(const std::vector<std::size_t>& indices)
+{
+    std::vector<IndexedWord> removed;
+    if (indices.empty()) return removed;
+    WordStore kept;
+    std::size_t index = 0, next = 0;
+    forEach(0, m_size, [&](std::string_view word) {
+        while (next < indices.size() && indices[next] < index) ++next;
+        if (next < indices.size() && indices[next] == index)
+            removed.push_back({index, std::string(word)});
+        else
+            kept.append(word);
+        ++index;
+    });
+    *this = std::move(kept);
+    return removed;
+}
+
+void WordStore::insert(const std::vector<IndexedWord>& entries)
+{
+    if (entries.empty()) return;
+    WordStore merged;
+    std::size_t next = 0;
+    const auto insertDue = [&] {
+        for (; next < entries.size() && entries[next].index == merged.size(); ++next) merged.append(entries[next].word);
+    };
+    forEach(0, m_size, [&](std::string_view word) {
+        insertDue();
+        merged.append(word);
+    });
+    insertDue();
+    if (next != entries.size()) throw std::out_of_range("WordStore::insert");
+    *this = std::move(merged);
+}
+
+WordRemoval removeWords(WordStore& list, const std::vector<std::string>& words)
+{
+    if (words.empty()) return {};
+    std::unordered_map<std::string_view, bool> found; // each word, and whether an entry equals it
+    for (const std::string& word : words) found.emplace(word, false);
+    std::vector<std::size_t> indices;
+    std::size_t index = 0;
+    list.forEach(0, list.size(), [&](std::string_view entry) {
+        if (const auto word = found.find(entry); word != found.end()) {
+            word->second = true;
+            indices.push_back(index);
+        }
+        ++index;
+    });
+    WordRemoval removal{list.erase(indices), {}};
+    for (const std::string& word : words) {
+        if (const auto at = found.find(word); !at->second) {
+            removal.absent.push_back(word);
+            at->second = true; // named once
+        }
+    }
+    return removal;
 }
 
 std::pair<std::size_t, std::size_t> WordStore::locate(std::size_t index) const

@@ -18,6 +18,13 @@ inline std::string_view lineEndText(LineEnd lineEnd)
     return lineEnd == LineEnd::CrLf ? "\r\n" : lineEnd == LineEnd::Lf ? "\n" : "\r";
 }
 
+// An entry and its index: what a removal takes out and an undo puts back.
+struct IndexedWord {
+    std::size_t index;
+    std::string word;
+    bool operator==(const IndexedWord&) const = default;
+};
+
 // The known word list: entries in list order, indexed from 0. Entries live in
 // chunks of bounded size, each one byte arena holding its entries one after
 // another and the 32-bit offset where each ends: no heap string per entry,
@@ -35,6 +42,13 @@ public:
     void append(std::string_view word);
     void assign(const std::vector<std::string>& words);
     void clear();
+
+    // Takes out the entries at the indices (ascending; others are ignored)
+    // and gives them back with the indices they had; inserting those puts
+    // the store back as it was.
+    std::vector<IndexedWord> erase(const std::vector<std::size_t>& indices);
+    // Inserts the entries at the indices they are to have (ascending).
+    void insert(const std::vector<IndexedWord>& entries);
 
     // Calls visit(std::string_view) for the entries begin .. end-1 in order,
     // walking the chunks directly.
@@ -65,6 +79,15 @@ private:
     std::vector<std::size_t> m_starts; // list index of each chunk's first entry
     std::size_t m_size = 0;
 };
+
+// What a removal of words took out, and the words it could not find.
+struct WordRemoval {
+    std::vector<IndexedWord> removed; // every entry equal to one of the words, byte for byte
+    std::vector<std::string> absent;  // the words no entry equals, each once, in the order given
+};
+
+// Takes every entry that equals one of the words as stored out of the list.
+WordRemoval removeWords(WordStore& list, const std::vector<std::string>& words);
 
 // The entries, each followed by the line end, as a word list file holds them.
 std::string joinEntries(const WordStore& list, LineEnd lineEnd);

@@ -101,6 +101,9 @@ TEST(WildcardSearch, AsteriskPatterns)
     EXPECT_EQ(findIn(prepare("a*a"), words), (Words{}));
     EXPECT_EQ(findIn(prepare("*", "", 5, 5), words), (Words{"acrid", "Andes", "x-ray", "Acrid", "aXbi9", "acral",
                                                             "AC-DC"}));
+    // A character the code page lacks (the substitute) is in no word.
+    EXPECT_EQ(findIn(prepare("*\x7f"), Words{"x\x7f", "\x7f"}), (Words{}));
+    EXPECT_EQ(findIn(prepare("?\x7f"), Words{"x\x7f"}), (Words{}));
     // '*' finds every word in the range but never the empty line.
     EXPECT_EQ(findIn(prepare("*"), words).size(), words.size() - 1);
 }

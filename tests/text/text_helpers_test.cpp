@@ -1,6 +1,9 @@
 #include "text/TextHelpers.h"
 
+#include "platform/CodePage.h"
+
 #include <gtest/gtest.h>
+#include <unicode/uchar.h>
 
 using namespace verbalia;
 
@@ -65,6 +68,21 @@ TEST(TextHelpers, CaseChangesTouchOnlyAsciiLetters)
 {
     EXPECT_EQ(lowerAscii("Stop-\xC9T\xC9 @["), "stop-\xC9t\xC9 @[");
     EXPECT_EQ(upperAscii("stop-\xE9t\xE9 `{"), "STOP-\xE9T\xE9 `{");
+}
+
+// Every byte against Unicode: the letters of Windows-1252 but the three
+// between 0xA0 and 0xBF (feminine and masculine ordinals, micro sign), the
+// florin sign and the circumflex accent, and their lower case.
+TEST(TextHelpers, CodePageLettersAndTheirLowerCase)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = char(byte);
+        const UChar32 character = codepage::toUnicode(static_cast<unsigned char>(byte));
+        const bool sign = (byte >= 0xA0 && byte < 0xC0) || byte == 0x83 || byte == 0x88;
+        EXPECT_EQ(isCodePageLetter(c), u_isalpha(character) && !sign) << byte;
+        const char lower = isCodePageLetter(c) ? *codepage::fromUnicode(u_tolower(character)) : c;
+        EXPECT_EQ(lowerCodePageLetter(c), lower) << byte;
+    }
 }
 
 TEST(TextHelpers, TrimDropsControlsAndBlanksAtBothEnds)

@@ -11,18 +11,29 @@ namespace {
 
 using Words = std::vector<std::string>;
 
+// A word as harvestWordsOf gives it: what it adds, after its written form
+// and ">" where the two differ.
+Words shown(const std::vector<TextWord>& words)
+{
+    Words all;
+    for (const TextWord& word : words)
+        all.push_back(word.written == word.added ? word.added : word.written + ">" + word.added);
+    return all;
+}
+
+const HarvestOptions both{true, true}, numbersOnly{true, false}, symbolsOnly{false, true}, neither{false, false};
+
 TEST(HarvestWords, OptionsAndSplitting)
 {
-    const HarvestOptions both{true, true}, numbersOnly{true, false}, symbolsOnly{false, true}, neither{false, false};
     const struct {
         const char* line;
         HarvestOptions options;
         Words words;
     } cases[] = {
         // The digits go with the symbols before words with digits are dropped.
-        {"Hello, World! 42 x2", both, {"hello", "world", "x"}},
+        {"Hello, World! 42 x2", both, {"hello", "world", "x2>x"}},
         {"Hello, World! 42 x2", numbersOnly, {"hello,", "world!"}},
-        {"Hello, World! 42 x2", symbolsOnly, {"hello", "world", "x"}},
+        {"Hello, World! 42 x2", symbolsOnly, {"hello", "world", "x2>x"}},
         {"Hello, World! 42 x2", neither, {"hello,", "world!", "42", "x2"}},
         // A lone hyphen is a word unless symbols are ignored; runs of spaces split once.
         {"- Type words, sentences, and ", neither, {"-", "type", "words,", "sentences,", "and"}},
@@ -30,17 +41,19 @@ TEST(HarvestWords, OptionsAndSplitting)
         {"\t  a  -  b \r", both, {"a", "b"}},
         {"- -", both, {}},
         {"", neither, {}},
-        // Only A-Z are lower-cased; bytes above 127 go with the symbols.
-        {"Caf\xC9 \xDC" "ber", neither, {"caf\xC9", "\xDC" "ber"}},
-        {"Caf\xC9 \xDC" "ber", both, {"caf", "ber"}},
+        // The letters of Windows-1252 are letters, lower-cased; the signs are symbols.
+        {"Caf\xC9 \xDC" "ber", neither, {"caf\xE9", "\xFC" "ber"}},
+        {"Caf\xC9 \xDC" "ber \x8C" "UVRE \xD7 2\xF7" "3 \xB5m", both, {"caf\xE9", "\xFC" "ber", "\x9C" "uvre", "m"}},
+        // Only the punctuation around a word leaves its written form.
+        {"(O'Brien's), \"don't\" x-ray. '3D'", both, {"o'brien's>obriens", "don't>dont", "x-ray>xray", "3d>d"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(harvestWordsOf(c.line, c.options), c.words)
+        EXPECT_EQ(shown(harvestWordsOf(c.line, c.options)), c.words)
             << c.line << " numbers " << c.options.ignoreNumbers << " symbols " << c.options.ignoreSymbols;
 
     EXPECT_TRUE(Contains_Digit("abc9"));
     EXPECT_FALSE(Contains_Digit("abc"));
-    EXPECT_EQ(Letters_And_Spaces_Only("X-ray 2!\t\xE9 b"), "Xray  b");
+    EXPECT_EQ(Letters_And_Spaces_Only("X-ray 2!\t\xE9 b\xF7"), "Xray \xE9 b");
 }
 
 class HarvestRun : public ::testing::Test {
@@ -73,6 +86,7 @@ TEST_F(HarvestRun, AddsEachNewWordOnceAtItsSortedPlace)
     EXPECT_EQ(outcome.added, 3);
     EXPECT_FALSE(outcome.halted);
     EXPECT_EQ(added, (Words{"pie", "cherry", "aardvark"}));
+    EXPECT_EQ(outcome.words, added);
     EXPECT_EQ(entries(), (Words{"aardvark", "Apple", "banana", "cherry", "pie", "zoo"}));
 }
 
@@ -91,6 +105,35 @@ TEST_F(HarvestRun, KnownWordsOfAListOutOfOrderAreNotAddedAgain)
     if (collation.compare("aesop", "\xC6sop") != 0) expected.push_back("aesop");
     EXPECT_EQ(added, expected);
     EXPECT_EQ(outcome.added, std::int64_t(expected.size()));
+}
+
+// A word the list holds as written (punctuation around it off, case
+// ignored) adds nothing; else its letters are added unless the list holds them.
+TEST_F(HarvestRun, WordsTheListHoldsAsWrittenAddNothing)
+{
+    const struct {
+        Words list;
+        const char* text;
+        HarvestOptions options;
+        Words added;
+    } cases[] = {
+        // Accents make other words than the list's unaccented twins.
+        {{"Ard\xE8" "che", "O'Brien's", "don't", "facade", "naive"},
+         "na\xEFve fa\xE7" "ade Ard\xE8" "che O'Brien's don't cr\xE8me br\xFBl\xE9" "e",
+         both,
+         {"na\xEFve", "fa\xE7" "ade", "cr\xE8me", "br\xFBl\xE9" "e"}},
+        {{"don't", "well-being", "x-ray"}, "(DON'T), \"X-Ray\" well-being. co-op", both, {"coop"}},
+        {{"dont"}, "don't won't won't", both, {"wont"}},
+        {{"mp3"}, "mp3 mp4 x2", both, {"mp", "x"}},
+        // Held as written later in the text: what an earlier word added stays.
+        {{"don't"}, "dont don't", both, {"dont"}},
+        {{"\xC9" "cole"}, "\xC9" "COLE \xC9T\xC9", both, {"\xE9t\xE9"}},
+        {{"don't"}, "don't (hello)", neither, {"(hello)"}},
+    };
+    for (const auto& c : cases) {
+        list.assign(c.list);
+        EXPECT_EQ(harvest(list, collation, {c.text}, c.options, {}).words, c.added) << c.text;
+    }
 }
 
 TEST_F(HarvestRun, ProgressEveryStepAndHaltBeforeALine)
@@ -125,9 +168,9 @@ TEST(HarvestMessages, QuestionAndReport)
               std::string::npos);
 
     const FakeNumberFormat format;
-    EXPECT_EQ(harvestReport({1, false}, format), "1 words were added to the List of Known Words.");
-    EXPECT_EQ(harvestReport({1234, false}, format), "1,234 words were added to the List of Known Words.");
-    EXPECT_EQ(harvestReport({5, true}, format), "Ading words aborted as requested.");
+    EXPECT_EQ(harvestReport({1, false, {}}, format), "1 words were added to the List of Known Words.");
+    EXPECT_EQ(harvestReport({1234, false, {}}, format), "1,234 words were added to the List of Known Words.");
+    EXPECT_EQ(harvestReport({5, true, {}}, format), "Ading words aborted as requested.");
 }
 
 TEST(WorkAreaText, PastedAndLoadedText)

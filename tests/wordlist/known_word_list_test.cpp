@@ -124,5 +124,45 @@ TEST_F(KnownWordListTest, HarvestMarksTheListChangedBeforeEachHook)
     EXPECT_EQ(list.words().size(), 3u);
 }
 
+// Harvests and removals undo the last first, back to the list as loaded or
+// saved; the changed flag then says whether the list differs from the file.
+TEST_F(KnownWordListTest, UndoesHarvestsAndRemovalsBackToTheFile)
+{
+    writeFile("apple\r\nfig\r\npear\r\n");
+    ASSERT_EQ(list.load(), ReadOutcome::read);
+    list.observe({{}, {}, [this] { heard.push_back(std::to_string(list.words().size())); }, {}});
+    const auto words = [this] {
+        std::string all;
+        list.words().forEach(0, list.words().size(), [&](std::string_view word) { (all += word) += ' '; });
+        return all;
+    };
+    IcuCollation collation;
+    list.harvest(collation, {"kiwi apple"}, {}, {});
+    EXPECT_EQ(list.remove({3, 0, 3, 9}), 2u);
+    EXPECT_EQ(list.remove({7}), 0u); // nothing to undo
+    list.harvest(collation, {"banana fig"}, {}, {});
+    list.harvest(collation, {"fig"}, {}, {}); // nothing to undo
+    EXPECT_EQ(words(), "banana fig kiwi ");
+
+    const struct {
+        const char* words;
+        bool changed;
+    } undone[] = {{"fig kiwi ", true}, {"apple fig kiwi pear ", true}, {"apple fig pear ", false}};
+    for (const auto& step : undone) {
+        EXPECT_TRUE(list.undo());
+        EXPECT_EQ(words(), step.words);
+        EXPECT_EQ(list.changed(), step.changed);
+    }
+    EXPECT_FALSE(list.undo());
+    EXPECT_EQ(heard, (std::vector<std::string>{"4", "2", "3", "2", "4", "3"}));
+
+    list.remove({0});
+    ASSERT_TRUE(list.save());
+    EXPECT_FALSE(list.canUndo());
+    list.remove({0});
+    list.clear();
+    EXPECT_FALSE(list.undo());
+}
+
 } // namespace
 } // namespace verbalia

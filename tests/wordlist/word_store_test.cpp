@@ -102,5 +102,39 @@ TEST(WordStore, RandomInsertsMatchAVector)
     EXPECT_EQ(contents(store), reference);
 }
 
+// Entries taken out come back where they were; words are removed only as
+// stored, every copy, and those missing are named once each.
+TEST(WordStore, EraseInsertAndRemoveWords)
+{
+    using Words = std::vector<std::string>;
+    WordStore store;
+    const Words many = numbered(5000, "w"); // across chunks
+    store.assign(many);
+    const std::vector<IndexedWord> removed = store.erase({0, 7, 7, 2048, 4999, 6000});
+    ASSERT_EQ(removed.size(), 4u);
+    EXPECT_EQ(removed[2], (IndexedWord{2048, "w2048"}));
+    EXPECT_EQ(store.size(), 4996u);
+    EXPECT_EQ(store.at(6), "w8");
+    store.insert(removed);
+    EXPECT_EQ(contents(store), many);
+    EXPECT_THROW(store.insert({{9000, "x"}}), std::out_of_range);
+
+    const struct {
+        Words list, words, left, absent;
+    } cases[] = {
+        {{"cat", "Cat", "dog", "cat", ""}, {"cat", "bird", "bird", "DOG"}, {"Cat", "dog", ""}, {"bird", "DOG"}},
+        {{"caf\xE9", "cafe"}, {"caf\xE9"}, {"cafe"}, {}},
+        {{"a", ""}, {""}, {"a"}, {}},
+        {{"a"}, {}, {"a"}, {}},
+    };
+    for (const auto& c : cases) {
+        store.assign(c.list);
+        const WordRemoval removal = removeWords(store, c.words);
+        EXPECT_EQ(contents(store), c.left);
+        EXPECT_EQ(removal.absent, c.absent);
+        EXPECT_EQ(removal.removed.size(), c.list.size() - c.left.size());
+    }
+}
+
 } // namespace
 } // namespace verbalia
