@@ -31,17 +31,24 @@ std::optional<CommonnessLevels> loadLevels()
     return std::move(loaded.levels);
 }
 
+// The heap in use, large blocks (mapped on their own) included.
+std::size_t heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
 void BM_Load(benchmark::State& state)
 {
     std::size_t heap = 0, held = 0, words = 0;
     for (auto _ : state) {
-        const std::size_t before = mallinfo2().uordblks;
+        const std::size_t before = heapInUse();
         const std::optional<CommonnessLevels> levels = loadLevels();
         if (!levels) {
             state.SkipWithError("no levels file (build the release_wordlist target)");
             return;
         }
-        heap = mallinfo2().uordblks - before;
+        heap = heapInUse() - before;
         held = levels->heldBytes();
         words = levels->size();
     }

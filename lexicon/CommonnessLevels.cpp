@@ -138,10 +138,9 @@ bool CommonnessLevels::holds(std::size_t held, std::string_view word) const
            static_cast<unsigned char>(m_words[held + word.size()]) < firstWordByte;
 }
 
-std::optional<std::size_t> CommonnessLevels::find(std::string_view word) const
+std::optional<std::size_t> CommonnessLevels::find(std::string_view word, std::size_t hash) const
 {
     const std::size_t mask = m_slots.size() - 1;
-    const std::size_t hash = hashOf(word);
     const std::uint32_t tag = std::uint32_t(hash >> 32) & ~m_offsetMask;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         const std::uint32_t entry = m_slots[slot];
@@ -153,16 +152,46 @@ std::optional<std::size_t> CommonnessLevels::find(std::string_view word) const
 
 Level CommonnessLevels::levelOf(std::string_view word) const
 {
-    const auto held = find(word);
+    const auto held = find(word, hashOf(word));
     return held ? Level(m_words[*held + word.size()]) : Level::none;
 }
 
-Level CommonnessLevels::levelAfter(std::string_view word, std::size_t& next) const
+void CommonnessLevels::levelsAfter(std::span<const std::string_view> words, Level* levels, std::size_t& next) const
 {
-    const auto held = holds(next, word) ? next : find(word);
-    if (!held) return Level::none;
-    next = *held + word.size() + 1;
-    return Level(m_words[*held + word.size()]);
+    struct Pending {
+        std::size_t index, hash;
+    };
+    std::array<Pending, 16> pending;
+    std::size_t waiting = 0;
+    std::size_t afterHits = 0; // the index after the last word found at `next`
+    const std::size_t mask = m_slots.size() - 1;
+    const auto lookUp = [&] {
+        for (const Pending& word : std::span(pending.data(), waiting)) {
+            const std::uint32_t entry = m_slots[word.hash & mask];
+            if (entry != 0) __builtin_prefetch(m_words.data() + (entry & m_offsetMask) - 1);
+        }
+        for (const Pending& word : std::span(pending.data(), waiting)) {
+            const std::string_view text = words[word.index];
+            const auto held = find(text, word.hash);
+            levels[word.index] = held ? Level(m_words[*held + text.size()]) : Level::none;
+            // Only forward: a word found at `next` since may lie beyond it.
+            if (held && word.index >= afterHits) next = *held + text.size() + 1;
+        }
+        waiting = 0;
+    };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (holds(next, words[i])) {
+            levels[i] = Level(m_words[next + words[i].size()]);
+            next += words[i].size() + 1;
+            afterHits = i + 1;
+            continue;
+        }
+        const std::size_t hash = hashOf(words[i]);
+        __builtin_prefetch(&m_slots[hash & mask]);
+        pending[waiting++] = {i, hash};
+        if (waiting == pending.size()) lookUp();
+    }
+    lookUp();
 }
 
 } // namespace verbalia
