@@ -33,7 +33,7 @@ std::string levelText(Level level);
 // The file beside the program that gives the shipped list's words their levels.
 inline constexpr std::string_view levelsFileName = "wordlist-levels.txt";
 
-// The words' item itself, for the lists of words.
+// The default wordOf: the item is the word (a search's result lines).
 struct WordItself {
     std::string_view operator()(std::string_view word) const { return word; }
 };
@@ -71,8 +71,13 @@ public:
     void keepWithin(std::vector<Item>& items, Level limit, WordOf wordOf = {}) const
     {
         const std::vector<Level> levels = levelsOf(items, wordOf);
-        std::size_t i = 0;
-        std::erase_if(items, [&](const Item&) { return levels[i++] > limit; });
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (levels[i] > limit) continue;
+            if (kept != i) items[kept] = std::move(items[i]);
+            ++kept;
+        }
+        items.erase(items.begin() + std::ptrdiff_t(kept), items.end());
     }
 
 private:
