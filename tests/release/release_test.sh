@@ -33,7 +33,7 @@ tar -xzf "$archive" -C "$work/my programs"
 folder=$(echo "$work/my programs"/verbalia-*)
 [ -d "$folder" ] || fail "the archive holds no verbalia-<version> folder"
 for file in verbalia verbalia-find verbalia.txt catalog.txt qt.conf LICENSE.txt verbalia.svg verbalia.png verbalia.desktop.in \
-            plugins/platforms/libqxcb.so wordlist.dat wordlist-copyright.txt man/man1/verbalia.1 man/man1/verbalia-find.1 \
+            plugins/platforms/libqxcb.so wordlist.dat wordlist-levels.txt wordlist-copyright.txt man/man1/verbalia.1 man/man1/verbalia-find.1 \
             share/bash-completion/completions/verbalia-find wordnet/LICENSE.txt wordnet/index.noun wordnet/data.noun wordnet/noun.exc; do
     [ -e "$folder/$file" ] || fail "the release lacks $file"
 done
@@ -72,9 +72,13 @@ grep -qx $'Ard\xC3\xA8che' "$list" || fail "the word list is not in UTF-8"
 "${bare[@]}" "$folder/verbalia-find" --list "$list" sort | cmp -s - "$list" || fail "the word list is not in the program's order"
 "${bare[@]}" "$folder/verbalia-find" --list "$list" harvest --allow-numbers --allow-symbols "$list" 2>&1 >/dev/null \
     | grep -qx "0 words were added to the List of Known Words." || fail "harvesting the word list's own words adds some"
-for notice in "SCOWL" "Kevin Atkinson" "UK Advanced Cryptics Dictionary" "WordNet 1.6 Copyright"; do
+for notice in "SCOWL" "Kevin Atkinson" "UK Advanced Cryptics Dictionary" "WordNet 1.6 Copyright" "package scowl"; do
     grep -q "$notice" "$folder/wordlist-copyright.txt" || fail "the word list's notice lacks $notice"
 done
+# Its words' levels: nearly every word has one.
+levels=$(wc -l < "$folder/wordlist-levels.txt")
+[ $((levels * 100)) -ge $((words * 99)) ] || fail "only $levels of the list's $words words have a level"
+grep -qx $'subtle\t10' "$folder/wordlist-levels.txt" || fail "the levels file does not give subtle its size 10"
 
 # The manual pages and the completion, as the release holds them.
 "$(dirname "$0")/../packaging/shipped_files_test.sh" "$folder/man/man1" "$folder/share/bash-completion/completions/verbalia-find" \

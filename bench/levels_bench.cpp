@@ -1,0 +1,112 @@
+// The word levels: loading the release's levels file (targets 30 ms, 8 MB),
+// and ordering the matches of '*' by level (target 5 ms per 100,000 matches)
+// on the release's list and on a large one.
+// Usage: levels_bench [BENCHMARK-OPTIONS] [LIST] (default /tmp/large.txt, the
+// 5.3M list that bench/make_large_list.sh makes; skipped when missing).
+#include "lexicon/CommonnessLevels.h"
+#include "search/Scan.h"
+#include "search/WildcardSearch.h"
+#include "wordlist/WordListFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace verbalia;
+
+const std::string releaseFolder = VERBALIA_BINARY_DIR "/packaging/";
+const std::string levelsPath = releaseFolder + std::string(levelsFileName);
+
+std::optional<CommonnessLevels> loadLevels()
+{
+    LevelsLoad loaded = CommonnessLevels::load(DiskFileSystem(), levelsPath);
+    if (!loaded.levels) std::fprintf(stderr, "%s\n", loaded.problem.c_str());
+    return std::move(loaded.levels);
+}
+
+// The heap in use, large blocks (mapped on their own) included.
+std::size_t heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+void BM_Load(benchmark::State& state)
+{
+    std::size_t heap = 0, held = 0, words = 0;
+    for (auto _ : state) {
+        const std::size_t before = heapInUse();
+        const std::optional<CommonnessLevels> levels = loadLevels();
+        if (!levels) {
+            state.SkipWithError("no levels file (build the release_wordlist target)");
+            return;
+        }
+        heap = heapInUse() - before;
+        held = levels->heldBytes();
+        words = levels->size();
+    }
+    state.counters["heap_MB"] = double(heap) / 1e6;
+    state.counters["held_MB"] = double(held) / 1e6;
+    state.SetLabel(std::to_string(words) + " words");
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+// The matches of '*' as a search hands them out: every word, in list order.
+std::vector<std::string> everyWord(const std::string& list)
+{
+    WordStore store;
+    WordListFormat format;
+    if (loadWordList(DiskFileSystem(), list, store, format) != PieceRead::done) return {};
+    const auto prepared = prepareWildcardSearch(SearchInput{"*", "", {}});
+    std::vector<std::string> matches;
+    scanRange(store, 0, store.size(), *prepared.matcher, matches);
+    return matches;
+}
+
+void order(benchmark::State& state, const CommonnessLevels& levels, const std::vector<std::string>& matches)
+{
+    std::size_t withLevel = 0;
+    for (const std::string& word : matches) withLevel += levels.levelOf(word) != Level::none;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<std::string> ordered = matches;
+        state.ResumeTiming();
+        levels.orderByLevel(ordered);
+        benchmark::DoNotOptimize(ordered.data());
+    }
+    // Seconds per 100,000 matches ("3m" is 3 ms).
+    state.counters["per_100k"] = benchmark::Counter(double(state.iterations()) * double(matches.size()) / 1e5,
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.SetLabel(std::to_string(matches.size()) + " matches, " + std::to_string(withLevel) + " with a level");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    const std::string largeList = argc > 1 ? argv[1] : "/tmp/large.txt";
+    static const std::optional<CommonnessLevels> levels = loadLevels();
+    static std::vector<std::string> shipped, large;
+    if (levels) {
+        shipped = everyWord(releaseFolder + "wordlist.dat");
+        large = everyWord(largeList);
+        if (large.empty()) std::fprintf(stderr, "%s is missing (bench/make_large_list.sh makes it)\n", largeList.c_str());
+        for (const auto* matches : {&shipped, &large}) {
+            if (matches->empty()) continue;
+            benchmark::RegisterBenchmark(matches == &shipped ? "order '*'/release list" : "order '*'/large list",
+                                         [matches](benchmark::State& state) { order(state, *levels, *matches); })
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
