@@ -30,6 +30,7 @@ struct CompleteLines {
 struct WordListFormat {
     FileEncoding encoding = FileEncoding::Bytes;
     LineEnd lineEnd = LineEnd::CrLf; // that of its first line end; CR LF when it has none
+    bool cutAtNul = false;           // a NUL byte ended the text before the file's end
 };
 
 // Reads the file once, handing each line to visit(line, reading): converted
@@ -142,6 +143,7 @@ PieceRead readWordListLines(const FileSystem& files, const std::string& path, bo
     };
     PieceRead outcome = files.readPieces(path, [&](std::string_view piece) {
         const bool more = detail::beforeNul(piece);
+        format.cutAtNul = !more;
         if (!rereadable) held.append(piece);
         // In slices that stay in the processor's nearest cache while they are
         // converted and searched.
@@ -168,6 +170,7 @@ PieceRead readWordListLines(const FileSystem& files, const std::string& path, bo
     if (rereadable) {
         outcome = files.readPieces(path, [&](std::string_view piece) {
             const bool more = detail::beforeNul(piece);
+            format.cutAtNul = !more;
             again.feed(piece, Reading::Bytes, visit);
             return more;
         });
