@@ -13,6 +13,8 @@
 #include "text/TextHelpers.h"
 #include "wordlist/BuiltinWordList.h"
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include <sys/mman.h>
@@ -58,7 +60,8 @@ Outcome runFind(const std::vector<std::string>& args)
 {
     std::ostringstream out, err;
     const int code = runFindCommand(args, "/nonexistent-folder/", out, err);
-    fuzz::check(code == 0 || code == 2 || code == 64 || code == 66 || code == 74);
+    constexpr int documented[] = {0, 1, 2, 64, 65, 66, 74};
+    fuzz::check(std::find(std::begin(documented), std::end(documented), code) != std::end(documented));
     fuzz::check(code == 0 || !err.str().empty());
     return {code, out.str()};
 }
@@ -87,8 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             rest.remove_prefix(std::min(end + 1, rest.size()));
         }
         const MemoryFile list("acrid\r\nadmit\r\nmice\r\n");
-        for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-            if (args[i] == "--list") args[i + 1] = list.path();
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "--list" && i + 1 < args.size()) args[i + 1] = list.path();
+            if (args[i].starts_with("--list=")) args[i] = "--list=" + list.path();
         }
         runFind(args);
         return 0;
@@ -107,12 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const MemoryFile list(listBytes);
     std::vector<std::string> args;
     if (!builtin) args = {"--list", list.path()};
-    for (const std::string& option : {std::string("--min"), std::to_string(lower), std::string("--max"),
-                                      std::to_string(upper), std::string("--exclude"), exclusion})
-        args.push_back(option);
+    // The options before or after the command, the criteria after "--".
+    const std::vector<std::string> options = {"--min", std::to_string(lower), "--max=" + std::to_string(upper),
+                                              "--exclude=" + exclusion};
+    const bool optionsFirst = (shape & 0x80) == 0;
+    if (optionsFirst) args.insert(args.end(), options.begin(), options.end());
     args.emplace_back(commands[command]);
     if (command == 1) args.insert(args.end(), {"--mode", modes[mode]});
-    args.push_back(criteria);
+    if (!optionsFirst) args.insert(args.end(), options.begin(), options.end());
+    args.insert(args.end(), {"--", criteria});
     const Outcome outcome = runFind(args);
 
     if (lower < 1 || upper > 50 || lower > upper) {
