@@ -7,14 +7,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace verbalia {
 
 namespace {
 
 // The words of a list one after another, each ended by a NUL (which no word
-// holds), then where each begins: about the list's size and 8 bytes a word,
-// the least a sort in memory can do with.
+// holds), then where each begins: about the list's size and 4 bytes a word
+// (8 past 4 GiB), the least a sort in memory can do with.
 class WordArena {
 public:
     void reserve(std::size_t bytes) { m_bytes.reserve(bytes); }
@@ -30,20 +31,21 @@ public:
         m_count = 0;
     }
     std::size_t size() const { return m_count; }
+    std::size_t bytes() const { return m_bytes.size(); }
 
     // Where each word begins, in list order.
-    std::vector<std::uint64_t> sorted(const Collation& collation) const
+    template <class Offset>
+    std::vector<Offset> sorted(const Collation& collation) const
     {
-        std::vector<std::uint64_t> starts;
+        std::vector<Offset> starts;
         starts.reserve(m_count);
         for (std::size_t at = 0; at < m_bytes.size(); at += std::strlen(m_bytes.data() + at) + 1)
-            starts.push_back(at);
-        std::sort(starts.begin(), starts.end(), [&](std::uint64_t a, std::uint64_t b) {
-            return inListOrder(word(a), word(b), collation);
-        });
+            starts.push_back(Offset(at));
+        std::sort(starts.begin(), starts.end(),
+                  [&](Offset a, Offset b) { return inListOrder(word(a), word(b), collation); });
         return starts;
     }
-    std::string_view word(std::uint64_t start) const { return m_bytes.data() + start; }
+    std::string_view word(std::size_t start) const { return m_bytes.data() + start; }
 
 private:
     std::string m_bytes;
@@ -66,11 +68,15 @@ int sortInto(const Invocation& invocation, std::ostream& out, std::ostream& err)
     const auto keep = [&words](std::string_view word, Reading) { words.append(word); };
     if (!list.read(false, keep, [&words] { words.clear(); }, err)) return noInput;
     if (list.refuseCutList(words.size(), err)) return dataError;
-    const std::vector<std::uint64_t> order = words.sorted(*icu->collation());
-    const auto forEach = [&](auto&& add) {
-        for (const std::uint64_t start : order) add(words.word(start));
+    const auto write = [&](const auto& order) {
+        const auto forEach = [&](auto&& add) {
+            for (const auto start : order) add(words.word(start));
+        };
+        return writeWordList(forEach, order.empty(), list, out, err);
     };
-    return writeWordList(forEach, order.empty(), list, out, err);
+    const std::unique_ptr<Collation> collation = icu->collation();
+    if (words.bytes() <= UINT32_MAX) return write(words.sorted<std::uint32_t>(*collation));
+    return write(words.sorted<std::uint64_t>(*collation));
 }
 
 } // namespace
