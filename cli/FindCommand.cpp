@@ -70,6 +70,23 @@ void addCommand(CLI::App& app, const Command& command, Invocation& invocation)
     }
 }
 
+// The arguments as the parser takes them: last first, and an empty value
+// after '=' ("--exclude=") given apart, which the parser would otherwise
+// take from the next argument.
+std::vector<std::string> parserArguments(const std::vector<std::string>& args)
+{
+    std::vector<std::string> given;
+    bool options = true;
+    for (const std::string& arg : args) {
+        options = options && arg != "--";
+        if (options && arg.starts_with("--") && arg.find('=') == arg.size() - 1)
+            given.insert(given.end(), {arg.substr(0, arg.size() - 1), ""});
+        else
+            given.push_back(arg);
+    }
+    return {given.rbegin(), given.rend()};
+}
+
 } // namespace
 
 int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
@@ -105,8 +122,7 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     app.allow_extras(); // reported below, in the order given
 
     try {
-        std::vector<std::string> reversed(args.rbegin(), args.rend()); // as the parser takes them
-        app.parse(reversed);
+        app.parse(parserArguments(args));
     } catch (const CLI::CallForHelp&) {
         out << app.help();
         return out.flush() ? done : writeError;

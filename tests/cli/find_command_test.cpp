@@ -129,6 +129,7 @@ TEST_F(FindCommand, OptionsBeforeOrAfterTheCommand)
         {"--list", m_list, "wildcard", "a*", "--min", "5"},
         {"wildcard", "--min=5", "a*", "--list=" + m_list},
         {"--min=5", "--list", m_list, "wildcard", "--", "a*"},
+        {"--exclude=", "--min=5", "--list", m_list, "wildcard", "--", "a*"},
     };
     for (const auto& args : alike) {
         EXPECT_EQ(run(args), 0) << testing::PrintToString(args);
