@@ -33,23 +33,22 @@ bool WordList::open(const Invocation& invocation, std::ostream& err)
         m_path = beside;
     }
     m_readPath = *m_path;
-    // A regular file is read through its open descriptor; a pipe is read once, by its path.
+    // A regular file is read through its open descriptor; a pipe is read
+    // once, by its path, while the descriptor held keeps a reader on it (a
+    // writer meeting none would be killed).
+    m_fd = ::open(m_path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat status;
-    const int fd = ::open(m_path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return true; // reported when read
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return true;
+    if (m_fd >= 0 && ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        m_regular = true;
+        m_fileSize = std::size_t(status.st_size);
+        m_readPath = "/proc/self/fd/" + std::to_string(m_fd);
     }
-    m_fd = fd;
-    m_fileSize = std::size_t(status.st_size);
-    m_readPath = "/proc/self/fd/" + std::to_string(fd);
-    return true;
+    return true; // what cannot be opened is reported when read
 }
 
 bool WordList::finish(PieceRead outcome, std::ostream& err) const
 {
-    if (outcome == PieceRead::done && m_fd >= 0) {
+    if (outcome == PieceRead::done && m_regular) {
         const std::optional<FileIdentity> read = identifyDescriptor(m_fd);
         const std::optional<FileIdentity> named = identifyFile(*m_path);
         if (!read || !named || !read->sameFile(*named)) outcome = PieceRead::changed;

@@ -52,6 +52,7 @@ private:
     std::optional<std::string> m_path;
     std::string m_readPath; // what reads it: the open file, else the path
     int m_fd = -1;
+    bool m_regular = false;
     std::size_t m_fileSize = 0;
     WordListFormat m_format;
 };
