@@ -1,53 +1,22 @@
-#include "DefineCommand.h"
-
-#include "platform/CodePage.h"
-#include "platform/FileEncoding.h"
-#include "platform/FileSystem.h"
-#include "wordlist/Definitions.h"
-
-#include <ostream>
+#include "Command.h"
+#include "IcuPart.h"
 
 namespace verbalia {
 
-namespace {
-
-enum ExitCode { done = 0, lacking = 1, noDatabase = 66, writeError = 74 };
-
-} // namespace
-
-int runDefineCommand(const std::vector<std::string>& words, const std::vector<std::string>& folders,
-                     std::ostream& out, std::ostream& err)
+Command defineCommand()
 {
-    const std::optional<Definitions> definitions = openDefinitions(folders, DiskFileSystem());
-    if (!definitions) {
-        err << "verbalia-find: " << codepage::toUtf8(definitionsMissingText(folders)) << '\n';
-        return noDatabase;
-    }
-    int outcome = done;
-    bool blockWritten = false;
-    for (const std::string& given : words) {
-        const std::optional<std::string> word = utf8ToCodePage(given, codepage::substitute);
-        const Definition definition = definitions->lookup(word ? *word : given);
-        if (definition.damaged) {
-            err << "verbalia-find: the definitions database in " << definitions->folder()
-                << " is damaged: part of the entry for " << codepage::toUtf8(definition.word) << " could not be read\n";
-            outcome = lacking;
-        }
-        if (!definition.found()) {
-            if (!definition.damaged)
-                err << "verbalia-find: " << codepage::toUtf8(noDefinitionText(definition.word)) << '\n';
-            outcome = lacking;
-            continue;
-        }
-        out << (blockWritten ? "\n" : "") << codepage::toUtf8(definitionText(definition));
-        blockWritten = true;
-    }
-    out.flush();
-    if (!out) {
-        err << "verbalia-find: cannot write the definitions\n";
-        return writeError;
-    }
-    return outcome;
+    return {"define",
+            "The senses of each WORD from the WordNet database in\n"
+            "wordnet/ beside the program or /usr/share/wordnet",
+            "WORD",
+            true,
+            false,
+            {},
+            [](const Invocation& invocation, std::ostream& out, std::ostream& err) {
+                const IcuPart* icu = loadIcuPart(err);
+                return icu ? icu->define(invocation.operands, invocation.programFolder, DiskFileSystem(), out, err)
+                           : unavailable;
+            }};
 }
 
 } // namespace verbalia

@@ -14,6 +14,7 @@
 #include "wordlist/BuiltinWordList.h"
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include <sys/mman.h>
@@ -90,8 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             rest.remove_prefix(std::min(end + 1, rest.size()));
         }
         const MemoryFile list("acrid\r\nadmit\r\nmice\r\n");
-        for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-            if (args[i] == "--list") args[i + 1] = list.path();
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "--list" && i + 1 < args.size()) args[i + 1] = list.path();
+            if (args[i].starts_with("--list=")) args[i] = "--list=" + list.path();
         }
         runFind(args);
         return 0;
@@ -110,12 +112,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const MemoryFile list(listBytes);
     std::vector<std::string> args;
     if (!builtin) args = {"--list", list.path()};
-    for (const std::string& option : {std::string("--min"), std::to_string(lower), std::string("--max"),
-                                      std::to_string(upper), std::string("--exclude"), exclusion})
-        args.push_back(option);
+    // The options before or after the command, the criteria after "--".
+    const std::vector<std::string> options = {"--min", std::to_string(lower), "--max=" + std::to_string(upper),
+                                              "--exclude=" + exclusion};
+    const bool optionsFirst = (shape & 0x80) == 0;
+    if (optionsFirst) args.insert(args.end(), options.begin(), options.end());
     args.emplace_back(commands[command]);
     if (command == 1) args.insert(args.end(), {"--mode", modes[mode]});
-    args.push_back(criteria);
+    if (!optionsFirst) args.insert(args.end(), options.begin(), options.end());
+    args.insert(args.end(), {"--", criteria});
     const Outcome outcome = runFind(args);
 
     if (lower < 1 || upper > 50 || lower > upper) {

@@ -1,7 +1,5 @@
 #include "CodePage.h"
 
-#include <unicode/ustring.h>
-
 #include <array>
 
 namespace verbalia::codepage {
@@ -71,18 +69,6 @@ std::string fromUtf16(std::u16string_view text, char unmappable)
         result.push_back(fromUnicode(c).value_or(unmappable));
     }
     return result;
-}
-
-std::string fromUtf8(std::string_view utf8)
-{
-    std::u16string wide(utf8.size(), u'\0');
-    int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(reinterpret_cast<UChar*>(wide.data()), int32_t(wide.size()), &length, utf8.data(),
-                         int32_t(utf8.size()), 0xFFFD, nullptr, &status);
-    if (U_FAILURE(status)) return std::string(utf8);
-    wide.resize(std::size_t(length));
-    return fromUtf16(wide, '?');
 }
 
 std::string toUtf8(std::string_view text)

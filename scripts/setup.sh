@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libicu-dev libxcb1-dev
           libgtest-dev libbenchmark-dev xvfb fonts-liberation desktop-file-utils wbritish-huge wbritish-insane
           wamerican-insane openbox xdotool x11-utils xdg-utils wmctrl clang libclang-rt-14-dev groff-base man-db
-          wordnet-base libcap2-bin libacl1-dev acl attr scowl)
+          wordnet-base libcap2-bin libacl1-dev acl attr scowl libcli11-dev hyperfine)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -1,4 +1,4 @@
-#include "cli/DefineCommand.h"
+#include "cli/DefinitionsOutput.h"
 #include "cli/FindCommand.h"
 
 #include "fakes/TemporaryFolder.h"
@@ -39,7 +39,7 @@ TEST(DefineCommand, BlocksMessagesAndExitCodes)
     };
     for (const auto& c : cases) {
         std::ostringstream out, err;
-        EXPECT_EQ(runDefineCommand(c.words, c.folders, out, err), c.exitCode) << c.words[0];
+        EXPECT_EQ(printDefinitions(c.words, c.folders, DiskFileSystem(), out, err), c.exitCode) << c.words[0];
         EXPECT_EQ(out.str(), c.out);
         EXPECT_EQ(err.str(), c.err);
     }
@@ -52,6 +52,7 @@ TEST(DefineCommand, UsesTheDatabaseBesideTheProgram)
     std::ostringstream out, err;
     // The excerpt's "gander" lacks a sense that the full database has.
     EXPECT_EQ(runFindCommand({"define", "gander"}, program.path(), out, err), 1);
+    EXPECT_EQ(runFindCommand({"--list", "words.txt", "define", "gander"}, program.path(), out, err), 1);
     EXPECT_EQ(runFindCommand({"define"}, program.path(), out, err), 64);
 }
 

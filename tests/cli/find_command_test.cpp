@@ -1,9 +1,12 @@
 #include "cli/FindCommand.h"
+#include "cli/WordListInput.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -85,33 +88,57 @@ TEST_F(FindCommand, RefusalPrintsTheMessageOneLinePerParagraph)
 
 TEST_F(FindCommand, UsageErrors)
 {
-    const std::vector<std::vector<std::string>> wrong = {
-        {},
-        {"--list"},
-        {"--colour", "red", "wildcard", "a?"},
-        {"--min", "0", "wildcard", "a?"},
-        {"--max", "51", "wildcard", "a?"},
-        {"--min", "2x", "wildcard", "a?"},
-        {"--min", "6", "--max", "5", "wildcard", "a?"},
-        {"spell", "word"},
-        {"wildcard"},
-        {"wildcard", "a?", "b?"},
-        {"letters", "pot"},
-        {"letters", "--mode", "some", "pot"},
-        {"letters", "--mode", "only"},
-        {"sounds", "mice", "--min", "2"},
-        {"harvest"},
-        {"harvest", "--allow-colours", "text.txt"},
-        {"harvest", "a.txt", "b.txt"},
-        {"--min", "2", "harvest", "text.txt"},
-        {"sort", "words.txt"},
-        {"--exclude", "e", "sort"},
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
+        {{}, "missing command"},
+        {{"--list"}, "--list"},
+        {{"--colour", "red", "wildcard", "a?"}, "unknown option --colour"},
+        {{"--min", "0", "wildcard", "a?"}, "--min"},
+        {{"wildcard", "a?", "--max=51"}, "--max"},
+        {{"--min", "2x", "wildcard", "a?"}, "--min"},
+        {{"--min", "6", "--max", "5", "wildcard", "a?"}, "--min is greater than --max"},
+        {{"spell", "word"}, "unexpected argument spell"},
+        {{"wildcard"}, "PATTERN"},
+        {{"wildcard", "a?", "b?"}, "unexpected argument b?"},
+        {{"wildcard", "-a?"}, "PATTERN"},
+        {{"letters", "pot"}, "--mode"},
+        {{"letters", "--mode", "some", "pot"}, "--mode"},
+        {{"letters", "--mode", "only"}, "LETTERS"},
+        {{"harvest"}, "TEXTFILE"},
+        {{"harvest", "--allow-colours", "text.txt"}, "unknown option --allow-colours"},
+        {{"harvest", "a.txt", "b.txt"}, "unexpected argument b.txt"},
+        {{"--min", "2", "harvest", "text.txt"}, "apply to the searches only"},
+        {{"sort", "words.txt"}, "unexpected argument words.txt"},
+        {{"sort", "--exclude", "e"}, "apply to the searches only"},
+        {{"define"}, "WORD"},
     };
-    for (const auto& args : wrong) {
+    for (const auto& [args, problem] : wrong) {
         EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
-        EXPECT_NE(m_err.str().find("Usage: verbalia-find"), std::string::npos);
+        const std::string message = m_err.str();
+        EXPECT_TRUE(message.starts_with("verbalia-find: ")) << message;
+        EXPECT_NE(message.find(problem), std::string::npos) << message;
+        EXPECT_TRUE(message.ends_with("\nTry 'verbalia-find --help' for more information.\n")) << message;
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 2) << message;
         EXPECT_EQ(m_out.str(), "");
     }
+}
+
+TEST_F(FindCommand, OptionsBeforeOrAfterTheCommand)
+{
+    const std::vector<std::vector<std::string>> alike = {
+        {"--list", m_list, "--min", "5", "wildcard", "a*"},
+        {"--list", m_list, "wildcard", "a*", "--min", "5"},
+        {"wildcard", "--min=5", "a*", "--list=" + m_list},
+        {"--min=5", "--list", m_list, "wildcard", "--", "a*"},
+        {"--exclude=", "--min=5", "--list", m_list, "wildcard", "--", "a*"},
+    };
+    for (const auto& args : alike) {
+        EXPECT_EQ(run(args), 0) << testing::PrintToString(args);
+        EXPECT_EQ(m_out.str(), "acrid\nadmit\n");
+    }
+    // After "--" a criterion may begin with '-'.
+    std::ofstream(m_list, std::ios::binary | std::ios::app) << "\n-ish\n";
+    EXPECT_EQ(run({"--list", m_list, "wildcard", "--", "-*"}), 0);
+    EXPECT_EQ(m_out.str(), "-ish\n");
 }
 
 TEST_F(FindCommand, WordListSource)
@@ -126,9 +153,79 @@ TEST_F(FindCommand, WordListSource)
     EXPECT_EQ(run({"wildcard", "a*"}), 0);
     EXPECT_TRUE(m_out.str().starts_with("a\nable\nabout\naccident\n"));
 
-    std::ofstream(m_folder / "program" / "wordlist.dat", std::ios::binary) << "xylophone\r\nx-ray\r\n";
+    // A link to no file is a missing one.
+    const fs::path beside = m_folder / "program" / "wordlist.dat";
+    fs::create_symlink(m_folder / "none.txt", beside);
+    EXPECT_EQ(run({"wildcard", "x-r?y"}), 0);
+    EXPECT_EQ(m_out.str(), "x-ray\n");
+
+    // Anything else there that is no file to read is not passed over.
+    fs::remove(beside);
+    fs::create_directory(m_folder / "folder");
+    const std::vector<std::pair<std::string, std::function<void()>>> unreadable = {
+        {"a link loop", [&] { fs::create_symlink(beside, beside); }},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(beside.c_str(), 0600), 0); }},
+        {"a device", [&] { fs::create_symlink("/dev/null", beside); }},
+        {"a folder", [&] { fs::create_symlink(m_folder / "folder", beside); }},
+    };
+    for (const auto& [what, make] : unreadable) {
+        make();
+        EXPECT_EQ(run({"wildcard", "x*"}), 66) << what;
+        EXPECT_EQ(m_err.str(), "Cannot open file " + beside.string() + "\n") << what;
+        EXPECT_EQ(m_out.str(), "") << what;
+        fs::remove(beside);
+    }
+
+    std::ofstream(beside, std::ios::binary) << "xylophone\r\nx-ray\r\n";
     EXPECT_EQ(run({"wildcard", "x*"}), 0);
     EXPECT_EQ(m_out.str(), "xylophone\nx-ray\n");
+}
+
+TEST_F(FindCommand, ListsCutByANulAreNotWrittenBack)
+{
+    const std::string list = (m_folder / "cut.txt").string();
+    const std::string text = (m_folder / "text.txt").string();
+    std::ofstream(list, std::ios::binary) << "zoo\nant\nbee" << std::string(1, '\0') << "cat\n";
+    std::ofstream(text, std::ios::binary) << "gnu";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"sort"}, {"harvest", text}}) {
+        std::vector<std::string> all{"--list", list};
+        all.insert(all.end(), args.begin(), args.end());
+        EXPECT_EQ(run(all), 65) << args.front();
+        EXPECT_EQ(m_out.str(), "");
+        EXPECT_EQ(m_err.str(), "verbalia-find: " + list +
+                                   " holds a NUL byte after 3 words; the words after it were not read, so nothing "
+                                   "was written.\n");
+    }
+    // A search lists the words before it.
+    EXPECT_EQ(run({"--list", list, "wildcard", "*"}), 0);
+    EXPECT_EQ(m_out.str(), "zoo\nant\nbee\n");
+}
+
+// A list learnt to be no UTF-8 late in the read is read twice: the second
+// read is of the file opened, not of one renamed into its place meanwhile,
+// which fails the read.
+TEST_F(FindCommand, SecondReadIsOfTheFileOpened)
+{
+    std::string late = "caf\xC3\xA9\n";
+    for (int i = 0; i < 40000; ++i) late += "w" + std::to_string(i) + "\n";
+    late += "na\xEFve\n";
+    const std::string path = (m_folder / "late.txt").string();
+    const std::string other = (m_folder / "other.txt").string();
+    std::ofstream(path, std::ios::binary) << late;
+    Invocation invocation;
+    invocation.listPath = path;
+    WordList list;
+    ASSERT_TRUE(list.open(invocation, m_err));
+    std::string lines;
+    const auto keep = [&lines](std::string_view line, Reading) { (lines += line) += '\n'; };
+    const auto replace = [&] {
+        lines.clear();
+        std::ofstream(other, std::ios::binary) << "other\n";
+        fs::rename(other, path);
+    };
+    EXPECT_FALSE(list.read(false, keep, replace, m_err));
+    EXPECT_EQ(lines, late);
+    EXPECT_EQ(m_err.str(), "The file " + path + " changed while it was read.\n");
 }
 
 TEST_F(FindCommand, LargeListsAreListedWhole)
@@ -362,16 +459,20 @@ TEST_F(FindCommand, EncodingLearntLateInTheRead)
 
 TEST_F(FindCommand, HelpAndVersionGoToStandardOutput)
 {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"--list", "none", "--help"}}) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--help"}, "Usage: verbalia-find [OPTIONS]"},
+        {{"-h"}, "Usage: verbalia-find [OPTIONS]"},
+        {{"--list", "none", "--help"}, "Usage: verbalia-find [OPTIONS]"},
+        {{"wildcard", "--help"}, "Usage: verbalia-find wildcard"},
+        {{"harvest", "-h"}, "Usage: verbalia-find harvest"},
+        {{"--version"}, "verbalia-find (Verbalia) 1.4f\n"},
+        {{"wildcard", "-V"}, "verbalia-find (Verbalia) 1.4f\n"},
+    };
+    for (const auto& [args, shown] : cases) {
         EXPECT_EQ(run(args), 0);
-        EXPECT_TRUE(m_out.str().starts_with("Usage: verbalia-find")) << m_out.str();
+        EXPECT_NE(m_out.str().find(shown), std::string::npos) << m_out.str();
         EXPECT_EQ(m_err.str(), "");
     }
-    EXPECT_EQ(run({"--version"}), 0);
-    EXPECT_EQ(m_out.str(), "verbalia-find (Verbalia) 1.4f\n");
-    // After the command it is the search's criteria, which the search refuses.
-    EXPECT_EQ(run({"--list", m_list, "wildcard", "--help"}), 2);
-    EXPECT_EQ(m_out.str(), "");
 }
 
 TEST_F(FindCommand, SortWritesTheListInTheProgramsOrderAndEncoding)

@@ -26,7 +26,10 @@ while IFS='|' read -r typed expected; do
                                       printf "%s\n" "${COMPREPLY[@]}" | sort | paste -sd " "' - "$completion" "${words[@]}")
     [ "$offered" = "$expected" ] || fail "after '$typed' the completion offers '$offered', not '$expected'"
 done <<'TABLE'
-verbalia-find letters --m|--mode
+verbalia-find letters --mo|--mode
+verbalia-find letters --mode only --m|--max --min
+verbalia-find wildcard a??i? --mi|--min
+verbalia-find wildcard -- |
 verbalia-find letters --mode o|only
 verbalia-find --min 3 letters --mode |contains exact only
 verbalia-find s|sort sounds

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "search/SearchRules.h"
+
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace verbalia {
+
+// verbalia-find's exit codes (those of sysexits.h from 64 on).
+enum ExitCode {
+    done = 0,
+    lacking = 1,      // define: a word without a whole entry
+    refused = 2,      // a search's criteria refused
+    usageError = 64,
+    dataError = 65,   // a list that cannot be written back whole
+    noInput = 66,     // a file that cannot be read, or changed while read
+    unavailable = 69, // a part of the program that cannot be loaded
+    writeError = 74,
+};
+
+// What the command line asks of a command.
+struct Invocation {
+    std::optional<std::string> listPath; // --list
+    LengthRange range;                   // --min, --max
+    std::string exclusion;               // --exclude
+    std::vector<std::string> operands;   // what follows the command
+    std::map<std::string, std::string> options; // the command's own options given, with their values
+    std::string programFolder;           // ending in '/'
+    std::optional<FileIdentity> outputFile; // what standard output writes to
+
+    bool given(const std::string& option) const { return options.contains(option); }
+};
+
+// An option of one command: a switch, or one value out of choices, which
+// the command then needs.
+struct CommandOption {
+    const char* name; // "--mode"
+    const char* help;
+    std::vector<std::string> choices; // none for a switch
+};
+
+// A subcommand of verbalia-find: what it takes, which the parser checks, and
+// what it does. Each lives in a file of its own; FindCommand.cpp lists them.
+struct Command {
+    const char* name;
+    const char* help;
+    const char* operand;   // the name of what it takes, as "PATTERN"
+    bool manyOperands;     // one or more of them, not one
+    bool searches;         // takes --min, --max and --exclude
+    std::vector<CommandOption> options;
+    int (*run)(const Invocation& invocation, std::ostream& out, std::ostream& err);
+};
+
+Command wildcardCommand();
+Command lettersCommand();
+Command soundsCommand();
+Command harvestCommand();
+Command sortCommand();
+Command defineCommand();
+
+} // namespace verbalia
