@@ -32,7 +32,7 @@ TEST(WordListFile, LoadsOnceAndSavesWithItsOwnLineEnds)
         // The CR ends one slice read, the LF begins the next.
         {long32k + "\r\nx\r\n", {long32k, "x"}, FileEncoding::Bytes, LineEnd::CrLf, long32k + "\r\nx\r\n"},
         // Lines are split before the tabs go: CR, tab, LF is two line ends.
-        {"pot\r\t\ntop\r\n", {"pot", "", "top"}, FileEncoding::Bytes, LineEnd::CrLf, "pot\r\n\r\ntop\r\n"},
+        {"pot\r\t\ntop\r\n", {"pot", "", "top"}, FileEncoding::Bytes, LineEnd::Cr, "pot\r\rtop\r"},
         {"", {}, FileEncoding::Bytes, LineEnd::CrLf, ""},
     };
     TemporaryFolder folder;
