@@ -27,19 +27,31 @@ inline std::size_t foldedLength(std::string_view word)
     return length;
 }
 
-// Appends the word's letters to `out`.
-inline void appendFolded(std::string_view word, std::string& out)
+// Writes the word's letters to `out`, which has room for twice the word's
+// size, and returns how many there are.
+inline std::size_t foldInto(std::string_view word, char* out)
 {
+    char* const start = out;
     for (const char c : word) {
         const FoldedChar& f = foldChar(c);
-        out.append(f.letters, f.count);
+        out[0] = f.letters[0];
+        out[1] = f.letters[1];
+        out += f.count;
     }
+    return std::size_t(out - start);
+}
+
+// The word's letters in `out`, which is reused from word to word.
+inline std::string_view foldWith(std::string_view word, std::string& out)
+{
+    if (out.size() < 2 * word.size()) out.resize(2 * word.size());
+    return {out.data(), foldInto(word, out.data())};
 }
 
 inline std::string folded(std::string_view word)
 {
     std::string out;
-    appendFolded(word, out);
+    out.resize(foldWith(word, out).size());
     return out;
 }
 

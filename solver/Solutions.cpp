@@ -12,14 +12,13 @@ std::optional<Solutions> scanSolve(const SolverQuery& query, const WordStore& li
     if (list.size() > std::numeric_limits<WordIndex>::max()) throw std::length_error("scanSolve: list too long");
     Solutions solutions;
     std::vector<std::size_t> perLength;
-    std::string letters;
+    std::string buffer;
     constexpr std::size_t step = 4096; // entries between looks at the cancel flag
     for (std::size_t begin = 0; begin < list.size(); begin += step) {
         if (cancel.load(std::memory_order_relaxed)) return std::nullopt;
         auto index = WordIndex(begin);
         list.forEach(begin, begin + step, [&](std::string_view word) {
-            letters.clear();
-            appendFolded(word, letters);
+            const std::string_view letters = foldWith(word, buffer);
             if (matchesFolded(query, letters)) {
                 solutions.indices.push_back(index);
                 if (perLength.size() <= letters.size()) perLength.resize(letters.size() + 1);

@@ -30,7 +30,7 @@ std::size_t tileWidth(const Group& group, std::size_t tile)
 
 const char* tileStart(const Group& group, std::size_t tile)
 {
-    return group.tiles.data() + tile * tileWords * group.letters;
+    return group.tiles.get() + tile * tileWords * group.letters;
 }
 
 std::uint64_t widthMask(std::size_t width)
@@ -48,26 +48,6 @@ void gather(const Group& group, std::size_t slot, std::string& letters)
     for (std::size_t p = 0; p < group.letters; ++p) letters[p] = start[p * width + at];
 }
 
-// Letter counts, two bits a letter: the lower set when it comes once, both
-// when it comes more often.
-std::uint64_t signatureOf(std::string_view letters)
-{
-    std::uint64_t signature = 0;
-    for (const char c : letters) {
-        const std::uint64_t once = std::uint64_t(1) << (2 * (c - 'a'));
-        if (!(signature & once)) signature |= once;
-        else if (!(signature & once << 1)) signature |= once << 1;
-        else signature |= manyBit;
-    }
-    return signature;
-}
-
-bool atMostBits(std::uint64_t bits, std::size_t most)
-{
-    for (; bits != 0 && most > 0; --most) bits &= bits - 1;
-    return bits == 0;
-}
-
 // A letter set as the ranges of letters a vector compare tests: those of the
 // set, or of its complement when fewer, the answer then inverted.
 struct LetterTest {
@@ -77,6 +57,7 @@ struct LetterTest {
     int ranges = 0;
     bool inverted = false;
     std::uint64_t weight = 0; // how many letters of the list it lets through
+    std::size_t id = 0;       // in a run between '*'s: the same for the same set
 };
 
 int rangesOf(LetterSet set, unsigned char* low, unsigned char* span)
@@ -201,13 +182,61 @@ struct Collector {
     }
 };
 
+// The tests of the runs between '*'s on one tile, each made once per place:
+// a run such as "@@@@" tests each place once, not four times.
+class RunTests {
+public:
+    RunTests(std::size_t tests, std::size_t letters) : m_letters(letters), m_masks(tests * letters), m_tiles(tests * letters, none) {}
+
+    std::uint64_t at(std::size_t tile, const char* start, std::size_t width, std::size_t place, const LetterTest& test)
+    {
+        const std::size_t key = test.id * m_letters + place;
+        if (m_tiles[key] != tile) {
+            m_tiles[key] = tile;
+            m_masks[key] = testColumn(start + place * width, width, test);
+        }
+        return m_masks[key];
+    }
+
+private:
+    static constexpr std::size_t none = std::size_t(-1);
+    std::size_t m_letters;
+    std::vector<std::uint64_t> m_masks;
+    std::vector<std::size_t> m_tiles; // the tile each mask is of
+};
+
+// The words of `through` in which the runs fit one after another between
+// windowStart and windowEnd, 64 words at a time: reach[o] holds the words in
+// which the runs so far fit before place o.
+std::uint64_t runsInOrder(std::size_t tile, const char* start, std::size_t width,
+                          const std::vector<std::vector<LetterTest>>& runs, std::size_t windowStart,
+                          std::size_t windowEnd, std::uint64_t through, RunTests& tests,
+                          std::vector<std::uint64_t>& reach, std::vector<std::uint64_t>& next)
+{
+    reach.assign(windowEnd + 1, through);
+    next.resize(windowEnd + 1);
+    for (const std::vector<LetterTest>& run : runs) {
+        std::fill(next.begin(), next.end(), 0);
+        std::uint64_t ended = 0;
+        for (std::size_t at = windowStart; at + run.size() <= windowEnd; ++at) {
+            std::uint64_t here = reach[at];
+            for (std::size_t j = 0; j < run.size() && here; ++j)
+                if (run[j].set != allLetters) here &= tests.at(tile, start, width, at + j, run[j]);
+            ended |= here;
+            next[at + run.size()] = ended;
+        }
+        if (!ended) return 0;
+        reach.swap(next);
+    }
+    return reach[windowEnd];
+}
+
 // The pattern on one group: the letters at fixed places (before the first
-// '*' and after the last) tested first, most selective first, then each run
-// between '*'s at each place it may start; with two runs or more, the order
-// of the runs is checked word by word.
+// '*' and after the last) tested first, most selective first, then the runs
+// between '*'s in their order.
 bool solvePattern(const Group& group, const PatternParts& parts, const std::vector<LetterTest>& head,
                   const std::vector<LetterTest>& tail, const std::vector<std::vector<LetterTest>>& middles,
-                  const SolverQuery& query, const std::atomic<bool>& cancel, std::vector<WordIndex>& out)
+                  std::size_t runTests, const std::atomic<bool>& cancel, std::vector<WordIndex>& out)
 {
     const std::size_t letters = group.letters;
     std::vector<std::pair<std::size_t, const LetterTest*>> fixed;
@@ -217,8 +246,8 @@ bool solvePattern(const Group& group, const PatternParts& parts, const std::vect
         if (tail[p].set != allLetters) fixed.emplace_back(letters - tail.size() + p, &tail[p]);
     std::sort(fixed.begin(), fixed.end(), [](const auto& a, const auto& b) { return a.second->weight < b.second->weight; });
     const std::size_t windowStart = parts.head.size(), windowEnd = letters - parts.tail.size();
-    const bool checkOrder = middles.size() > 1;
-    std::string word;
+    std::vector<std::uint64_t> reach, next;
+    RunTests tests(runTests, letters);
 
     const std::size_t tiles = (group.size() + tileWords - 1) / tileWords;
     for (std::size_t tile = 0; tile < tiles; ++tile) {
@@ -230,20 +259,30 @@ bool solvePattern(const Group& group, const PatternParts& parts, const std::vect
             through &= testColumn(start + place * width, width, *test);
             if (!through) break;
         }
-        for (std::size_t m = 0; m < middles.size() && through; ++m) {
-            const std::vector<LetterTest>& run = middles[m];
-            std::uint64_t anywhere = 0;
-            for (std::size_t at = windowStart; at + run.size() <= windowEnd && anywhere != through; ++at) {
-                std::uint64_t here = through;
-                for (std::size_t j = 0; j < run.size() && here; ++j)
-                    if (run[j].set != allLetters) here &= testColumn(start + (at + j) * width, width, run[j]);
-                anywhere |= here;
-            }
-            through = anywhere;
-        }
-        for (; through; through &= through - 1) {
-            const std::size_t slot = tile * tileWords + std::size_t(std::countr_zero(through));
-            if (checkOrder) {
+        if (through && !middles.empty())
+            through = runsInOrder(tile, start, width, middles, windowStart, windowEnd, through, tests, reach, next);
+        for (; through; through &= through - 1)
+            out.push_back(group.entries[tile * tileWords + std::size_t(std::countr_zero(through))]);
+    }
+    return true;
+}
+
+// The words of a group whose signature passes `fits`, those with a letter
+// three times or more checked letter by letter.
+template <class Fits>
+bool scanSignatures(const Group& group, const SolverQuery& query, Fits fits, const std::atomic<bool>& cancel,
+                    std::vector<WordIndex>& out)
+{
+    std::string word;
+    const std::uint64_t* signatures = group.signatures.get();
+    constexpr std::size_t step = tileWords * tilesBetweenCancelChecks;
+    for (std::size_t begin = 0; begin < group.size(); begin += step) {
+        if (cancel.load(std::memory_order_relaxed)) return false;
+        const std::size_t end = std::min(group.size(), begin + step);
+        for (std::size_t slot = begin; slot < end; ++slot) {
+            const std::uint64_t signature = signatures[slot];
+            if (!fits(signature)) continue;
+            if (signature & manyBit) {
                 gather(group, slot, word);
                 if (!matchesFolded(query, word)) continue;
             }
@@ -264,24 +303,16 @@ bool solveLetters(const Group& group, const SolverQuery& query, const std::atomi
         if (query.counts[l] >= 2) given |= std::uint64_t(2) << (2 * l);
     }
     const std::uint64_t beyond = ~given & ~manyBit;
-    const std::size_t blanks = query.blanks;
-    std::string word;
-    const std::uint64_t* signatures = group.signatures.data();
-    constexpr std::size_t step = tileWords * tilesBetweenCancelChecks;
-    for (std::size_t begin = 0; begin < group.size(); begin += step) {
-        if (cancel.load(std::memory_order_relaxed)) return false;
-        const std::size_t end = std::min(group.size(), begin + step);
-        for (std::size_t slot = begin; slot < end; ++slot) {
-            const std::uint64_t signature = signatures[slot];
-            if (!atMostBits(signature & beyond, blanks)) continue;
-            if (signature & manyBit) {
-                gather(group, slot, word);
-                if (!matchesFolded(query, word)) continue;
-            }
-            out.push_back(group.entries[slot]);
-        }
+    const auto lowest = [](std::uint64_t bits) { return bits & (bits - 1); }; // without its lowest bit
+    switch (query.blanks) {
+    case 0: return scanSignatures(group, query, [&](std::uint64_t s) { return (s & beyond) == 0; }, cancel, out);
+    case 1: return scanSignatures(group, query, [&](std::uint64_t s) { return lowest(s & beyond) == 0; }, cancel, out);
+    case 2:
+        return scanSignatures(group, query, [&](std::uint64_t s) { return lowest(lowest(s & beyond)) == 0; }, cancel, out);
+    default:
+        return scanSignatures(group, query, [&](std::uint64_t s) { return std::size_t(std::popcount(s & beyond)) <= query.blanks; },
+                              cancel, out);
     }
-    return true;
 }
 
 } // namespace
@@ -293,56 +324,74 @@ std::unique_ptr<const SolverIndex> SolverIndex::build(const WordStore& list, con
     index->m_listSize = list.size();
     constexpr std::size_t step = 16384; // entries between looks at the cancel flag
 
-    // How many words have each length; lengths of 256 or more are rare.
+    // Each word's length, 255 standing for that or more (rare: looked up
+    // again), and how many words have each length.
+    std::vector<unsigned char> lengths(list.size());
     std::array<std::size_t, 256> shortCounts{};
     std::map<std::size_t, std::size_t> longCounts;
     for (std::size_t begin = 0; begin < list.size(); begin += step) {
         if (cancel.load(std::memory_order_relaxed)) return nullptr;
+        std::size_t entry = begin;
         list.forEach(begin, begin + step, [&](std::string_view word) {
             const std::size_t letters = foldedLength(word);
-            if (letters < shortCounts.size()) ++shortCounts[letters];
+            lengths[entry++] = static_cast<unsigned char>(std::min<std::size_t>(letters, 255));
+            if (letters < 255) ++shortCounts[letters];
             else ++longCounts[letters];
         });
     }
-    std::array<std::size_t, 256> shortGroup{};
+    std::array<std::size_t, 255> shortGroup{};
     std::map<std::size_t, std::size_t> longGroup;
     const auto addGroup = [&](std::size_t letters, std::size_t words) {
         Group& group = index->m_groups.emplace_back();
         group.letters = letters;
-        group.tiles.resize(letters * words);
-        group.signatures.resize(words);
-        group.entries.resize(words);
+        group.words = words;
+        group.tiles = std::make_unique_for_overwrite<char[]>(letters * words);
+        group.signatures = std::make_unique_for_overwrite<std::uint64_t[]>(words);
+        group.entries = std::make_unique_for_overwrite<WordIndex[]>(words);
         return index->m_groups.size() - 1;
     };
-    for (std::size_t letters = 1; letters < shortCounts.size(); ++letters)
+    for (std::size_t letters = 1; letters < shortGroup.size(); ++letters)
         if (shortCounts[letters] > 0) shortGroup[letters] = addGroup(letters, shortCounts[letters]);
     for (const auto& [letters, words] : longCounts) longGroup[letters] = addGroup(letters, words);
 
+    // Each word folded straight into its column of its tile.
     std::vector<std::size_t> filled(index->m_groups.size());
-    std::string letters;
+    std::array<std::uint64_t, 26> frequency{};
     for (std::size_t begin = 0; begin < list.size(); begin += step) {
         if (cancel.load(std::memory_order_relaxed)) return nullptr;
         auto entry = WordIndex(begin);
         list.forEach(begin, begin + step, [&](std::string_view word) {
-            letters.clear();
-            appendFolded(word, letters);
-            if (!letters.empty()) {
-                const std::size_t g = letters.size() < shortGroup.size() ? shortGroup[letters.size()] : longGroup[letters.size()];
+            const std::size_t length = lengths[entry];
+            if (length != 0) {
+                const std::size_t g = length < 255 ? shortGroup[length] : longGroup[foldedLength(word)];
                 Group& group = index->m_groups[g];
                 const std::size_t slot = filled[g]++;
-                const std::size_t tile = slot / tileWords, at = slot % tileWords;
+                const std::size_t tile = slot / tileWords;
                 const std::size_t width = tileWidth(group, tile);
-                char* start = group.tiles.data() + tile * tileWords * group.letters;
-                for (std::size_t p = 0; p < letters.size(); ++p) {
-                    start[p * width + at] = letters[p];
-                    ++index->m_frequency[std::size_t(letters[p] - 'a')];
+                char* column = group.tiles.get() + tile * tileWords * group.letters + slot % tileWords;
+                std::uint64_t signature = 0;
+                const auto add = [&](char letter) {
+                    *column = letter;
+                    column += width;
+                    const unsigned shift = 2 * unsigned(letter - 'a');
+                    const std::uint64_t seen = (signature >> shift) & 3; // 0, 1 or 3
+                    signature |= (std::uint64_t(1) << (shift + (seen & 1))) | (std::uint64_t(seen == 3) << 63);
+                };
+                for (const char c : word) {
+                    const FoldedChar& f = foldChar(c);
+                    if (f.count > 0) add(f.letters[0]);
+                    if (f.count > 1) add(f.letters[1]);
                 }
-                group.signatures[slot] = signatureOf(letters);
+                group.signatures[slot] = signature;
                 group.entries[slot] = entry;
+                // A sample of the letters is enough to order the tests.
+                if (entry % 16 == 0)
+                    for (std::size_t l = 0; l < 26; ++l) frequency[l] += (signature >> (2 * l)) & 1;
             }
             ++entry;
         });
     }
+    index->m_frequency = frequency;
     return index;
 }
 
@@ -359,11 +408,18 @@ std::optional<Solutions> SolverIndex::solve(const SolverQuery& query, const std:
         };
         const std::vector<LetterTest> head = tests(parts.head), tail = tests(parts.tail);
         std::vector<std::vector<LetterTest>> middles;
-        for (const auto& middle : parts.middles) middles.push_back(tests(middle));
+        std::vector<LetterSet> runSets; // one for each id
+        for (const auto& middle : parts.middles) {
+            middles.push_back(tests(middle));
+            for (LetterTest& test : middles.back()) {
+                test.id = std::size_t(std::find(runSets.begin(), runSets.end(), test.set) - runSets.begin());
+                if (test.id == runSets.size()) runSets.push_back(test.set);
+            }
+        }
         for (const Group& group : m_groups) {
             if (parts.anyRuns ? group.letters < parts.fewest : group.letters != parts.fewest) continue;
             const std::size_t before = out.size();
-            if (!solvePattern(group, parts, head, tail, middles, query, cancel, out)) return std::nullopt;
+            if (!solvePattern(group, parts, head, tail, middles, runSets.size(), cancel, out)) return std::nullopt;
             collector.finishGroup(group.letters, before);
         }
     } else {
@@ -383,8 +439,7 @@ std::size_t SolverIndex::memoryBytes() const
 {
     std::size_t bytes = sizeof(SolverIndex) + m_groups.capacity() * sizeof(Group);
     for (const Group& group : m_groups)
-        bytes += group.tiles.capacity() + group.signatures.capacity() * sizeof(std::uint64_t) +
-                 group.entries.capacity() * sizeof(WordIndex);
+        bytes += group.words * (group.letters + sizeof(std::uint64_t) + sizeof(WordIndex));
     return bytes;
 }
 

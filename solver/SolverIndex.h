@@ -41,11 +41,12 @@ public:
     std::size_t memoryBytes() const;
 
     struct Group {
-        std::size_t letters = 0;               // of each word
-        std::vector<char> tiles;               // letters * words bytes
-        std::vector<std::uint64_t> signatures; // one per word
-        std::vector<WordIndex> entries;        // one per word, ascending
-        std::size_t size() const { return entries.size(); }
+        std::size_t letters = 0; // of each word
+        std::size_t words = 0;
+        std::unique_ptr<char[]> tiles;                 // letters * words bytes
+        std::unique_ptr<std::uint64_t[]> signatures;   // one per word
+        std::unique_ptr<WordIndex[]> entries;          // one per word, ascending
+        std::size_t size() const { return words; }
     };
 
 private:
