@@ -101,6 +101,10 @@ std::uint64_t testColumn64(const char* column, const LetterTest& test)
         const __m128i letters = _mm_loadu_si128(reinterpret_cast<const __m128i*>(column + 16 * part));
         __m128i any = _mm_setzero_si128();
         for (int r = 0; r < test.ranges; ++r) {
+            if (test.span[r] == 0) {
+                any = _mm_or_si128(any, _mm_cmpeq_epi8(letters, _mm_set1_epi8(char(test.low[r]))));
+                continue;
+            }
             const __m128i offset = _mm_sub_epi8(letters, _mm_set1_epi8(char(test.low[r])));
             any = _mm_or_si128(any, _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(char(test.span[r]))), offset));
         }
@@ -129,6 +133,7 @@ struct PatternParts {
     std::vector<std::vector<LetterSet>> middles;
     bool anyRuns = false;
     std::size_t fewest = 0; // letters of the shortest word that may match
+    std::uint64_t letters = 0; // the signature of its single letters, which a word must hold
 };
 
 PatternParts cut(const std::vector<LetterSet>& pattern)
@@ -145,6 +150,11 @@ PatternParts cut(const std::vector<LetterSet>& pattern)
         parts.tail = std::move(runs.back());
         for (std::size_t r = 1; r + 1 < runs.size(); ++r)
             if (!runs[r].empty()) parts.middles.push_back(std::move(runs[r]));
+    }
+    for (const LetterSet item : pattern) {
+        if (std::popcount(item) != 1) continue;
+        const std::uint64_t once = std::uint64_t(1) << (2 * std::countr_zero(item));
+        parts.letters |= parts.letters & once ? once << 1 : once;
     }
     parts.fewest = parts.head.size() + parts.tail.size();
     for (const auto& middle : parts.middles) parts.fewest += middle.size();
@@ -186,10 +196,15 @@ struct Collector {
 // a run such as "@@@@" tests each place once, not four times.
 class RunTests {
 public:
-    RunTests(std::size_t tests, std::size_t letters) : m_letters(letters), m_masks(tests * letters), m_tiles(tests * letters, none) {}
+    // Without `remember` (no set comes twice), each test is made as asked.
+    RunTests(bool remember, std::size_t tests, std::size_t letters)
+        : m_remember(remember), m_letters(letters), m_masks(remember ? tests * letters : 0), m_tiles(m_masks.size(), none)
+    {
+    }
 
     std::uint64_t at(std::size_t tile, const char* start, std::size_t width, std::size_t place, const LetterTest& test)
     {
+        if (!m_remember) return testColumn(start + place * width, width, test);
         const std::size_t key = test.id * m_letters + place;
         if (m_tiles[key] != tile) {
             m_tiles[key] = tile;
@@ -200,6 +215,7 @@ public:
 
 private:
     static constexpr std::size_t none = std::size_t(-1);
+    bool m_remember;
     std::size_t m_letters;
     std::vector<std::uint64_t> m_masks;
     std::vector<std::size_t> m_tiles; // the tile each mask is of
@@ -236,7 +252,7 @@ std::uint64_t runsInOrder(std::size_t tile, const char* start, std::size_t width
 // between '*'s in their order.
 bool solvePattern(const Group& group, const PatternParts& parts, const std::vector<LetterTest>& head,
                   const std::vector<LetterTest>& tail, const std::vector<std::vector<LetterTest>>& middles,
-                  std::size_t runTests, const std::atomic<bool>& cancel, std::vector<WordIndex>& out)
+                  std::size_t runSets, const std::atomic<bool>& cancel, std::vector<WordIndex>& out)
 {
     const std::size_t letters = group.letters;
     std::vector<std::pair<std::size_t, const LetterTest*>> fixed;
@@ -247,13 +263,16 @@ bool solvePattern(const Group& group, const PatternParts& parts, const std::vect
     std::sort(fixed.begin(), fixed.end(), [](const auto& a, const auto& b) { return a.second->weight < b.second->weight; });
     const std::size_t windowStart = parts.head.size(), windowEnd = letters - parts.tail.size();
     std::vector<std::uint64_t> reach, next;
-    RunTests tests(runTests, letters);
+    std::size_t runItems = 0;
+    for (const auto& run : middles) runItems += run.size();
+    RunTests tests(runSets < runItems, runSets, letters);
 
     const std::size_t tiles = (group.size() + tileWords - 1) / tileWords;
     for (std::size_t tile = 0; tile < tiles; ++tile) {
         if (tile % tilesBetweenCancelChecks == 0 && cancel.load(std::memory_order_relaxed)) return false;
         const std::size_t width = tileWidth(group, tile);
         const char* start = tileStart(group, tile);
+        if (parts.letters & ~group.tileLetters[tile]) continue;
         std::uint64_t through = widthMask(width);
         for (const auto& [place, test] : fixed) {
             through &= testColumn(start + place * width, width, *test);
@@ -348,6 +367,7 @@ std::unique_ptr<const SolverIndex> SolverIndex::build(const WordStore& list, con
         group.tiles = std::make_unique_for_overwrite<char[]>(letters * words);
         group.signatures = std::make_unique_for_overwrite<std::uint64_t[]>(words);
         group.entries = std::make_unique_for_overwrite<WordIndex[]>(words);
+        group.tileLetters = std::make_unique<std::uint64_t[]>((words + tileWords - 1) / tileWords);
         return index->m_groups.size() - 1;
     };
     for (std::size_t letters = 1; letters < shortGroup.size(); ++letters)
@@ -383,6 +403,7 @@ std::unique_ptr<const SolverIndex> SolverIndex::build(const WordStore& list, con
                     if (f.count > 1) add(f.letters[1]);
                 }
                 group.signatures[slot] = signature;
+                group.tileLetters[tile] |= signature;
                 group.entries[slot] = entry;
                 // A sample of the letters is enough to order the tests.
                 if (entry % 16 == 0)
@@ -439,7 +460,8 @@ std::size_t SolverIndex::memoryBytes() const
 {
     std::size_t bytes = sizeof(SolverIndex) + m_groups.capacity() * sizeof(Group);
     for (const Group& group : m_groups)
-        bytes += group.words * (group.letters + sizeof(std::uint64_t) + sizeof(WordIndex));
+        bytes += group.words * (group.letters + sizeof(std::uint64_t) + sizeof(WordIndex)) +
+                 (group.words + tileWords - 1) / tileWords * sizeof(std::uint64_t);
     return bytes;
 }
 

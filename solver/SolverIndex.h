@@ -26,7 +26,9 @@ namespace verbalia::solver {
 // them, each word's list index and a 64-bit signature of its letter counts
 // (two bits a letter: once, twice or more; bit 63 when some letter comes three
 // times or more), against which anagrams and Made From are a mask and a count
-// of bits, checked letter by letter only for the rare words of bit 63.
+// of bits, checked letter by letter only for the rare words of bit 63. A
+// tile's signatures joined let a pattern skip the tiles that lack one of its
+// letters.
 class SolverIndex {
 public:
     // Nothing when `cancel` was set before it was done.
@@ -46,6 +48,7 @@ public:
         std::unique_ptr<char[]> tiles;                 // letters * words bytes
         std::unique_ptr<std::uint64_t[]> signatures;   // one per word
         std::unique_ptr<WordIndex[]> entries;          // one per word, ascending
+        std::unique_ptr<std::uint64_t[]> tileLetters;  // each tile's signatures joined
         std::size_t size() const { return words; }
     };
 
