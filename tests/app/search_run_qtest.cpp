@@ -37,10 +37,10 @@ std::string numberedWords(int count)
 }
 
 // Shows the page and types its criteria and the exclusion list.
-const SearchPage& typeCriteria(TMainForm1& window, int page, const QString& criteria, const QString& exclusion)
+SearchControls typeCriteria(TMainForm1& window, int page, const QString& criteria, const QString& exclusion)
 {
     control<QTabWidget>(window, "PageControl1")->setCurrentIndex(page);
-    const SearchPage& controls = searchPage(window, std::size_t(page));
+    const SearchControls controls = searchPage(window, std::size_t(page));
     controls.criteria->setEditText(criteria);
     control<QLineEdit>(window, "Excluded_Letters_Edit")->setText(exclusion);
     return controls;
@@ -78,7 +78,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "love\nlane\n");
         TMainForm1& window = fixture.start();
-        const SearchPage& controls = typeCriteria(window, page, criteria, exclusion);
+        const SearchControls controls = typeCriteria(window, page, criteria, exclusion);
         auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
         controls.status->setText(QStringLiteral("earlier"));
         controls.run->click();
@@ -126,7 +126,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", words.toStdString());
         TMainForm1& window = fixture.start();
-        const SearchPage& controls = typeCriteria(window, page, criteria, exclusion);
+        const SearchControls controls = typeCriteria(window, page, criteria, exclusion);
         auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
         QTest::keyClick(controls.criteria->lineEdit(), Qt::Key_Return);
 
@@ -180,7 +180,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", words);
         TMainForm1& window = fixture.start();
-        const SearchPage& controls = searchPage(window, phoneticPage);
+        const SearchControls controls = searchPage(window, phoneticPage);
         control<QTabWidget>(window, "PageControl1")->setCurrentIndex(phoneticPage);
         controls.criteria->setEditText(QStringLiteral("mice"));
         controls.run->click();
@@ -203,7 +203,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(500));
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
         bool checked = false;
         duringRun(3, [&] {
@@ -220,7 +220,7 @@ private slots:
             QVERIFY(!window.menuBar()->isEnabled());
         });
         wildcard.criteria->setEditText(QStringLiteral("*"));
-        window.Wildcard_Search_BitBtnClick();
+        wildcard.run->click();
         QVERIFY(checked);
         QCOMPARE(wildcard.status->text(), QStringLiteral("500 words found."));
         QVERIFY(window.menuBar()->isEnabled());
@@ -232,11 +232,11 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         auto* const Halt_Processing_BitBtn = control<QPushButton>(window, "Halt_Processing_BitBtn");
         duringRun(5, [&] { Halt_Processing_BitBtn->click(); });
         wildcard.criteria->setEditText(QStringLiteral("w*"));
-        window.Wildcard_Search_BitBtnClick();
+        wildcard.run->click();
 
         QCOMPARE(wildcard.status->text(), QStringLiteral(" Search Aborted by User !"));
         const QStringList found = linesOf(wildcard.results);
@@ -253,8 +253,8 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", numberedWords(1000));
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
-        control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->setChecked(true);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
+        window.knownWordList().setChanged(true);
         fixture.messages.scriptAnswers({Answer::No});
         bool stillOpen = false;
         duringRun(4, [&] {
@@ -262,7 +262,7 @@ private slots:
             stillOpen = window.isVisible();
         });
         wildcard.criteria->setEditText(QStringLiteral("w*"));
-        window.Wildcard_Search_BitBtnClick();
+        wildcard.run->click();
 
         QVERIFY(stillOpen);
         QVERIFY(!window.isVisible());
@@ -277,7 +277,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "opts\npot\npotto\nspot\nstop\ntop\n");
         TMainForm1& window = fixture.start();
-        const SearchPage& letters = typeCriteria(window, letterPage, QStringLiteral("stop"), QStringLiteral("s"));
+        const SearchControls letters = typeCriteria(window, letterPage, QStringLiteral("stop"), QStringLiteral("s"));
         auto* const Excluded_Letters_Edit = control<QLineEdit>(window, "Excluded_Letters_Edit");
         control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->click();
         QVERIFY(!Excluded_Letters_Edit->isEnabled());

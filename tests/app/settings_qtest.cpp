@@ -99,7 +99,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
         QVERIFY(control<QLineEdit>(window, "Excluded_Letters_Edit")->text().isEmpty());
@@ -183,9 +183,9 @@ private slots:
         QRect outerBounds;
         {
             TMainForm1& window = fixture.start();
-            const SearchPage& wildcard = searchPage(window, wildcardPage);
-            const SearchPage& letters = searchPage(window, letterPage);
-            const SearchPage& phonetic = searchPage(window, phoneticPage);
+            const SearchControls wildcard = searchPage(window, wildcardPage);
+            const SearchControls letters = searchPage(window, letterPage);
+            const SearchControls phonetic = searchPage(window, phoneticPage);
             window.setGeometry(40, 60, 700, 520);
             outerBounds = window.frameGeometry();
             wildcard.criteria->setEditText(QStringLiteral("a??i?"));
@@ -218,9 +218,9 @@ private slots:
                                            "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1"}));
 
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
-        const SearchPage& letters = searchPage(window, letterPage);
-        const SearchPage& phonetic = searchPage(window, phoneticPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
+        const SearchControls letters = searchPage(window, letterPage);
+        const SearchControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.frameGeometry(), outerBounds);
         QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
         QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"a??i?", "ac*al"}));
@@ -258,7 +258,7 @@ private slots:
         auto* const pages = control<QTabWidget>(window, "PageControl1");
         const auto search = [&](std::size_t page, const char* criteria) {
             pages->setCurrentIndex(int(page));
-            const SearchPage& controls = searchPage(window, page);
+            const SearchControls controls = searchPage(window, page);
             controls.criteria->setEditText(QString::fromLatin1(criteria));
             controls.run->click();
             QTRY_VERIFY(!window.isRunning());
@@ -337,7 +337,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "cat\rdog\n\r\nbird");
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"cat", "dog", "", "bird"}));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
 
@@ -357,7 +357,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "kept\r\n");
         TMainForm1& window = fixture.start();
-        control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->setChecked(true);
+        window.knownWordList().setChanged(true);
         fixture.files.readOnlyFolders.insert(fixture.folder());
         fixture.messages.scriptAnswers({Answer::No});
         QVERIFY(window.close());

@@ -41,7 +41,7 @@ private slots:
         QFETCH(bool, refused);
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "caf\xE9\ncafe\ncaf\n");
-        const SearchPage& controls = searchPage(fixture.start(), std::size_t(page));
+        const SearchControls controls = searchPage(fixture.start(), std::size_t(page));
         controls.criteria->setEditText(typed);
         controls.run->click();
 
@@ -66,7 +66,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", history.toStdString() + "\r\n");
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         wildcard.criteria->setFocus();
@@ -97,7 +97,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "ab\nabc\nabcd\nabcde\n");
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("ab*"));
         wildcard.run->click();
         QAbstractItemModel* model = wildcard.results->model();
@@ -129,7 +129,7 @@ private slots:
         TMainForm1& window = fixture.start();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("crossw*"));
         wildcard.run->click();
         QCOMPARE(wildcard.results->actions().size(), 2);

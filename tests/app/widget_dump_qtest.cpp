@@ -182,7 +182,7 @@ private slots:
 
         // A search: the lock during it, the results after it.
         pages->setCurrentIndex(int(wildcardPage));
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("w10000?"));
         all += dumpDuringRun(window, QStringLiteral("during a search"), [&] { wildcard.run->click(); });
         QTRY_VERIFY(!window.isRunning());
