@@ -10,7 +10,6 @@
 #include "wordlist/KnownWordList.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -31,8 +30,6 @@ std::string fileChangedQuestion(KnownWordList::FileChange change, const std::str
                                  : " has been changed by another program since it was read.";
     return "The file " + codepage::fromUtf8(path) + what + "  Replace it with this list ?";
 }
-
-void processPendingEvents() { QCoreApplication::processEvents(); }
 
 } // namespace
 
@@ -110,7 +107,6 @@ void MaintenancePage::resetList()
 {
     if (m_messages.ask(MessageKind::Confirm, resetQuestion) != Answer::Yes) return;
     m_list.clear();
-    processPendingEvents();
 }
 
 // A file the list could not read asks only whether to replace it: the
@@ -132,7 +128,6 @@ void MaintenancePage::saveList()
 
 void MaintenancePage::loadList()
 {
-    processPendingEvents();
     if (m_list.changed() && m_messages.ask(MessageKind::Confirm, reloadQuestion) != Answer::Yes) return;
     m_countLabel->clear();
     const ReadOutcome outcome = m_list.load();
@@ -141,7 +136,6 @@ void MaintenancePage::loadList()
         m_messages.show(MessageKind::Error, "Cannot open file " + codepage::fromUtf8(m_list.path()));
         return;
     }
-    processPendingEvents();
 }
 
 void MaintenancePage::applySettings(const SettingsValues& values) { m_workArea->applySettings(values); }

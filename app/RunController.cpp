@@ -1,7 +1,5 @@
 #include "RunController.h"
 
-#include "text/ProgressStep.h"
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QMainWindow>
@@ -11,12 +9,32 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QThread>
 
 namespace verbalia {
+
+bool FrameClock::due()
+{
+    constexpr std::chrono::milliseconds frame(16);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_last < frame) return false;
+    m_last = now;
+    return true;
+}
 
 RunController::RunController(QWidget& window)
     : m_window(window)
 {
+    connect(this, &RunController::progressed, this, [this](qsizetype index) { m_bar->setValue(int(index)); },
+            Qt::QueuedConnection);
+}
+
+RunController::~RunController()
+{
+    if (!m_worker) return;
+    m_halted = true;
+    m_worker->wait();
+    delete m_worker;
 }
 
 void RunController::attach(QPushButton& halt, QCheckBox& haltMirror, QProgressBar& searchBar)
@@ -74,57 +92,45 @@ void RunController::Set_Controls_Enabled(bool enabled)
     m_running = !enabled;
 }
 
-RunController::Run::Run(RunController& controller, QProgressBar& bar, std::size_t itemCount)
-    : m_controller(controller)
-    , m_bar(bar)
-    , m_step(progressStep(itemCount))
+void RunController::begin(QProgressBar& bar, std::size_t itemCount)
 {
     // The focus goes straight to the halt button, before the lock, so it
     // does not pass through each control as the lock disables it.
-    m_controller.m_halt->setEnabled(true);
-    m_controller.m_halt->setFocus();
-    m_controller.Set_Controls_Enabled(false);
-    m_bar.setRange(0, int(itemCount));
-    m_bar.setValue(0);
-    m_bar.show();
-    m_bar.raise();
-    m_controller.setHalted(false);
+    m_halt->setEnabled(true);
+    m_halt->setFocus();
+    Set_Controls_Enabled(false);
+    m_bar = &bar;
+    m_bar->setRange(0, int(itemCount));
+    m_bar->setValue(0);
+    m_bar->show();
+    m_bar->raise();
+    setHalted(false);
 }
 
-void RunController::Run::showProgress(std::size_t index)
+void RunController::startWorker(std::function<void()> work)
 {
-    m_bar.setValue(int(index));
-    QCoreApplication::processEvents();
+    m_worker = QThread::create(std::move(work));
+    // Queued: the signals the work sent are delivered first.
+    connect(m_worker, &QThread::finished, this, [this] {
+        m_worker->wait();
+        delete m_worker;
+        m_worker = nullptr;
+        emit workFinished();
+    }, Qt::QueuedConnection);
+    m_worker->start();
 }
 
-void RunController::Run::refreshOncePerFrame(std::function<void()> refresh)
+void RunController::unlock(QWidget* focus)
 {
-    m_refresh = std::move(refresh);
-    m_sinceFrame.start();
-}
-
-void RunController::Run::letEventsThrough()
-{
-    constexpr qint64 frameMs = 16;
-    if (m_refresh && m_sinceFrame.elapsed() >= frameMs) {
-        m_refresh();
-        m_sinceFrame.start();
-    }
-    QCoreApplication::processEvents();
-}
-
-void RunController::Run::unlock(QWidget* focus)
-{
-    if (m_refresh) m_refresh();
-    m_bar.hide();
-    m_controller.Set_Controls_Enabled(true);
+    m_bar->hide();
+    Set_Controls_Enabled(true);
     focus->setFocus();
-    m_controller.m_halt->setEnabled(false);
+    m_halt->setEnabled(false);
 }
 
-void RunController::Run::finish()
+void RunController::finish()
 {
-    if (m_controller.m_closeRequested) m_controller.m_window.close();
+    if (m_closeRequested) m_window.close();
 }
 
 } // namespace verbalia

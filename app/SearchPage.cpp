@@ -12,7 +12,6 @@
 #include "wordlist/WordStore.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +22,8 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace verbalia {
 
@@ -58,6 +59,7 @@ SearchPage::SearchPage(const SearchPageDescription& description, QTabWidget& pag
     m_results->setModel(new LineListModel(m_lines, this));
     addCopySelectionCommand(m_results, m_services.clipboard);
     addDefinitionCommand(m_results, [this](const std::string& word) { emit definitionRequested(word); });
+    connect(this, &SearchPage::matchesFound, this, &SearchPage::showMatches, Qt::QueuedConnection);
     connect(m_run, &QPushButton::clicked, this, &SearchPage::search);
     connect(m_criteria->lineEdit(), &QLineEdit::returnPressed, this, &SearchPage::search);
     connect(m_reset, &QPushButton::clicked, this, &SearchPage::resetCriteria);
@@ -84,8 +86,10 @@ void SearchPage::tellOutcome(const QString& outcome) { m_criteria->setAccessible
 
 void SearchPage::search()
 {
+    RunController& runs = m_services.runs;
+    if (runs.running()) return;
     const std::string criteria = takeCriteria();
-    const PreparedScan prepared = m_description.prepare(m_filters->input(criteria, letterMode()));
+    PreparedScan prepared = m_description.prepare(m_filters->input(criteria, letterMode()));
     if (prepared.exclusion) m_filters->setExclusion(*prepared.exclusion);
     if (!prepared.scan) {
         m_services.messages.show(MessageKind::Information, prepared.refusal);
@@ -94,37 +98,50 @@ void SearchPage::search()
         return;
     }
 
-    const WordStore& words = m_services.words;
-    auto* model = static_cast<LineListModel*>(m_results->model());
-    m_results->setUpdatesEnabled(false);
-    model->beginBulkUpdate();
-    RunController::Run run(m_services.runs, m_services.runs.searchBar(), words.size());
-    m_lines.clear();
+    clearResults();
+    runs.begin(runs.searchBar(), m_services.words.size());
     addToHistory(m_criteria, criteria, false);
     m_status->setEnabled(true);
     showStatus(QStringLiteral(" Searching ... "));
-    QCoreApplication::processEvents();
+    connect(&runs, &RunController::workFinished, this, &SearchPage::finishSearch, Qt::SingleShotConnection);
+    // The list cannot change while the window is locked. The halt is seen
+    // after each slice of words; the bar moves, and the matches go to the
+    // view, at most once a frame.
+    runs.startWorker([this, &runs, &words = m_services.words, scan = std::move(prepared.scan)] {
+        constexpr std::size_t slice = 4096;
+        const std::size_t count = words.size();
+        auto found = std::make_shared<std::vector<std::string>>();
+        FrameClock frame;
+        for (std::size_t index = 0; index < count && !runs.halted();) {
+            const std::size_t end = std::min(index + slice, count);
+            scan(words, index, end, *found);
+            index = end;
+            if (!frame.due()) continue;
+            runs.reportProgress(index);
+            if (!found->empty()) emit matchesFound(std::exchange(found, std::make_shared<std::vector<std::string>>()));
+        }
+        if (!found->empty()) emit matchesFound(found);
+    });
+}
 
-    // Events, and with them a halt, get through once per step; the words in
-    // between are tested without a pause.
-    const std::size_t count = words.size();
-    for (std::size_t index = 0; index < count && !run.halted(); index += run.step()) {
-        run.showProgress(index);
-        prepared.scan(words, index, index + 1, m_lines);
-        if (run.halted()) break;
-        prepared.scan(words, index + 1, std::min(index + run.step(), count), m_lines);
-    }
+void SearchPage::showMatches(const std::shared_ptr<std::vector<std::string>>& lines)
+{
+    auto* model = static_cast<LineListModel*>(m_results->model());
+    model->beginAppend(lines->size());
+    std::move(lines->begin(), lines->end(), std::back_inserter(m_lines));
+    model->endAppend();
+}
 
-    showStatus(run.halted() ? QStringLiteral(" Search Aborted by User !")
-                            : toQString(m_services.numbers.formatCount(std::int64_t(m_lines.size())) +
-                                        m_description.completion));
+void SearchPage::finishSearch()
+{
+    RunController& runs = m_services.runs;
+    showStatus(runs.halted() ? QStringLiteral(" Search Aborted by User !")
+                             : toQString(m_services.numbers.formatCount(std::int64_t(m_lines.size())) +
+                                         m_description.completion));
     tellOutcome(m_status->text());
-    model->endBulkUpdate();
-    m_results->setUpdatesEnabled(true);
-    run.unlock(m_criteria);
-    QCoreApplication::processEvents();
+    runs.unlock(m_criteria);
     emit searchFinished(qsizetype(m_lines.size()));
-    run.finish();
+    runs.finish();
 }
 
 void SearchPage::showStatus(const QString& text)

@@ -13,6 +13,7 @@
 #include <QRect>
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -122,13 +123,15 @@ public:
 
 public slots:
     // The run button and Enter in the criteria box: the criteria checks,
-    // then the run, the results and their count.
+    // then the run on a worker, the results as they come and their count.
     void search();
     // Empties the criteria and the whole history; the results stay.
     void resetCriteria();
     void copyResults();
 
 signals:
+    // From the run's worker, at most once a frame: the next results in list order.
+    void matchesFound(std::shared_ptr<std::vector<std::string>> lines);
     void searchFinished(qsizetype count);
     // The word of a results line, for its definition.
     void definitionRequested(const std::string& word);
@@ -149,6 +152,9 @@ private:
     // The criteria box carries the outcome for a screen reader.
     void tellOutcome(const QString& outcome);
     void clearResults();
+    void showMatches(const std::shared_ptr<std::vector<std::string>>& lines);
+    // The run's end on the window's thread: the count or the halt, the unlock.
+    void finishSearch();
 
     const SearchPageDescription& m_description;
     QTabWidget& m_pages;
@@ -163,7 +169,7 @@ private:
     QPushButton* m_copy;
     QLabel* m_status;
     QRect m_statusPlace;
-    std::vector<std::string> m_lines; // what the results view shows
+    std::deque<std::string> m_lines; // what the results view shows
 };
 
 } // namespace verbalia

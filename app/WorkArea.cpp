@@ -6,20 +6,18 @@
 #include "platform/CodePage.h"
 #include "platform/PlatformServices.h"
 #include "platform/qt/QtText.h"
+#include "wordlist/Harvest.h"
 #include "wordlist/KnownWordList.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <iterator>
+#include <utility>
+
 namespace verbalia {
-namespace {
-
-void processPendingEvents() { QCoreApplication::processEvents(); }
-
-} // namespace
 
 WorkArea::WorkArea(QWidget* sheet, KnownWordList& list, const PlatformServices& services, RunController& runs)
     : QObject(sheet)
@@ -60,6 +58,10 @@ WorkArea::WorkArea(QWidget* sheet, KnownWordList& list, const PlatformServices& 
     connect(m_paste, &QPushButton::clicked, this, &WorkArea::pasteIntoWorkArea);
     connect(m_load, &QPushButton::clicked, this, &WorkArea::loadWorkAreaFromFile);
     connect(m_add, &QPushButton::clicked, this, &WorkArea::addUniqueWords);
+    connect(this, &WorkArea::newWordsFound, this, &WorkArea::takeNewWords, Qt::QueuedConnection);
+    m_adding.setSingleShot(true);
+    m_adding.setInterval(0);
+    connect(&m_adding, &QTimer::timeout, this, &WorkArea::addPendingWords);
 }
 
 void WorkArea::resetWorkArea() { m_edit->clear(); }
@@ -74,7 +76,6 @@ void WorkArea::loadWorkAreaFromFile()
 {
     const std::optional<std::string> path = m_fileDialog.chooseFileToOpen("Text Files|*.txt|All Files|*.*");
     if (path) {
-        processPendingEvents();
         // A file that has gone meanwhile is passed over without a word.
         if (m_files.exists(*path)) {
             std::optional<std::string> bytes = m_files.readAll(*path);
@@ -86,35 +87,81 @@ void WorkArea::loadWorkAreaFromFile()
             }
         }
     }
-    processPendingEvents();
 }
 
 void WorkArea::addUniqueWords()
 {
-    processPendingEvents();
+    if (m_runs.running()) return;
     const HarvestOptions options{m_ignoreNumbers->isChecked(), m_ignoreSymbols->isChecked()};
     const std::string question = harvestQuestion(fromQString(m_ignoreNumbers->text()), options.ignoreNumbers,
                                                  fromQString(m_ignoreSymbols->text()), options.ignoreSymbols);
     // Only No cancels.
     if (m_messages.ask(MessageKind::Confirm, question) == Answer::No) return;
 
-    const std::vector<std::string> lines = m_edit->lines();
+    std::vector<std::string> lines = m_edit->lines();
     emit harvestStarted();
-    RunController::Run run(m_runs, *m_bar, lines.size());
-    run.refreshOncePerFrame([this] { emit wordsAdded(); });
-    const HarvestHooks hooks{
-        [&run] { return run.halted(); },
-        [&run](std::size_t line) { run.showProgress(line); },
-        [&run](std::size_t) { run.letEventsThrough(); },
-    };
-    const HarvestOutcome outcome = m_list.harvest(m_collation, lines, options, hooks);
-    emit harvestFinished();
-    run.unlock(m_add);
+    m_runs.begin(*m_bar, lines.size());
+    m_added = 0;
+    m_finding = true;
+    m_sinceCount.start();
+    connect(&m_runs, &RunController::workFinished, this, [this] {
+        m_finding = false;
+        if (!m_adding.isActive()) addPendingWords();
+    }, Qt::SingleShotConnection);
+    // The worker only reads the list, which nothing else changes while the
+    // window is locked, and only before it finds the first word.
+    m_runs.startWorker([this, lines = std::move(lines), options, &words = m_list.words()] {
+        auto found = std::make_shared<std::vector<std::string>>();
+        FrameClock progressFrame, wordsFrame;
+        const auto send = [&] {
+            if (!found->empty()) emit newWordsFound(std::exchange(found, std::make_shared<std::vector<std::string>>()));
+        };
+        findNewWords(
+            words, m_collation, lines, options, [this] { return m_runs.halted(); },
+            [&](std::size_t line) {
+                if (progressFrame.due()) m_runs.reportProgress(line);
+            },
+            [&](std::string word) {
+                found->push_back(std::move(word));
+                if (wordsFrame.due()) send();
+            });
+        send();
+    });
+}
 
-    m_messages.show(MessageKind::Information, harvestReport(outcome, m_numbers));
-    processPendingEvents();
-    processPendingEvents();
-    run.finish();
+void WorkArea::takeNewWords(const std::shared_ptr<std::vector<std::string>>& words)
+{
+    std::move(words->begin(), words->end(), std::back_inserter(m_pending));
+    if (!m_adding.isActive()) m_adding.start();
+}
+
+void WorkArea::addPendingWords()
+{
+    constexpr qint64 sliceMs = 8, frameMs = 16;
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_pending.empty() && slice.elapsed() < sliceMs) {
+        if (m_list.addFoundWord(m_collation, std::move(m_pending.front()))) ++m_added;
+        m_pending.pop_front();
+    }
+    if (m_sinceCount.elapsed() >= frameMs) {
+        emit wordsAdded();
+        m_sinceCount.start();
+    }
+    if (!m_pending.empty())
+        m_adding.start();
+    else if (!m_finding)
+        finishHarvest();
+}
+
+// The words found before a halt are added and stay.
+void WorkArea::finishHarvest()
+{
+    emit wordsAdded();
+    emit harvestFinished();
+    m_runs.unlock(m_add);
+    m_messages.show(MessageKind::Information, harvestReport({m_added, m_runs.halted()}, m_numbers));
+    m_runs.finish();
 }
 
 void WorkArea::applySettings(const SettingsValues& values)

@@ -2,8 +2,13 @@
 
 #include "app/core/SettingsTable.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
+#include <deque>
+#include <memory>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -43,10 +48,13 @@ public slots:
     void resetWorkArea();
     void pasteIntoWorkArea();
     void loadWorkAreaFromFile();
-    // Asks first; only No cancels. Reports the words added.
+    // Asks first; only No cancels. The words are found on a worker and
+    // added here as they come; reports the words added.
     void addUniqueWords();
 
 signals:
+    // From the harvest's worker, at most once a frame: the next new words.
+    void newWordsFound(std::shared_ptr<std::vector<std::string>> words);
     // A harvest begins to change the list, and has stopped changing it.
     void harvestStarted();
     void harvestFinished();
@@ -54,6 +62,13 @@ signals:
     void wordsAdded();
 
 private:
+    void takeNewWords(const std::shared_ptr<std::vector<std::string>>& words);
+    // A slice of the words found, a few milliseconds' worth, then the event
+    // loop's turn; the count and the title at most once a frame.
+    void addPendingWords();
+    // Once the worker has finished and every word found is in the list.
+    void finishHarvest();
+
     KnownWordList& m_list;
     RunController& m_runs;
     MessageBoxes& m_messages;
@@ -70,6 +85,11 @@ private:
     QPushButton* m_paste;
     QPushButton* m_load;
     QPushButton* m_add;
+    std::deque<std::string> m_pending; // found, not yet added
+    QTimer m_adding;                   // adds the next slice of m_pending
+    QElapsedTimer m_sinceCount;
+    qsizetype m_added = 0;
+    bool m_finding = false; // the worker is still finding words
 };
 
 } // namespace verbalia

@@ -79,15 +79,12 @@ void KnownWordList::clear()
     notify(m_observers.countChanged);
 }
 
-HarvestOutcome KnownWordList::harvest(const Collation& collation, const std::vector<std::string>& lines,
-                                      const HarvestOptions& options, HarvestHooks hooks)
+bool KnownWordList::addFoundWord(const Collation& collation, std::string word)
 {
-    hooks.wordAdded = [this, added = std::move(hooks.wordAdded)](std::size_t index) {
-        setChanged(true);
-        notify(m_observers.countChanged);
-        if (added) added(index);
-    };
-    return verbalia::harvest(m_words, collation, lines, options, hooks);
+    if (!verbalia::addFoundWord(m_words, collation, std::move(word))) return false;
+    setChanged(true);
+    notify(m_observers.countChanged);
+    return true;
 }
 
 } // namespace verbalia

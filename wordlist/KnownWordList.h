@@ -55,10 +55,10 @@ public:
     // Empties the list, which then counts as changed.
     void clear();
 
-    // Harvests the lines into the list; each added word marks it changed
-    // before the hooks hear of it.
-    HarvestOutcome harvest(const Collation& collation, const std::vector<std::string>& lines,
-                           const HarvestOptions& options, HarvestHooks hooks);
+    // Adds a word a harvest found (findNewWords) at its place, unless the
+    // list holds it by now; an added word marks the list changed before the
+    // observers hear of the count. True when it was added.
+    bool addFoundWord(const Collation& collation, std::string word);
 
 private:
     template <class Change>

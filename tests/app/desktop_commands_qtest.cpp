@@ -88,6 +88,7 @@ private slots:
             const SearchControls controls = searchPage(window, page);
             controls.criteria->setEditText(QString::fromLatin1(criteria));
             controls.run->click();
+            QVERIFY(fixture.runEnded());
             QCOMPARE(controls.results->model()->rowCount(), 1);
         }
 

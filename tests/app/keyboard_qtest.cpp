@@ -146,6 +146,7 @@ private slots:
         fixture.writeFile("wordlist.dat", "acrid\n");
         TMainForm1& window = startActive(fixture);
         searchPage(window, wildcardPage).run->click();
+        QVERIFY(fixture.runEnded());
         window.findChild<QWidget*>(focus)->setFocus();
         FocusRecorder arrivals;
         qApp->installEventFilter(&arrivals);
@@ -174,12 +175,10 @@ private slots:
         wildcard.criteria->setFocus();
         FocusRecorder focus;
         qApp->installEventFilter(&focus);
-        QWidget* focusDuringRun = nullptr;
-        duringRun(3, [&] {
-            focusDuringRun = QApplication::focusWidget();
-            press(Qt::Key_Escape);
-        });
         press(Qt::Key_Return);
+        QWidget* const focusDuringRun = QApplication::focusWidget();
+        press(Qt::Key_Escape);
+        QVERIFY(fixture.runEnded());
         qApp->removeEventFilter(&focus);
         QCOMPARE(focusDuringRun, Halt_Processing_BitBtn);
         QCOMPARE(wildcard.status->text(), QStringLiteral(" Search Aborted by User !"));
@@ -198,6 +197,7 @@ private slots:
         wildcard.criteria->setEditText(QStringLiteral("acr*"));
         wildcard.run->setFocus();
         press(Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
         QCOMPARE(wildcard.status->text(), QStringLiteral("1 words found."));
     }
 
@@ -246,6 +246,7 @@ private slots:
         FocusRecorder focus;
         qApp->installEventFilter(&focus);
         press(Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
         qApp->removeEventFilter(&focus);
         QVERIFY(!focus.arrivals.empty());
         QCOMPARE(focus.arrivals.back().control, wildcard.criteria);

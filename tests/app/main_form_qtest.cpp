@@ -165,6 +165,7 @@ private slots:
         const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("?rd?che"));
         wildcard.run->click();
+        QVERIFY(fixture.runEnded());
         const QAbstractItemModel* results = wildcard.results->model();
         QCOMPARE(results->rowCount(), 2);
         QCOMPARE(results->index(1, 0).data().toString(), QStringLiteral("Ard\u00E8che"));
@@ -189,6 +190,7 @@ private slots:
         control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->setChecked(false);
         fixture.messages.scriptAnswers({Answer::Yes});
         control<QPushButton>(window, "Add_Unique_Words_BitBtn")->click();
+        QVERIFY(fixture.runEnded());
         control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("ant\ncaf\xC3\xA9\nun\nz\xC3\xA8" "bre\n"));
     }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -44,6 +45,7 @@ private slots:
         const SearchControls controls = searchPage(fixture.start(), std::size_t(page));
         controls.criteria->setEditText(typed);
         controls.run->click();
+        QVERIFY(fixture.runEnded());
 
         QCOMPARE(fixture.messages.shown.size(), std::size_t(refused ? 1 : 0));
         QCOMPARE(controls.results->model()->rowCount(), 0);
@@ -72,6 +74,7 @@ private slots:
         wildcard.criteria->setFocus();
         QTest::keyClicks(wildcard.criteria->lineEdit(), typed);
         QTest::keyClick(wildcard.criteria->lineEdit(), Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
         QCOMPARE(wildcard.criteria->currentText(), typed);
     }
 
@@ -100,6 +103,7 @@ private slots:
         const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("ab*"));
         wildcard.run->click();
+        QVERIFY(fixture.runEnded());
         QAbstractItemModel* model = wildcard.results->model();
         QItemSelectionModel* selection = wildcard.results->selectionModel();
         selection->select(model->index(3, 0), QItemSelectionModel::Select);
@@ -132,6 +136,7 @@ private slots:
         const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("crossw*"));
         wildcard.run->click();
+        QVERIFY(fixture.runEnded());
         QCOMPARE(wildcard.results->actions().size(), 2);
         QVERIFY(!wildcard.results->actions()[1]->isEnabled()); // a new list has no current row
         wildcard.results->setCurrentIndex(wildcard.results->model()->index(0, 0));

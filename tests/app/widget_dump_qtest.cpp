@@ -25,6 +25,7 @@
 #include <QTabWidget>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 using namespace verbalia;
@@ -149,10 +150,8 @@ QString dump(const TMainForm1& window, const QString& heading, bool duringRun = 
 // The window as it stands once a run has started.
 QString dumpDuringRun(const TMainForm1& window, const QString& heading, const std::function<void()>& start)
 {
-    QString text;
-    duringRun(3, [&] { text = dump(window, heading, true); });
     start();
-    return text;
+    return dump(window, heading, true);
 }
 
 std::string numberedWords(int count)

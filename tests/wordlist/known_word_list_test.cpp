@@ -82,17 +82,19 @@ TEST_F(KnownWordListTest, TellsWhetherTheFileChangedSinceItWasSeen)
     EXPECT_EQ(list.fileChangeSinceSeen(), Change::created);
 }
 
-TEST_F(KnownWordListTest, HarvestMarksTheListChangedBeforeEachHook)
+TEST_F(KnownWordListTest, AWordFoundIsAddedOnceAndMarksTheListChangedBeforeTheCountIsTold)
 {
     writeFile("apple\r\n");
     ASSERT_EQ(list.load(), ReadOutcome::read);
     IcuCollation collation;
-    std::vector<bool> changedAtHook;
-    const HarvestOutcome outcome = list.harvest(collation, {"pear apple fig"}, {true, true},
-                                                {{}, {}, [&](std::size_t) { changedAtHook.push_back(list.changed()); }});
-    EXPECT_EQ(outcome.added, 2);
-    EXPECT_EQ(changedAtHook, (std::vector<bool>{true, true}));
-    EXPECT_EQ(list.words().size(), 3u);
+    std::vector<bool> changedAtCount;
+    KnownWordList::Observers observers;
+    observers.countChanged = [&] { changedAtCount.push_back(list.changed()); };
+    list.observe(observers);
+    EXPECT_TRUE(list.addFoundWord(collation, "pear"));
+    EXPECT_FALSE(list.addFoundWord(collation, "Apple"));
+    EXPECT_EQ(changedAtCount, (std::vector<bool>{true}));
+    EXPECT_EQ(std::string(list.words().at(1)), "pear");
 }
 
 } // namespace
