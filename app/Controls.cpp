@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -235,6 +236,17 @@ QColor readableColour(const QColor& colour, const QColor& other)
     const Rgb readable = readableAgainst({colour.red(), colour.green(), colour.blue()},
                                          {other.red(), other.green(), other.blue()});
     return QColor(readable.red, readable.green, readable.blue);
+}
+
+void useReadableHighlight(QWidget& window)
+{
+    QPalette palette = window.palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Highlight,
+                         readableColour(palette.color(group, QPalette::Highlight),
+                                        palette.color(group, QPalette::HighlightedText)));
+    window.setPalette(palette);
+    for (QMenu* menu : window.findChildren<QMenu*>()) menu->setPalette(palette);
 }
 
 void keepToOneLine(QLineEdit* edit) { edit->setValidator(new OneLineValidator(edit)); }

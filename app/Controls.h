@@ -71,6 +71,9 @@ QProgressBar* progressBar(QWidget* parent, const char* name, int left, int top, 
 
 // The colour moved away from the other until text in one reads well on the other.
 QColor readableColour(const QColor& colour, const QColor& other);
+// Selected rows and highlighted menu entries of the window and its menus:
+// the highlight moved away from its text until the text reads well on it.
+void useReadableHighlight(QWidget& window);
 
 // The lines of a view (results, known words) on the clipboard: all of them
 // (then the selection is cleared), or with Ctrl+C and the view's context

@@ -27,6 +27,12 @@ QVariant LineListModel::data(const QModelIndex& index, int role) const
     return toQString(line.substr(0, longestShown)) + QChar(0x2026);
 }
 
+void LineListModel::beginAppend(std::size_t count)
+{
+    const int first = rowCount();
+    beginInsertRows(QModelIndex(), first, first + int(count) - 1);
+}
+
 std::string LineListModel::text() const
 {
     std::vector<std::size_t> rows(m_count());

@@ -34,6 +34,9 @@ public:
     // the new lines once at the end.
     void beginBulkUpdate() { beginResetModel(); }
     void endBulkUpdate() { endResetModel(); }
+    // Brackets lines appended at the end: views add their rows.
+    void beginAppend(std::size_t count);
+    void endAppend() { endInsertRows(); }
 
 private:
     std::string joined(const std::vector<std::size_t>& rows) const;

@@ -7,44 +7,22 @@
 
 #include "Controls.h"
 #include "MaintenancePage.h"
-#include "RunController.h"
 #include "SearchPage.h"
 #include "SharedFilters.h"
 #include "WindowScaling.h"
+#include "about/AboutBox.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QKeySequence>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPalette>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
-#include <utility>
-
 namespace verbalia {
-namespace {
-
-// Selected rows and highlighted menu entries: the highlight moved away from
-// its text until the text reads well on it.
-QPalette withReadableHighlight(QPalette palette)
-{
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(group, QPalette::Highlight,
-                         readableColour(palette.color(group, QPalette::Highlight),
-                                        palette.color(group, QPalette::HighlightedText)));
-    return palette;
-}
-
-} // namespace
 
 void TMainForm1::createControls()
 {
@@ -54,18 +32,15 @@ void TMainForm1::createControls()
     setFont(QFont(bodyFontFamily, 11));
 
     PageControl1 = make<QTabWidget>(client, "PageControl1", 5, 4, 605, 409);
+    const SearchPageServices services{m_services.clipboard, m_services.messages, m_services.numbers,
+                                      m_knownWords.words(), m_runs};
     for (std::size_t i = 0; i < searchPageCount; ++i)
-        m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, m_services.clipboard);
-    m_letterModes = m_searchPages[letterPage]->modes.get();
-    m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, [this] { Show_Known_Word_Count(); }, m_services,
-                                        m_unreadableFiles);
-    m_filters = new SharedFilters(client);
-    nameByLabel(m_filters->exclusion, m_letterModes->exclusionCaption);
-    const auto define = [this](const std::string& word) { showDefinition(word); };
-    for (SearchPage* page : m_searchPages) addDefinitionCommand(page->results, define);
-    addDefinitionCommand(m_maintenance->Known_Words_MemoEx, define);
+        m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, services);
+    m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, m_services, m_unreadableFiles, m_runs);
+    m_filters = new SharedFilters(client, m_searchPages[letterPage]->exclusionCaption());
+    for (SearchPage* page : m_searchPages) page->setFilters(*m_filters);
 
-    ProgressBar1 = progressBar(client, "ProgressBar1", 88, 244, 209, 33, Qt::Horizontal);
+    auto* ProgressBar1 = progressBar(client, "ProgressBar1", 88, 244, 209, 33, Qt::Horizontal);
     Halt_Processing_BitBtn = pictureButton(client, "Halt_Processing_BitBtn", 136, 416, 150, 35, "Halt / Abort",
                                            QStyle::SP_BrowserStop);
     Halt_Processing_BitBtn->setEnabled(false);
@@ -73,25 +48,23 @@ void TMainForm1::createControls()
     QCheckBox* Halt_Search_CheckBox = hiddenCheckBox(client, "Halt_Search_CheckBox", 160, 376, 193, 17);
     auto* Scaling_ListBox = make<QListWidget>(client, "Scaling_ListBox", 652, 4, 25, 29);
     Scaling_ListBox->hide();
-    m_runs = std::make_unique<RunController>(*this, *Halt_Processing_BitBtn, *Halt_Search_CheckBox,
-                                             [this](bool enabled) { Set_Controls_Enabled(enabled); });
+    m_runs.attach(*Halt_Processing_BitBtn, *Halt_Search_CheckBox, *ProgressBar1);
     m_scaling = std::make_unique<WindowScaling>(*this, *Scaling_ListBox);
 }
 
-// The menu's entries, each connected to its handler. A checkable entry has
-// already changed its check mark when it reports the choice; its handler
+// The menu's entries, each connected to its command. A checkable entry has
+// already changed its check mark when it reports the choice; its command
 // sets the mark itself (and keeps it when the command fails), so it is put
 // back first.
 void TMainForm1::createMenu()
 {
-    auto action = [this](QMenu* menu, const char* name, const char* caption, void (TMainForm1::*handler)(),
-                         bool checkable = false) {
+    auto action = [this](QMenu* menu, const char* name, const char* caption, auto command, bool checkable = false) {
         QAction* entry = menu->addAction(QString::fromLatin1(caption));
         entry->setObjectName(QString::fromLatin1(name));
         entry->setCheckable(checkable);
-        connect(entry, &QAction::triggered, this, [this, entry, handler](bool checked) {
+        connect(entry, &QAction::triggered, this, [entry, command](bool checked) {
             if (entry->isCheckable()) entry->setChecked(!checked);
-            (this->*handler)();
+            command();
         });
         return entry;
     };
@@ -101,23 +74,25 @@ void TMainForm1::createMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* FileMenu = MainMenu1->addMenu(QStringLiteral("&File"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    Always_On_Top_Option =
-        action(FileMenu, "Always_On_Top_Option", "Always &On Top", &TMainForm1::Always_On_Top_OptionClick, true);
-    Auto_Run_at_Windows_Startup_Option = action(FileMenu, "Auto_Run_at_Windows_Startup_Option",
-                                                "&Auto-Run at Windows Startup",
-                                                &TMainForm1::Auto_Run_at_Windows_Startup_OptionClick, true);
+    Always_On_Top_Option = action(FileMenu, "Always_On_Top_Option", "Always &On Top",
+                                  [this] { Toggle_Always_On_Top(); }, true);
+    Auto_Run_at_Windows_Startup_Option =
+        action(FileMenu, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup",
+               [this] { Auto_Run_at_Windows_Startup_OptionClick(); }, true);
     action(FileMenu, "Restore_Factory_Defaults_Option", "&Restore Factory Defaults",
-           &TMainForm1::Restore_Factory_Defaults_OptionClick);
+           [this] { Restore_Factory_Defaults(); });
     separator(FileMenu, "N2");
-    action(FileMenu, "ExitOption", "E&xit", &TMainForm1::ExitOptionClick);
+    action(FileMenu, "ExitOption", "E&xit", [this] { close(); });
 
     QMenu* HelpMenu = MainMenu1->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    action(HelpMenu, "View_Readme_file_Option", "&View Readme file", &TMainForm1::View_Readme_file_OptionClick);
-    action(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog",
-           &TMainForm1::View_Shareware_Catalog_OptionClick);
+    action(HelpMenu, "View_Readme_file_Option", "&View Readme file", [this] { m_desktop.View_Readme(); });
+    action(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog", [this] { m_desktop.View_Catalog(); });
     separator(HelpMenu, "N1");
-    action(HelpMenu, "AboutOption", "&About", &TMainForm1::AboutOptionClick);
+    // The about box is modal; what it returns is of no interest.
+    action(HelpMenu, "AboutOption", "&About", [this] {
+        if (m_aboutBox) m_aboutBox->show();
+    });
 }
 
 void TMainForm1::setUpKeyboardAccess()
@@ -136,17 +111,10 @@ void TMainForm1::setUpKeyboardAccess()
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { switchPage(step); });
     }
 
-    // Escape halts a run: the shortcut belongs to the halt button and works
-    // only while that is enabled.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), Halt_Processing_BitBtn), &QShortcut::activated,
-            Halt_Processing_BitBtn, &QPushButton::click);
-
     // Return presses a focused button, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 
-    const QPalette readable = withReadableHighlight(palette());
-    setPalette(readable);
-    for (QMenu* menu : findChildren<QMenu*>()) menu->setPalette(readable);
+    useReadableHighlight(*this);
 }
 
 void TMainForm1::selectPage(int index)
@@ -158,9 +126,6 @@ void TMainForm1::selectPage(int index)
 }
 
 int TMainForm1::activePageIndex() const { return m_noPageSelected ? -1 : PageControl1->currentIndex(); }
-
-// Only the page on show is laid out at once; every page has its size.
-int TMainForm1::pageHeight() const { return PageControl1->currentWidget()->height(); }
 
 // Next or previous page, round the end; the lock keeps the page during a run.
 void TMainForm1::switchPage(int step)
@@ -199,12 +164,6 @@ std::vector<QWidget*> TMainForm1::tabOrder(int page) const
     }
     append({Halt_Processing_BitBtn, Exit_BitBtn});
     return order;
-}
-
-void TMainForm1::orderTabs()
-{
-    const std::vector<QWidget*> order = tabOrder(activePageIndex());
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace verbalia

@@ -1,31 +1,78 @@
 #include "RunController.h"
 
-#include "LineListModel.h"
-#include "text/ProgressStep.h"
-
+#include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QListView>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QThread>
 
 namespace verbalia {
-namespace {
 
-LineListModel* modelOf(QListView* view) { return static_cast<LineListModel*>(view->model()); }
-
-} // namespace
-
-RunController::RunController(QWidget& window, QPushButton& halt, QCheckBox& haltFlag,
-                             std::function<void(bool)> lock)
-    : m_window(window)
-    , m_halt(halt)
-    , m_haltFlag(haltFlag)
-    , m_lock(std::move(lock))
+bool FrameClock::due()
 {
+    constexpr std::chrono::milliseconds frame(16);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_last < frame) return false;
+    m_last = now;
+    return true;
 }
 
-void RunController::halt() { m_haltFlag.setChecked(true); }
+RunController::RunController(QWidget& window)
+    : m_window(window)
+{
+    connect(this, &RunController::progressed, this, [this](qsizetype index) { m_bar->setValue(int(index)); },
+            Qt::QueuedConnection);
+}
+
+RunController::~RunController()
+{
+    if (!m_worker) return;
+    m_halted = true;
+    m_worker->wait();
+    delete m_worker;
+}
+
+void RunController::attach(QPushButton& halt, QCheckBox& haltMirror, QProgressBar& searchBar)
+{
+    m_halt = &halt;
+    m_haltMirror = &haltMirror;
+    m_searchBar = &searchBar;
+    connect(m_halt, &QPushButton::clicked, this, &RunController::halt);
+    // Escape halts a run: the shortcut belongs to the halt button and works
+    // only while that is enabled.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), m_halt), &QShortcut::activated, m_halt, &QPushButton::click);
+}
+
+void RunController::lockControlsOf(QMainWindow& window, QTabWidget& pages)
+{
+    m_locked.clear();
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        const bool container = control == window.centralWidget() || control == &pages || pages.indexOf(control) >= 0 ||
+                               control->inherits("QGroupBox") || control->inherits("QMenuBar") ||
+                               control->inherits("QMenu");
+        // A run enables the halt button before it locks the window and
+        // disables it after, so the focus can wait there for the run's end.
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !container && control != m_halt)
+            m_locked.push_back(control);
+    }
+    // The page stays as it is, and no menu command may touch the list or the
+    // window while a run reads them.
+    m_locked.insert(m_locked.end(), {pages.tabBar(), window.menuBar()});
+}
+
+void RunController::setHalted(bool halted)
+{
+    m_halted = halted;
+    m_haltMirror->setChecked(halted);
+}
+
+void RunController::halt() { setHalted(true); }
 
 bool RunController::deferClose()
 {
@@ -35,73 +82,55 @@ bool RunController::deferClose()
     return true;
 }
 
-void RunController::setLocked(bool locked)
+void RunController::Set_Controls_Enabled(bool enabled)
 {
-    m_lock(!locked);
-    m_running = locked;
+    if (enabled)
+        QApplication::restoreOverrideCursor();
+    else
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QWidget* control : m_locked) control->setEnabled(enabled);
+    m_running = !enabled;
 }
 
-RunController::Run::Run(RunController& controller, QListView* filled, QProgressBar* bar, std::size_t itemCount)
-    : m_controller(controller)
-    , m_filled(filled)
-    , m_bar(bar)
-    , m_step(progressStep(itemCount))
+void RunController::begin(QProgressBar& bar, std::size_t itemCount)
 {
-    // The view shows its lines as they were until the update ends: it is
-    // neither told of each change nor repainted from lines that changed
-    // under it.
-    m_filled->setUpdatesEnabled(false);
-    modelOf(m_filled)->beginBulkUpdate();
     // The focus goes straight to the halt button, before the lock, so it
     // does not pass through each control as the lock disables it.
-    m_controller.m_halt.setEnabled(true);
-    m_controller.m_halt.setFocus();
-    m_controller.setLocked(true);
+    m_halt->setEnabled(true);
+    m_halt->setFocus();
+    Set_Controls_Enabled(false);
+    m_bar = &bar;
     m_bar->setRange(0, int(itemCount));
     m_bar->setValue(0);
     m_bar->show();
     m_bar->raise();
-    m_controller.m_haltFlag.setChecked(false);
+    setHalted(false);
 }
 
-bool RunController::Run::halted() const { return m_controller.m_haltFlag.isChecked(); }
-
-void RunController::Run::showProgress(std::size_t index)
+void RunController::startWorker(std::function<void()> work)
 {
-    m_bar->setValue(int(index));
-    QCoreApplication::processEvents();
+    m_worker = QThread::create(std::move(work));
+    // Queued: the signals the work sent are delivered first.
+    connect(m_worker, &QThread::finished, this, [this] {
+        m_worker->wait();
+        delete m_worker;
+        m_worker = nullptr;
+        emit workFinished();
+    }, Qt::QueuedConnection);
+    m_worker->start();
 }
 
-void RunController::Run::refreshOncePerFrame(std::function<void()> refresh)
+void RunController::unlock(QWidget* focus)
 {
-    m_refresh = std::move(refresh);
-    m_sinceFrame.start();
-}
-
-void RunController::Run::letEventsThrough()
-{
-    constexpr qint64 frameMs = 16;
-    if (m_refresh && m_sinceFrame.elapsed() >= frameMs) {
-        m_refresh();
-        m_sinceFrame.start();
-    }
-    QCoreApplication::processEvents();
-}
-
-void RunController::Run::unlock(QWidget* focus)
-{
-    if (m_refresh) m_refresh();
     m_bar->hide();
-    modelOf(m_filled)->endBulkUpdate();
-    m_filled->setUpdatesEnabled(true);
-    m_controller.setLocked(false);
+    Set_Controls_Enabled(true);
     focus->setFocus();
-    m_controller.m_halt.setEnabled(false);
+    m_halt->setEnabled(false);
 }
 
-void RunController::Run::finish()
+void RunController::finish()
 {
-    if (m_controller.m_closeRequested) m_controller.m_window.close();
+    if (m_closeRequested) m_window.close();
 }
 
 } // namespace verbalia

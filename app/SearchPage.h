@@ -1,9 +1,10 @@
 #pragma once
 
-// A search page: a widget class built from its description, which emits what
-// the window needs (a run, a reset, a copy) and holds its criteria box,
-// results and status.
+// A search page: a widget class built from its description that runs its own
+// search (criteria box and Enter, run, reset and copy buttons, results and
+// status) and tells the window what happened through its signals.
 
+#include "app/core/History.h"
 #include "app/core/SettingsTable.h"
 #include "search/LetterSearch.h"
 #include "search/Scan.h"
@@ -12,6 +13,7 @@
 #include <QRect>
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +30,23 @@ class QWidget;
 namespace verbalia {
 
 class Clipboard;
-class SearchPage;
+class MessageBoxes;
+class NumberFormat;
+class RunController;
+class SharedFilters;
+class WordStore;
+
+// The letter search's modes and the caption of the exclusion box, which
+// stands on the letter page. Checking a mode unchecks the others; none need
+// be checked.
+struct LetterModes {
+    QLabel* exclusionCaption;
+    std::array<QRadioButton*, 3> buttons; // contains all, only these, the specified number
+
+    LetterMode mode() const;
+    // Checking a mode unchecks the others; unchecking one leaves the others alone.
+    void set(QRadioButton* button, bool checked) const;
+};
 
 // Everything that sets one search page apart from the others.
 struct SearchPageDescription {
@@ -51,9 +69,10 @@ struct SearchPageDescription {
     const char* historyFile;
     bool resultsEmptiedAtStartUp; // the phonetic results survive a second start-up
     const char* searchName;   // what a screen reader calls its results ("... results") and history ("... history")
-    // The page's own controls in its criteria group (hints, modes), made
-    // between the reset button and the results view.
-    void (*createDetails)(SearchPage& page, QGroupBox* group);
+    // The page's own controls in its criteria group (hints, modes) on its
+    // sheet, made between the reset button and the results view; the letter
+    // page's modes.
+    std::unique_ptr<LetterModes> (*createDetails)(QWidget* sheet, QGroupBox* group);
     // The criteria checks of the page's search.
     PreparedScan (*prepare)(const SearchInput& input);
 };
@@ -62,52 +81,39 @@ struct SearchPageDescription {
 inline constexpr std::size_t wildcardPage = 0, letterPage = 1, phoneticPage = 2, searchPageCount = 3;
 const std::array<SearchPageDescription, searchPageCount>& searchPageDescriptions();
 
-// The letter search's modes and the caption of the exclusion box, which
-// stands on the letter page. Checking a mode unchecks the others; none need
-// be checked.
-struct LetterModes {
-    QLabel* exclusionCaption;
-    std::array<QRadioButton*, 3> buttons; // contains all, only these, the specified number
-
-    LetterMode mode() const;
-    // Checking a mode unchecks the others; unchecking one leaves the others alone.
-    void set(QRadioButton* button, bool checked) const;
+// What a search page works with besides its own controls.
+struct SearchPageServices {
+    Clipboard& clipboard;         // takes the lines copied from the results
+    MessageBoxes& messages;       // tells a refusal
+    const NumberFormat& numbers;  // writes the count found
+    const WordStore& words;       // what the search scans
+    RunController& runs;          // locks the window during a run
 };
 
 class SearchPage final : public QObject {
     Q_OBJECT
 
 public:
-    // Makes the page and adds it to the page control as its next tab; the
-    // clipboard takes the lines copied from its results view.
-    SearchPage(const SearchPageDescription& description, QTabWidget& pages, Clipboard& clipboard);
+    // Makes the page and adds it to the page control as its next tab.
+    SearchPage(const SearchPageDescription& description, QTabWidget& pages, const SearchPageServices& services);
 
-    const SearchPageDescription& description;
-    QWidget* sheet;
-    QComboBox* criteria;
-    QPushButton* reset;
-    QListView* results;
-    QPushButton* run;
-    QPushButton* copy;
-    QLabel* status;
-    std::vector<std::string> lines; // what the results view shows
-    std::unique_ptr<LetterModes> modes; // on the letter page only
+    // The filters over the pages, made after them, which every run reads.
+    void setFilters(SharedFilters& filters) { m_filters = &filters; }
+    // The caption that names the exclusion box, on the letter page only.
+    QLabel* exclusionCaption() const { return m_modes ? m_modes->exclusionCaption : nullptr; }
 
-    // The criteria trimmed, put back into the box as trimmed.
-    std::string takeCriteria();
-    LetterMode letterMode() const { return modes ? modes->mode() : LetterMode::None; }
+    // The start-up sequence: the status empty, the results too on most pages.
+    void startUp();
+    // The status label's place at the window's present scale.
+    void takeStatusPlace();
+    // The page control now shows this page or another one: the exclusion
+    // caption is enabled, and on show the letter mode sets whether the
+    // exclusion list is in use.
+    void pageChanged(bool shown);
 
-    // The status text, wrapped within the label's width; when the lines need
-    // more room than the page (of the given height) has below the label's
-    // place, the label moves up, so no count is ever cut off.
-    void showStatus(const QString& text, int pageHeight);
-    // The label's place at the window's present scale.
-    void takeStatusPlace(int pageHeight);
-
-    // Empties the criteria and the whole history; the results stay.
-    void resetCriteria();
-    void clearResults();
-
+    const char* historyFile() const { return m_description.historyFile; }
+    History history() const;
+    void setHistory(const History& history);
     void applySettings(const SettingsValues& values);
     void collectSettings(SettingsValues& values) const;
 
@@ -115,16 +121,55 @@ public:
     std::vector<QWidget*> tabOrderBeforeFilters() const;
     std::vector<QWidget*> tabOrderAfterFilters() const;
 
+public slots:
+    // The run button and Enter in the criteria box: the criteria checks,
+    // then the run on a worker, the results as they come and their count.
+    void search();
+    // Empties the criteria and the whole history; the results stay.
+    void resetCriteria();
+    void copyResults();
+
 signals:
-    void runRequested();
-    void criteriaKeyDown(int key);
-    void resetRequested();
-    void copyRequested();
+    // From the run's worker, at most once a frame: the next results in list order.
+    void matchesFound(std::shared_ptr<std::vector<std::string>> lines);
+    void searchFinished(qsizetype count);
+    // The word of a results line, for its definition.
+    void definitionRequested(const std::string& word);
     // A letter mode was checked, or set from the settings.
-    void letterModeChanged();
+    void exclusionInUseChanged(bool inUse);
 
 private:
+    // The criteria trimmed, put back into the box as trimmed.
+    std::string takeCriteria();
+    LetterMode letterMode() const { return m_modes ? m_modes->mode() : LetterMode::None; }
+    // Search_for_Words_with_these_and_other_letters_RadioButtonClick: the
+    // exclusion list is out of use while anagrams are sought.
+    void applyLetterMode();
+    // The status text, wrapped within the label's width; when the lines need
+    // more room than the page has below the label's place, the label moves
+    // up, so no count is ever cut off.
+    void showStatus(const QString& text);
+    // The criteria box carries the outcome for a screen reader.
+    void tellOutcome(const QString& outcome);
+    void clearResults();
+    void showMatches(const std::shared_ptr<std::vector<std::string>>& lines);
+    // The run's end on the window's thread: the count or the halt, the unlock.
+    void finishSearch();
+
+    const SearchPageDescription& m_description;
+    QTabWidget& m_pages;
+    SearchPageServices m_services;
+    SharedFilters* m_filters = nullptr;
+    QWidget* m_sheet;
+    QComboBox* m_criteria;
+    QPushButton* m_reset;
+    std::unique_ptr<LetterModes> m_modes; // on the letter page only
+    QListView* m_results;
+    QPushButton* m_run;
+    QPushButton* m_copy;
+    QLabel* m_status;
     QRect m_statusPlace;
+    std::deque<std::string> m_lines; // what the results view shows
 };
 
 } // namespace verbalia

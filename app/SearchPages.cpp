@@ -13,7 +13,7 @@
 namespace verbalia {
 namespace {
 
-void createWildcardDetails(SearchPage&, QGroupBox* group)
+std::unique_ptr<LetterModes> createWildcardDetails(QWidget*, QGroupBox* group)
 {
     hintLine(group, "Label3", 52, 21,
              "Hint: Use '?' (question mark) to represent a single letter, and '*' (asterisk) to represent one or more letters.");
@@ -23,29 +23,32 @@ void createWildcardDetails(SearchPage&, QGroupBox* group)
              "Example : a??i? will find all 5 letter words starting with 'a' and having a 4th letter of 'i'.  e.g. acrid.");
     hintLine(group, "Label7", 128, 21,
              "Example : ac*al will find all words starting with 'ac' and ending in 'al'.  e.g. accidental.");
+    return nullptr;
 }
 
-void createLetterDetails(SearchPage& page, QGroupBox* group)
+std::unique_ptr<LetterModes> createLetterDetails(QWidget* sheet, QGroupBox* group)
 {
     QLabel* exclusionCaption =
         label(group, "Excluded_Letters_Label", 12, 52, 232, 17, "Exclude words containing these letters :");
     label(group, "Label9", 24, 132, 236, 17, "i.e. find Anagrams of the supplied word.");
-    page.modes.reset(new LetterModes{
+    auto modes = std::make_unique<LetterModes>(LetterModes{
         exclusionCaption,
-        {radioButton(page.sheet, "Search_for_Words_with_these_and_other_letters_RadioButton", 78,
+        {radioButton(sheet, "Search_for_Words_with_these_and_other_letters_RadioButton", 78,
                      "Search for words containing at least 1 of each of these letters and any other letters."),
-         radioButton(page.sheet, "Search_for_Words_with_only_these_Any_Number_RadioButton", 98,
+         radioButton(sheet, "Search_for_Words_with_only_these_Any_Number_RadioButton", 98,
                      "Search for words containing only these letters and at least 1 of each letter specified."),
-         radioButton(page.sheet, "Search_for_Words_with_only_these_Specified_Number_RadioButton", 118,
+         radioButton(sheet, "Search_for_Words_with_only_these_Specified_Number_RadioButton", 118,
                      "Search for words containing only these letters and only the specified number of each letter.")},
     });
-    page.modes->buttons[0]->setChecked(true);
+    modes->buttons[0]->setChecked(true);
+    return modes;
 }
 
-void createPhoneticDetails(SearchPage&, QGroupBox* group)
+std::unique_ptr<LetterModes> createPhoneticDetails(QWidget*, QGroupBox* group)
 {
     label(group, "Label15", 20, 58, 533, 21,
           "Example : Enter \"Mice\" to find all words that sound something like this word.");
+    return nullptr;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -17,17 +18,14 @@ class QWidget;
 namespace verbalia {
 
 // The filters every search page shares, over the pages: the length range
-// and the exclusion list.
+// and the exclusion list. A change of one limit pulls the other along; the
+// reset button empties the list.
 class SharedFilters final : public QObject {
-public:
-    explicit SharedFilters(QWidget* client);
+    Q_OBJECT
 
-    QGroupBox* lengthGroup;
-    QSpinBox* lower;
-    QSpinBox* upper;
-    QGroupBox* exclusionGroup;
-    QLineEdit* exclusion;
-    QPushButton* resetExclusion;
+public:
+    // The exclusion box is named by its caption, which stands on the letter page.
+    SharedFilters(QWidget* client, QLabel* exclusionCaption);
 
     // A run's input: the criteria with the filters as they stand and the
     // letter mode. The input refers to this object's copy of the exclusion
@@ -37,18 +35,26 @@ public:
     void setExclusion(const std::string& exclusion);
 
     void setVisible(bool visible);
-    // Out of use while anagrams are sought: the box is disabled, its text still legible.
-    void setExclusionInUse(bool inUse);
-    // A change of one limit pulls the other along.
-    void lowerChanged();
-    void upperChanged();
 
     void applySettings(const SettingsValues& values);
     void collectSettings(SettingsValues& values) const;
 
     std::vector<QWidget*> tabOrder() const;
 
+public slots:
+    // Out of use while anagrams are sought: the box is disabled, its text still legible.
+    void setExclusionInUse(bool inUse);
+
 private:
+    void Lower_Length_SpinEditChange();
+    void Upper_Length_SpinEditChange();
+
+    QGroupBox* m_lengthGroup;
+    QSpinBox* m_lower;
+    QSpinBox* m_upper;
+    QGroupBox* m_exclusionGroup;
+    QLineEdit* m_exclusionBox;
+    QPushButton* m_resetExclusion;
     std::string m_exclusion;
 };
 

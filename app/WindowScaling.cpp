@@ -79,47 +79,43 @@ bool placedByItsContainer(const QWidget* control)
 
 } // namespace
 
-WindowScaling::WindowScaling(QMainWindow& window, QListWidget& baseline)
+WindowScaling::WindowScaling(QMainWindow& window, QListWidget& baselineLines)
     : m_window(window)
-    , m_baseline(baseline)
+    , m_baselineLines(baselineLines)
 {
 }
 
 void WindowScaling::capture(int clientWidth, int clientHeight)
 {
-    if (m_baseline.count() > 0) return;
+    if (!m_designClient.isEmpty()) return;
     // The controls of the client area, then the menu.
-    m_components.clear();
-    collectComponents(m_window.centralWidget(), m_components);
-    m_components.push_back(m_window.menuBar());
-    collectComponents(m_window.menuBar(), m_components);
+    std::vector<QObject*> components;
+    collectComponents(m_window.centralWidget(), components);
+    components.push_back(m_window.menuBar());
+    collectComponents(m_window.menuBar(), components);
+    m_designClient = QSize(clientWidth, clientHeight);
     QStringList lines{toQString(baselineHeader(clientWidth, clientHeight))};
-    for (QObject* component : m_components) {
-        const QWidget* control = placedControl(component);
+    for (QObject* component : components) {
+        QWidget* control = placedControl(component);
         if (!control) {
             lines.append(toQString(placelessLine));
             continue;
         }
         const ControlGeometry geometry{control->x(), control->width(), control->y(), control->height(),
                                        control->font().pointSize()};
+        m_design.push_back({control, geometry});
         lines.append(toQString(baselineLine(geometry, fromQString(control->objectName()))));
     }
-    m_baseline.addItems(lines);
+    m_baselineLines.addItems(lines);
 }
 
 bool WindowScaling::scale()
 {
-    if (m_baseline.count() == 0) return false;
     const QSize client = m_window.centralWidget()->size();
     const std::optional<ScaleFactors> factors =
-        scaleFactors(fromQString(m_baseline.item(0)->text()), client.width(), client.height());
+        scaleFactors(m_designClient.width(), m_designClient.height(), client.width(), client.height());
     if (!factors) return false;
-    const int lines = m_baseline.count();
-    for (std::size_t i = 0; i < m_components.size() && int(i) + 1 < lines; ++i) {
-        const std::string line = fromQString(m_baseline.item(int(i) + 1)->text());
-        QWidget* control = placedControl(m_components[i]);
-        if (line.size() <= 1 || !control) continue;
-        const ControlGeometry design = parseBaselineLine(line);
+    for (const auto& [control, design] : m_design) {
         const ControlGeometry now = scaled(design, *factors);
         if (!placedByItsContainer(control)) control->setGeometry(now.left, now.top, now.width, now.height);
         // Qt has no font of 0 points: a window shrunk that far shows its text at 1 point.

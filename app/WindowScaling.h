@@ -1,22 +1,25 @@
 #pragma once
 
-#include <QObject>
+#include "app/core/LayoutBaseline.h"
+
+#include <QSize>
 
 #include <vector>
 
 class QListWidget;
 class QMainWindow;
+class QWidget;
 
 namespace verbalia {
 
 // The window's proportional rescaling: the layout baseline, taken once per
-// process into a hidden list, and every control and font recomputed from it
-// whenever the client area changes size.
+// process (and shown as lines in a hidden list), and every control and font
+// recomputed from it whenever the client area changes size.
 class WindowScaling {
 public:
-    WindowScaling(QMainWindow& window, QListWidget& baseline);
+    WindowScaling(QMainWindow& window, QListWidget& baselineLines);
 
-    // The design client size, then one line per component in creation order.
+    // The design client size and the design geometry of each component.
     void capture(int clientWidth, int clientHeight);
 
     // Places every control for the present client size; false when there is
@@ -24,9 +27,15 @@ public:
     bool scale();
 
 private:
+    struct Design {
+        QWidget* control;
+        ControlGeometry geometry;
+    };
+
     QMainWindow& m_window;
-    QListWidget& m_baseline;
-    std::vector<QObject*> m_components; // in the order of the baseline
+    QListWidget& m_baselineLines; // one line per component in creation order, after the client size
+    QSize m_designClient;         // empty until the baseline is taken
+    std::vector<Design> m_design; // of the components with a place on the screen
 };
 
 } // namespace verbalia

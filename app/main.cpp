@@ -50,8 +50,8 @@ int main(int argc, char* argv[])
     // so the settings and a changed list are saved.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm, [&mainForm] { mainForm.close(); });
 
-    // The start-up sequence lets events through, so a close request can end
-    // the window before the event loop runs.
+    // A close request during the start-up sequence (a message box's own
+    // event loop lets one through) ends the window before the event loop runs.
     mainForm.show();
     if (!mainForm.isVisible()) return 0;
     return application.exec();

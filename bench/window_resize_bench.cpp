@@ -75,9 +75,9 @@ int main(int argc, char* argv[])
         TMainForm1 form(services.platform());
         window = &form;
         form.show();
-        const SearchPage& page = searchPage(form, wildcardPage);
+        const SearchControls page = searchPage(form, wildcardPage);
         page.criteria->setEditText(QStringLiteral("*"));
-        form.Wildcard_Search_BitBtnClick();
+        page.run->click();
         std::printf("known words: %zu; results view: %s\n", form.knownWords().size(), qPrintable(page.status->text()));
         if (form.knownWords().size() < 600000) {
             std::fprintf(stderr, "the word list did not load\n");

@@ -73,24 +73,24 @@ void timeRun(benchmark::State& state, const std::function<void()>& run, const QL
 
 void wildcard(benchmark::State& state, const char* criteria)
 {
-    const SearchPage& page = searchPage(*window, wildcardPage);
+    const SearchControls page = searchPage(*window, wildcardPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
-    timeRun(state, [] { window->Wildcard_Search_BitBtnClick(); }, page.status);
+    timeRun(state, [&page] { page.run->click(); }, page.status);
 }
 
 void letters(benchmark::State& state, const char* criteria, const char* mode)
 {
     control<QRadioButton>(*window, mode)->click();
-    const SearchPage& page = searchPage(*window, letterPage);
+    const SearchControls page = searchPage(*window, letterPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
-    timeRun(state, [] { window->Search_for_Words_with_these_Letters_BitBtnClick(); }, page.status);
+    timeRun(state, [&page] { page.run->click(); }, page.status);
 }
 
 void phonetic(benchmark::State& state, const char* criteria)
 {
-    const SearchPage& page = searchPage(*window, phoneticPage);
+    const SearchControls page = searchPage(*window, phoneticPage);
     page.criteria->setEditText(QString::fromLatin1(criteria));
-    timeRun(state, [] { window->Phonetic_Word_Search_BitBtnClick(); }, page.status);
+    timeRun(state, [&page] { page.run->click(); }, page.status);
 }
 
 void registerCases()

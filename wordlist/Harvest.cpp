@@ -189,8 +189,10 @@ private:
 
 } // namespace
 
-HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
-                       const HarvestOptions& options, const HarvestHooks& hooks)
+bool findNewWords(const WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
+                  const HarvestOptions& options, const std::function<bool()>& haltRequested,
+                  const std::function<void(std::size_t line)>& progress,
+                  const std::function<void(std::string word)>& found)
 {
     // Membership is found by one pass over the list, whatever its order: the
     // text's distinct words, as written and as added, are gathered first
@@ -211,26 +213,42 @@ HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::v
     }
     words.markEqualsIn(list);
 
-    const auto halted = [&hooks] { return hooks.haltRequested && hooks.haltRequested(); };
-    HarvestOutcome outcome;
+    const auto halted = [&haltRequested] { return haltRequested && haltRequested(); };
     const std::size_t step = progressStep(lines.size());
     for (std::size_t i = 0; i < lines.size() && !halted(); ++i) {
-        if (i % step == 0 && hooks.progress) hooks.progress(i);
+        if (i % step == 0 && progress) progress(i);
         for (const Met met : firstMet[i]) {
             if (words.known(met.written) || words.known(met.added)) continue;
-            // A word added now is known to the text words equal to it.
+            // A word found now is known to the text words equal to it.
             words.markEqualsOf(words.text(met.added));
-            const KnownWordLocation location = Locate_Known_Word(list, words.text(met.added), collation);
-            if (location.found >= 0) continue;
-            const auto index = std::size_t(location.insertion);
-            list.insert(index, words.text(met.added));
-            outcome.words.push_back(std::move(words.text(met.added)));
-            ++outcome.added;
-            if (hooks.wordAdded) hooks.wordAdded(index);
+            found(std::move(words.text(met.added)));
         }
     }
     // A halt asked for during the last line still counts.
-    outcome.halted = halted();
+    return halted();
+}
+
+std::optional<std::size_t> addFoundWord(WordStore& list, const Collation& collation, std::string word)
+{
+    const KnownWordLocation location = Locate_Known_Word(list, word, collation);
+    if (location.found >= 0) return std::nullopt;
+    const auto index = std::size_t(location.insertion);
+    list.insert(index, word);
+    return index;
+}
+
+HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
+                       const HarvestOptions& options, const HarvestHooks& hooks)
+{
+    HarvestOutcome outcome;
+    outcome.halted = findNewWords(list, collation, lines, options, hooks.haltRequested, hooks.progress,
+                                  [&](std::string word) {
+                                      const std::optional<std::size_t> index = addFoundWord(list, collation, word);
+                                      if (!index) return;
+                                      outcome.words.push_back(std::move(word));
+                                      ++outcome.added;
+                                      if (hooks.wordAdded) hooks.wordAdded(*index);
+                                  });
     return outcome;
 }
 

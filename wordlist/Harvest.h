@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,18 @@ struct HarvestOutcome {
 // (case-blind), whatever the list's order. Words added before a halt stay.
 HarvestOutcome harvest(WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
                        const HarvestOptions& options, const HarvestHooks& hooks);
+
+// The harvest in two halves, which may run on two threads. The first finds
+// the words to add, in the order the harvest adds them, and hands each to
+// `found`; it reads the list only before the first word is found, so the
+// words may be added while it goes on. True when it was halted.
+bool findNewWords(const WordStore& list, const Collation& collation, const std::vector<std::string>& lines,
+                  const HarvestOptions& options, const std::function<bool()>& haltRequested,
+                  const std::function<void(std::size_t line)>& progress,
+                  const std::function<void(std::string word)>& found);
+// The second adds a word found at its place, unless the list holds it by
+// now; the index it went in at.
+std::optional<std::size_t> addFoundWord(WordStore& list, const Collation& collation, std::string word);
 
 // The question asked before a harvest, from the captions of the two check
 // boxes: an option that is off has its "Ignore" rewritten as "Allow …".

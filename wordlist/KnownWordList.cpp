@@ -97,18 +97,28 @@ void KnownWordList::clear()
     notify(m_observers.countChanged);
 }
 
-HarvestOutcome KnownWordList::harvest(const Collation& collation, const std::vector<std::string>& lines,
-                                      const HarvestOptions& options, HarvestHooks hooks)
+bool KnownWordList::addFoundWord(const Collation& collation, std::string word)
 {
-    const bool changedBefore = m_changed;
-    hooks.wordAdded = [this, added = std::move(hooks.wordAdded)](std::size_t index) {
-        setChanged(true);
-        notify(m_observers.countChanged);
-        if (added) added(index);
-    };
-    HarvestOutcome outcome = verbalia::harvest(m_words, collation, lines, options, hooks);
-    if (!outcome.words.empty()) m_edits.push_back({outcome.words, {}, changedBefore});
-    return outcome;
+    if (!verbalia::addFoundWord(m_words, collation, word)) return false;
+    if (!m_edits.empty() && m_edits.back().open) m_edits.back().added.push_back(std::move(word));
+    setChanged(true);
+    notify(m_observers.countChanged);
+    return true;
+}
+
+void KnownWordList::beginHarvest() { m_edits.push_back({{}, {}, m_changed, true}); }
+
+void KnownWordList::endHarvest()
+{
+    if (m_edits.empty() || !m_edits.back().open) return;
+    m_edits.back().open = false;
+    if (m_edits.back().added.empty()) m_edits.pop_back();
+}
+
+const std::vector<std::string>& KnownWordList::harvestedWords() const
+{
+    static const std::vector<std::string> none;
+    return m_edits.empty() ? none : m_edits.back().added;
 }
 
 std::size_t KnownWordList::remove(std::vector<std::size_t> indices)

@@ -74,10 +74,16 @@ public:
     // Empties the list, which then counts as changed.
     void clear();
 
-    // Harvests the lines into the list; each added word marks it changed
-    // before the hooks hear of it.
-    HarvestOutcome harvest(const Collation& collation, const std::vector<std::string>& lines,
-                           const HarvestOptions& options, HarvestHooks hooks);
+    // A harvest's words, added one by one as they are found, are undone
+    // together: between these two calls.
+    void beginHarvest();
+    void endHarvest();
+    // Adds a word a harvest found (findNewWords) at its place, unless the
+    // list holds it by now; an added word marks the list changed before the
+    // observers hear of the count. True when it was added.
+    bool addFoundWord(const Collation& collation, std::string word);
+    // The words the last harvest added, in the order it added them.
+    const std::vector<std::string>& harvestedWords() const;
 
     // Takes the entries at the indices out (a selection: any order, repeats
     // and indices past the end ignored); the list is changed when any went.
@@ -99,6 +105,7 @@ private:
         std::vector<std::string> added;   // by a harvest, each the only entry so written
         std::vector<IndexedWord> removed; // by a removal
         bool changedBefore = false;
+        bool open = false; // a harvest still adding its words
     };
 
     FileSystem& m_files;

@@ -37,8 +37,11 @@ ControlGeometry parseBaselineLine(std::string_view line)
 
 std::optional<ScaleFactors> scaleFactors(std::string_view header, int clientWidth, int clientHeight)
 {
-    const int designWidth = Field_As_Integer(header, 1);
-    const int designHeight = Field_As_Integer(header, 2);
+    return scaleFactors(Field_As_Integer(header, 1), Field_As_Integer(header, 2), clientWidth, clientHeight);
+}
+
+std::optional<ScaleFactors> scaleFactors(int designWidth, int designHeight, int clientWidth, int clientHeight)
+{
     if (designWidth <= 0 || designHeight <= 0) return std::nullopt;
     ScaleFactors factors;
     factors.height = double(clientHeight) / designHeight;

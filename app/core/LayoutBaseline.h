@@ -40,6 +40,7 @@ ControlGeometry parseBaselineLine(std::string_view line);
 // The factors that take the design client size of the header line to the
 // given client size; none when the header holds no usable size.
 std::optional<ScaleFactors> scaleFactors(std::string_view header, int clientWidth, int clientHeight);
+std::optional<ScaleFactors> scaleFactors(int designWidth, int designHeight, int clientWidth, int clientHeight);
 
 // Each bound and the font size times its factor, truncated toward zero.
 ControlGeometry scaled(const ControlGeometry& design, const ScaleFactors& factors);

@@ -8,28 +8,14 @@
 
 #include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
 
 namespace verbalia {
-
-// Runs the action once a run (a search, a harvest) has let events through
-// `rounds` times.
-inline void duringRun(int rounds, std::function<void()> action)
-{
-    QTimer::singleShot(0, [rounds, action] {
-        if (rounds <= 1)
-            action();
-        else
-            duringRun(rounds - 1, action);
-    });
-}
 
 class WindowFixture {
 public:
@@ -73,6 +59,13 @@ public:
     {
         window->resize(width, height + window->menuBar()->height());
         return window->centralWidget()->size();
+    }
+
+    // Waits for the end of the run (a search, a harvest) the last action
+    // started, if any: the window's lock is gone.
+    bool runEnded() const
+    {
+        return QTest::qWaitFor([this] { return !window->isRunning(); }, 10000);
     }
 
     // Closes the window as its close box would and forgets it.

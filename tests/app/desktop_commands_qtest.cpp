@@ -85,9 +85,10 @@ private slots:
 
         // The phonetic results outlive a second start-up; the others are emptied.
         for (auto [page, criteria] : {std::pair{wildcardPage, "p*"}, {phoneticPage, "pie"}}) {
-            const SearchPage& controls = searchPage(window, page);
+            const SearchControls controls = searchPage(window, page);
             controls.criteria->setEditText(QString::fromLatin1(criteria));
             controls.run->click();
+            QVERIFY(fixture.runEnded());
             QCOMPARE(controls.results->model()->rowCount(), 1);
         }
 

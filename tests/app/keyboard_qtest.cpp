@@ -96,7 +96,7 @@ private slots:
         pages(window)->setCurrentIndex(page);
         pages(window)->tabBar()->setFocus();
         if (page < 3) {
-            const SearchPage& search = searchPage(window, std::size_t(page));
+            const SearchControls search = searchPage(window, std::size_t(page));
             order << search.criteria->objectName() << search.reset->objectName();
             if (page == letterPage) order << "Search_for_Words_with_these_and_other_letters_RadioButton";
             order << "Lower_Length_SpinEdit" << "Upper_Length_SpinEdit" << "Excluded_Letters_Edit"
@@ -146,6 +146,7 @@ private slots:
         fixture.writeFile("wordlist.dat", "acrid\n");
         TMainForm1& window = startActive(fixture);
         searchPage(window, wildcardPage).run->click();
+        QVERIFY(fixture.runEnded());
         window.findChild<QWidget*>(focus)->setFocus();
         FocusRecorder arrivals;
         qApp->installEventFilter(&arrivals);
@@ -168,18 +169,16 @@ private slots:
         for (int i = 0; i < 500; ++i) words += "w" + std::to_string(1000 + i) + "\n";
         fixture.writeFile("wordlist.dat", words);
         TMainForm1& window = startActive(fixture);
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         auto* const Halt_Processing_BitBtn = control<QPushButton>(window, "Halt_Processing_BitBtn");
         wildcard.criteria->setEditText(QStringLiteral("w*"));
         wildcard.criteria->setFocus();
         FocusRecorder focus;
         qApp->installEventFilter(&focus);
-        QWidget* focusDuringRun = nullptr;
-        duringRun(3, [&] {
-            focusDuringRun = QApplication::focusWidget();
-            press(Qt::Key_Escape);
-        });
         press(Qt::Key_Return);
+        QWidget* const focusDuringRun = QApplication::focusWidget();
+        press(Qt::Key_Escape);
+        QVERIFY(fixture.runEnded());
         qApp->removeEventFilter(&focus);
         QCOMPARE(focusDuringRun, Halt_Processing_BitBtn);
         QCOMPARE(wildcard.status->text(), QStringLiteral(" Search Aborted by User !"));
@@ -194,10 +193,11 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = startActive(fixture);
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("acr*"));
         wildcard.run->setFocus();
         press(Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
         QCOMPARE(wildcard.status->text(), QStringLiteral("1 words found."));
     }
 
@@ -208,7 +208,7 @@ private slots:
         TMainForm1& window = fixture.start();
         const char* const names[] = {"Wildcard search", "Letter search", "Phonetic search"};
         for (std::size_t page : {wildcardPage, letterPage, phoneticPage}) {
-            const SearchPage& controls = searchPage(window, page);
+            const SearchControls controls = searchPage(window, page);
             QCOMPARE(controls.results->accessibleName(), QString::fromLatin1(names[page]) + " results");
             QCOMPARE(controls.criteria->view()->accessibleName(), QString::fromLatin1(names[page]) + " history");
         }
@@ -240,12 +240,13 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "acrid\namid\nzebra\n");
         TMainForm1& window = startActive(fixture);
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(criteria);
         wildcard.run->setFocus();
         FocusRecorder focus;
         qApp->installEventFilter(&focus);
         press(Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
         qApp->removeEventFilter(&focus);
         QVERIFY(!focus.arrivals.empty());
         QCOMPARE(focus.arrivals.back().control, wildcard.criteria);

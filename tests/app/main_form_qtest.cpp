@@ -45,8 +45,8 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
-        const SearchPage& phonetic = searchPage(window, phoneticPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
+        const SearchControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 938 words."));
         QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("938 words."));
         QCOMPARE(window.knownWords().size(), std::size_t(938));
@@ -75,7 +75,7 @@ private slots:
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
         QCOMPARE(fixture.setClientSize(615, 455), QSize(615, 455));
-        const SearchPage& phonetic = searchPage(window, phoneticPage);
+        const SearchControls phonetic = searchPage(window, phoneticPage);
         auto* const PageControl1 = control<QTabWidget>(window, "PageControl1");
         auto* const Exit_BitBtn = control<QPushButton>(window, "Exit_BitBtn");
         auto* const Known_Words_MemoEx = control<QListView>(window, "Known_Words_MemoEx");
@@ -98,8 +98,8 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
-        const SearchPage& phonetic = searchPage(window, phoneticPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
+        const SearchControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(accessibleName(wildcard.criteria), QStringLiteral("Search Criteria :"));
         QCOMPARE(accessibleName(phonetic.criteria), QStringLiteral("Base Word :"));
         QCOMPARE(accessibleName(control<QSpinBox>(window, "Lower_Length_SpinEdit")), QStringLiteral("From :"));
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Warning);
 
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Save_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.messages.shown.size(), std::size_t(2));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\n\r\n  pie \r\nxy\r\nlast\r\n"));
     }
@@ -167,18 +167,19 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", original);
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("?rd?che"));
-        window.Wildcard_Search_BitBtnClick();
+        wildcard.run->click();
+        QVERIFY(fixture.runEnded());
         const QAbstractItemModel* results = wildcard.results->model();
         QCOMPARE(results->rowCount(), 2);
         QCOMPARE(results->index(1, 0).data().toString(), QStringLiteral("Ard\u00E8che"));
-        window.Save_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QVERIFY(fixture.readFile("wordlist.dat") == original);
 
         fixture.close();
         fixture.writeFile("wordlist.dat", "caf\xE9\r\nna\xEFve\r\n");
-        fixture.start().Save_Word_List_BitBtnClick();
+        control<QPushButton>(fixture.start(), "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("caf\xE9\r\nna\xEFve\r\n"));
     }
 
@@ -194,6 +195,7 @@ private slots:
         control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->setChecked(false);
         fixture.messages.scriptAnswers({Answer::Yes});
         control<QPushButton>(window, "Add_Unique_Words_BitBtn")->click();
+        QVERIFY(fixture.runEnded());
         control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("ant\ncaf\xC3\xA9\nun\nz\xC3\xA8" "bre\n"));
     }
@@ -206,7 +208,7 @@ private slots:
         QVERIFY(fixture.messages.shown.empty());
         QVERIFY(!fixture.fileExists("wordlist.dat"));
 
-        control<QCheckBox>(fixture.start(), "Known_Word_List_Changed_CheckBox")->setChecked(true);
+        fixture.start().knownWordList().setChanged(true);
         fixture.messages.scriptAnswers({Answer::No});
         fixture.close();
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
@@ -216,7 +218,7 @@ private slots:
                              "before exiting ?"));
         QVERIFY(!fixture.fileExists("wordlist.dat"));
 
-        control<QCheckBox>(fixture.start(), "Known_Word_List_Changed_CheckBox")->setChecked(true);
+        fixture.start().knownWordList().setChanged(true);
         fixture.messages.scriptAnswers({Answer::Yes});
         fixture.close();
         QCOMPARE(fixture.readFile("wordlist.dat").substr(0, 7), std::string("a\r\nable"));
@@ -253,7 +255,7 @@ private slots:
         TMainForm1& window = fixture.start();
         auto* const Load_Word_List_BitBtn = control<QPushButton>(window, "Load_Word_List_BitBtn");
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Reset_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Reset_Word_List_BitBtn")->click();
         fixture.writeFile("wordlist.dat", "one\ntwo\n");
 
         fixture.messages.scriptAnswers({Answer::No});
@@ -274,9 +276,9 @@ private slots:
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
         auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
-        Known_Word_List_Changed_CheckBox->setChecked(true);
+        window.knownWordList().setChanged(true);
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Load_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Load_Word_List_BitBtn")->click();
         QCOMPARE(window.knownWords().size(), std::size_t(938));
         QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
         QCOMPARE(control<QLabel>(window, "Known_Words_Label")->text(), QStringLiteral("938 words."));
@@ -300,7 +302,7 @@ private slots:
         fixture.writeFile("wordlist.dat", "old\r\nlist\r\n");
         TMainForm1& window = fixture.start();
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Reset_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Reset_Word_List_BitBtn")->click();
 
         fixture.files.readOnlyFolders.insert(fixture.folder());
         control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
@@ -318,7 +320,7 @@ private slots:
         fixture.files.unreadableFiles.insert(fixture.pathOf("wordlist.dat"));
         TMainForm1& window = fixture.start();
         auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
-        Known_Word_List_Changed_CheckBox->setChecked(true);
+        window.knownWordList().setChanged(true);
         const std::string question =
             "The file " + fixture.pathOf("wordlist.dat") + " could not be read, and saving will replace it.  Replace it ?";
         fixture.messages.scriptAnswers({Answer::No});
@@ -350,11 +352,11 @@ private slots:
         if (!before.isEmpty()) fixture.writeFile("wordlist.dat", before.toStdString());
         TMainForm1& window = fixture.start();
         auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
-        Known_Word_List_Changed_CheckBox->setChecked(true);
+        window.knownWordList().setChanged(true);
         fixture.writeFile("wordlist.dat", "another program's\r\nwords\r\n");
 
         fixture.messages.scriptAnswers({Answer::No});
-        window.Save_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.messages.shown.back().text,
                  "The file " + fixture.pathOf("wordlist.dat") + change.toStdString() + "  Replace it with this list ?");
         QCOMPARE(fixture.messages.shown.back().defaultAnswer, Answer::No);
@@ -362,11 +364,11 @@ private slots:
         QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
 
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Save_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
         QVERIFY(fixture.readFile("wordlist.dat") != "another program's\r\nwords\r\n");
         const std::size_t asked = fixture.messages.shown.size();
-        window.Save_Word_List_BitBtnClick(); // what it wrote itself is no change
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click(); // what it wrote itself is no change
         QCOMPARE(fixture.messages.shown.size(), asked);
     }
 
@@ -376,8 +378,8 @@ private slots:
         TMainForm1& window = fixture.start();
         auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
         std::filesystem::create_directory(fixture.pathOf("wordlist.dat"));
-        Known_Word_List_Changed_CheckBox->setChecked(true);
-        window.Save_Word_List_BitBtnClick();
+        window.knownWordList().setChanged(true);
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
         QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
         QVERIFY(std::filesystem::is_directory(fixture.pathOf("wordlist.dat")));
@@ -397,8 +399,8 @@ private slots:
 
         fixture.clipboard.content = "before";
         fixture.messages.scriptAnswers({Answer::Yes});
-        window.Reset_Word_List_BitBtnClick();
-        window.Copy_Word_List_To_Clipboard_BitBtnClick();
+        control<QPushButton>(window, "Reset_Word_List_BitBtn")->click();
+        control<QPushButton>(window, "Copy_Word_List_To_Clipboard_BitBtn")->click();
         QCOMPARE(fixture.clipboard.content.value_or(""), std::string("before"));
     }
 
@@ -416,9 +418,9 @@ private slots:
         QVERIFY(shown.endsWith(QChar(0x2026)));
         QCOMPARE(Known_Words_MemoEx->model()->index(1, 0).data().toString(), QStringLiteral("short"));
 
-        window.Copy_Word_List_To_Clipboard_BitBtnClick();
+        control<QPushButton>(window, "Copy_Word_List_To_Clipboard_BitBtn")->click();
         QCOMPARE(fixture.clipboard.content.value_or(""), longLine + "\r\nshort");
-        window.Save_Word_List_BitBtnClick();
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
         QCOMPARE(fixture.readFile("wordlist.dat"), longLine + "\r\nshort\r\n");
     }
 

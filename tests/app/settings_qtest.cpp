@@ -46,6 +46,51 @@ std::vector<std::string> keysOf(const std::string& ini)
     return keys;
 }
 
+// The settings file of a run that changes nothing.
+const char* const FACTORY_INI =
+    "[verbalia]\r\n"
+    "WindowState_wsMaximized=0\r\n"
+    "window_top_posn=5\r\n"
+    "window_left_posn=5\r\n"
+    "window_Width=620\r\n"
+    "window_Height=508\r\n"
+    "Always_on_Top_Option=0\r\n"
+    "Auto_Run_at_Windows_Startup_Option=0\r\n"
+    "Wildcard_Search_ComboBox=\r\n"
+    "Words_With_These_Letters_Search_ComboBox=\r\n"
+    "Phonetic_Search_ComboBox=\r\n"
+    "Excluded_Letters_Edit=\r\n"
+    "Ignore_Words_With_Numbers_CheckBox=1\r\n"
+    "Ignore_All_Non_Alphanumeric_Chars_CheckBox=1\r\n"
+    "Search_for_Words_with_these_and_other_letters_RadioButton=1\r\n"
+    "Search_for_Words_with_only_these_Any_Number_RadioButton=0\r\n"
+    "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
+    "Lower_Length_SpinEdit=1\r\n"
+    "Upper_Length_SpinEdit=50\r\n"
+    "PageControl1=0\r\n";
+// ... and of the run that changes every setting below.
+const char* const CHANGED_INI =
+    "[verbalia]\r\n"
+    "WindowState_wsMaximized=1\r\n"
+    "window_top_posn=58\r\n"
+    "window_left_posn=38\r\n"
+    "window_Width=704\r\n"
+    "window_Height=524\r\n"
+    "Always_on_Top_Option=1\r\n"
+    "Auto_Run_at_Windows_Startup_Option=1\r\n"
+    "Wildcard_Search_ComboBox=ac*\r\n"
+    "Words_With_These_Letters_Search_ComboBox=typed, not run\r\n"
+    "Phonetic_Search_ComboBox=Mice\r\n"
+    "Excluded_Letters_Edit=qz\r\n"
+    "Ignore_Words_With_Numbers_CheckBox=0\r\n"
+    "Ignore_All_Non_Alphanumeric_Chars_CheckBox=0\r\n"
+    "Search_for_Words_with_these_and_other_letters_RadioButton=0\r\n"
+    "Search_for_Words_with_only_these_Any_Number_RadioButton=0\r\n"
+    "Search_for_Words_with_only_these_Specified_Number_RadioButton=1\r\n"
+    "Lower_Length_SpinEdit=3\r\n"
+    "Upper_Length_SpinEdit=12\r\n"
+    "PageControl1=3\r\n";
+
 } // namespace
 
 class SettingsTest : public QObject {
@@ -56,7 +101,7 @@ private slots:
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         QCOMPARE(window.frameGeometry(), QRect(5, 5, 620, 508));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
         QVERIFY(control<QLineEdit>(window, "Excluded_Letters_Edit")->text().isEmpty());
@@ -140,9 +185,9 @@ private slots:
         QRect outerBounds;
         {
             TMainForm1& window = fixture.start();
-            const SearchPage& wildcard = searchPage(window, wildcardPage);
-            const SearchPage& letters = searchPage(window, letterPage);
-            const SearchPage& phonetic = searchPage(window, phoneticPage);
+            const SearchControls wildcard = searchPage(window, wildcardPage);
+            const SearchControls letters = searchPage(window, letterPage);
+            const SearchControls phonetic = searchPage(window, phoneticPage);
             window.setGeometry(40, 60, 700, 520);
             outerBounds = window.frameGeometry();
             wildcard.criteria->setEditText(QStringLiteral("a??i?"));
@@ -175,9 +220,9 @@ private slots:
                                            "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1"}));
 
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
-        const SearchPage& letters = searchPage(window, letterPage);
-        const SearchPage& phonetic = searchPage(window, phoneticPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
+        const SearchControls letters = searchPage(window, letterPage);
+        const SearchControls phonetic = searchPage(window, phoneticPage);
         QCOMPARE(window.frameGeometry(), outerBounds);
         QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
         QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"a??i?", "ac*al"}));
@@ -191,6 +236,57 @@ private slots:
         QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 3);
         QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->value(), 12);
         QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentIndex(), 2);
+    }
+
+    // The files a run leaves, byte for byte: one that changes nothing, and
+    // one that changes every setting and adds to each history by a search.
+    void aDefaultRunWritesTheFactoryFiles()
+    {
+        WindowFixture fixture;
+        fixture.start();
+        fixture.close();
+        QCOMPARE(fixture.readFile("verbalia.ini"), std::string(FACTORY_INI));
+        for (const char* history : {"verbalia.wcs", "verbalia.wwt", "verbalia.phs"})
+            QCOMPARE(fixture.readFile(history), std::string());
+        QVERIFY(!fixture.fileExists("wordlist.dat"));
+    }
+
+    void aRunThatChangesEverySettingWritesItAll()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "acrid\r\naphid\r\nmice\r\nstop\r\npots\r\n");
+        TMainForm1& window = fixture.start();
+        window.setGeometry(40, 60, 700, 520);
+        auto* const pages = control<QTabWidget>(window, "PageControl1");
+        const auto search = [&](std::size_t page, const char* criteria) {
+            pages->setCurrentIndex(int(page));
+            const SearchControls controls = searchPage(window, page);
+            controls.criteria->setEditText(QString::fromLatin1(criteria));
+            controls.run->click();
+            QTRY_VERIFY(!window.isRunning());
+        };
+        search(wildcardPage, "a??i?");
+        search(wildcardPage, "ac*");
+        search(letterPage, "stop");
+        search(phoneticPage, "Mice");
+        searchPage(window, letterPage).criteria->setEditText(QStringLiteral("typed, not run"));
+        control<QLineEdit>(window, "Excluded_Letters_Edit")->setText(QStringLiteral("qz"));
+        control<QCheckBox>(window, "Ignore_Words_With_Numbers_CheckBox")->setChecked(false);
+        control<QCheckBox>(window, "Ignore_All_Non_Alphanumeric_Chars_CheckBox")->setChecked(false);
+        control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->click();
+        control<QSpinBox>(window, "Upper_Length_SpinEdit")->setValue(12);
+        control<QSpinBox>(window, "Lower_Length_SpinEdit")->setValue(3);
+        window.findChild<QAction*>(QStringLiteral("Always_On_Top_Option"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("Auto_Run_at_Windows_Startup_Option"))->trigger();
+        pages->setCurrentIndex(3);
+        window.showMaximized();
+        fixture.close();
+        QCOMPARE(fixture.readFile("verbalia.ini"), std::string(CHANGED_INI));
+        QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("ac*\r\na??i?\r\n"));
+        QCOMPARE(fixture.readFile("verbalia.wwt"), std::string("stop\r\n"));
+        QCOMPARE(fixture.readFile("verbalia.phs"), std::string("Mice\r\n"));
+        QCOMPARE(textsOf(fixture.messages),
+                 (std::vector<std::string>{"This program (verbalia) will now run automatically at Windows Start-Up."}));
     }
 
     void aMaximisedWindowReopensMaximisedOverItsNormalBounds()
@@ -253,7 +349,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "cat\rdog\n\r\nbird");
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         QCOMPARE(itemsOf(wildcard.criteria), (QStringList{"cat", "dog", "", "bird"}));
         QVERIFY(wildcard.criteria->currentText().isEmpty());
 
@@ -273,7 +369,7 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", "kept\r\n");
         TMainForm1& window = fixture.start();
-        control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->setChecked(true);
+        window.knownWordList().setChanged(true);
         fixture.files.readOnlyFolders.insert(fixture.folder());
         fixture.messages.scriptAnswers({Answer::No});
         QVERIFY(window.close());

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -41,9 +42,10 @@ private slots:
         QFETCH(bool, refused);
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "caf\xE9\ncafe\ncaf\n");
-        const SearchPage& controls = searchPage(fixture.start(), std::size_t(page));
+        const SearchControls controls = searchPage(fixture.start(), std::size_t(page));
         controls.criteria->setEditText(typed);
         controls.run->click();
+        QVERIFY(fixture.runEnded());
 
         QCOMPARE(fixture.messages.shown.size(), std::size_t(refused ? 1 : 0));
         QCOMPARE(controls.results->model()->rowCount(), 0);
@@ -66,12 +68,13 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("verbalia.wcs", history.toStdString() + "\r\n");
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         wildcard.criteria->setFocus();
         QTest::keyClicks(wildcard.criteria->lineEdit(), typed);
         QTest::keyClick(wildcard.criteria->lineEdit(), Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
         QCOMPARE(wildcard.criteria->currentText(), typed);
     }
 
@@ -97,9 +100,10 @@ private slots:
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "ab\nabc\nabcd\nabcde\n");
         TMainForm1& window = fixture.start();
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("ab*"));
         wildcard.run->click();
+        QVERIFY(fixture.runEnded());
         QAbstractItemModel* model = wildcard.results->model();
         QItemSelectionModel* selection = wildcard.results->selectionModel();
         selection->select(model->index(3, 0), QItemSelectionModel::Select);
@@ -129,9 +133,10 @@ private slots:
         TMainForm1& window = fixture.start();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const SearchPage& wildcard = searchPage(window, wildcardPage);
+        const SearchControls wildcard = searchPage(window, wildcardPage);
         wildcard.criteria->setEditText(QStringLiteral("crossw*"));
         wildcard.run->click();
+        QVERIFY(fixture.runEnded());
         QCOMPARE(wildcard.results->actions().size(), 2);
         QVERIFY(!wildcard.results->actions()[1]->isEnabled()); // a new list has no current row
         wildcard.results->setCurrentIndex(wildcard.results->model()->index(0, 0));

@@ -111,17 +111,19 @@ TEST_F(KnownWordListTest, TellsWhetherTheFileChangedSinceItWasSeen)
     EXPECT_EQ(list.fileChangeSinceSeen(), Change::created);
 }
 
-TEST_F(KnownWordListTest, HarvestMarksTheListChangedBeforeEachHook)
+TEST_F(KnownWordListTest, AWordFoundIsAddedOnceAndMarksTheListChangedBeforeTheCountIsTold)
 {
     writeFile("apple\r\n");
     ASSERT_EQ(list.load(), ReadOutcome::read);
     IcuCollation collation;
-    std::vector<bool> changedAtHook;
-    const HarvestOutcome outcome = list.harvest(collation, {"pear apple fig"}, {true, true},
-                                                {{}, {}, [&](std::size_t) { changedAtHook.push_back(list.changed()); }});
-    EXPECT_EQ(outcome.added, 2);
-    EXPECT_EQ(changedAtHook, (std::vector<bool>{true, true}));
-    EXPECT_EQ(list.words().size(), 3u);
+    std::vector<bool> changedAtCount;
+    KnownWordList::Observers observers;
+    observers.countChanged = [&] { changedAtCount.push_back(list.changed()); };
+    list.observe(observers);
+    EXPECT_TRUE(list.addFoundWord(collation, "pear"));
+    EXPECT_FALSE(list.addFoundWord(collation, "Apple"));
+    EXPECT_EQ(changedAtCount, (std::vector<bool>{true}));
+    EXPECT_EQ(std::string(list.words().at(1)), "pear");
 }
 
 // Harvests and removals undo the last first, back to the list as loaded or
@@ -137,11 +139,17 @@ TEST_F(KnownWordListTest, UndoesHarvestsAndRemovalsBackToTheFile)
         return all;
     };
     IcuCollation collation;
-    list.harvest(collation, {"kiwi apple"}, {}, {});
+    const auto harvest = [&](const std::vector<std::string>& found) {
+        list.beginHarvest();
+        for (const std::string& word : found) list.addFoundWord(collation, word);
+        list.endHarvest();
+    };
+    harvest({"kiwi", "apple"});
+    EXPECT_EQ(list.harvestedWords(), std::vector<std::string>{"kiwi"});
     EXPECT_EQ(list.remove({3, 0, 3, 9}), 2u);
     EXPECT_EQ(list.remove({7}), 0u); // nothing to undo
-    list.harvest(collation, {"banana fig"}, {}, {});
-    list.harvest(collation, {"fig"}, {}, {}); // nothing to undo
+    harvest({"banana", "fig"});
+    harvest({"fig"}); // nothing to undo
     EXPECT_EQ(words(), "banana fig kiwi ");
 
     const struct {

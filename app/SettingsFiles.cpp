@@ -1,0 +1,64 @@
+#include "SettingsFiles.h"
+
+#include "SearchPage.h"
+#include "platform/CodePage.h"
+#include "platform/IniFile.h"
+#include "platform/UnreadableFiles.h"
+
+namespace verbalia {
+
+SettingsFiles::SettingsFiles(const PlatformServices& services, UnreadableFiles& unreadableFiles)
+    : m_services(services)
+    , m_unreadableFiles(unreadableFiles)
+{
+}
+
+std::string SettingsFiles::settingsPath() const { return m_services.pathOf("verbalia.ini"); }
+
+SettingsValues SettingsFiles::read()
+{
+    const IniFile settings(m_services.files, settingsPath());
+    m_unreadableFiles.note(settings.path(), settings.readOutcome());
+    return readSettingsValues(settings);
+}
+
+// Load_History for each page.
+void SettingsFiles::loadHistories(std::span<SearchPage* const> pages)
+{
+    for (SearchPage* page : pages) {
+        const std::string path = m_services.pathOf(page->historyFile());
+        const FileRead read = m_services.files.read(path);
+        m_unreadableFiles.note(path, read.outcome);
+        page->setHistory(read.outcome == ReadOutcome::read ? parseHistory(read.bytes) : History());
+    }
+}
+
+void SettingsFiles::save(const SettingsValues& values, std::span<SearchPage* const> pages)
+{
+    IniFile settings(m_services.files, settingsPath());
+    // Unreadable now, or gone (nothing left to lose); a file read now but not
+    // at start-up still holds keys the window never saw.
+    if (settings.readOutcome() != ReadOutcome::read) m_unreadableFiles.note(settings.path(), settings.readOutcome());
+    bool writing = !m_unreadableFiles.keepsUnread(settings.path(), m_services.messages);
+    const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
+        if (!writing || writeSettingsValues(settings, groups, values)) return;
+        m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
+        writing = false;
+    };
+    writeGroups({SettingGroup::Window, SettingGroup::Menu});
+    saveHistories(pages);
+    writeGroups({SettingGroup::Controls});
+}
+
+// Save_History for each page.
+void SettingsFiles::saveHistories(std::span<SearchPage* const> pages)
+{
+    for (const SearchPage* page : pages) {
+        const std::string path = m_services.pathOf(page->historyFile());
+        if (m_unreadableFiles.keepsUnread(path, m_services.messages)) continue;
+        if (!m_services.files.writeAll(path, serializeHistory(page->history())))
+            m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
+    }
+}
+
+} // namespace verbalia
