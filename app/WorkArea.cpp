@@ -162,7 +162,7 @@ void WorkArea::finishHarvest()
     emit wordsAdded();
     emit harvestFinished();
     m_runs.unlock(m_add);
-    m_messages.show(MessageKind::Information, harvestReport({m_added, m_runs.halted()}, m_numbers));
+    m_messages.show(MessageKind::Information, harvestReport({m_added, m_runs.halted(), {}}, m_numbers));
     m_runs.finish();
 }
 
