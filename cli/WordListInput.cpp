@@ -33,11 +33,12 @@ bool WordList::open(const Invocation& invocation, std::ostream& err)
         m_path = beside;
     }
     m_readPath = *m_path;
-    // A regular file is read through its open descriptor; a pipe is read
-    // once, by its path, while the descriptor held keeps a reader on it (a
-    // writer meeting none would be killed).
-    m_fd = ::open(m_path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // A regular file is read through its open descriptor; a pipe is opened
+    // once, by its path, when it is read: a reader opened earlier could let
+    // its writer finish and leave the read waiting for another.
     struct stat status;
+    if (::stat(m_path->c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return true;
+    m_fd = ::open(m_path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd >= 0 && ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode)) {
         m_regular = true;
         m_fileSize = std::size_t(status.st_size);
