@@ -167,7 +167,7 @@ QListView* lineView(QWidget* parent, const char* name, int left, int top, int wi
     // line again; on a 663k-line list that takes some 40 ms, so it is done in
     // steps between events and a live resize stays smooth.
     view->setLayoutMode(QListView::Batched);
-    view->setBatchSize(20000);
+    view->setBatchSize(4000);
     // Shift+F10 opens the context menu at the current row, as the menu key
     // does (the window system makes that key a context menu request; Qt does
     // nothing with Shift+F10).

@@ -20,9 +20,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QThreadPool>
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 namespace verbalia {
@@ -98,7 +98,11 @@ void SearchPage::search()
         return;
     }
 
-    clearResults();
+    // The last run's lines are freed on another thread: a few million take a while.
+    auto* model = static_cast<LineListModel*>(m_results->model());
+    model->beginBulkUpdate();
+    QThreadPool::globalInstance()->start([lastLines = m_lines.take()] {});
+    model->endBulkUpdate();
     runs.begin(runs.searchBar(), m_services.words.size());
     addToHistory(m_criteria, criteria, false);
     m_status->setEnabled(true);
@@ -124,11 +128,11 @@ void SearchPage::search()
     });
 }
 
-void SearchPage::showMatches(const std::shared_ptr<std::vector<std::string>>& lines)
+void SearchPage::showMatches(const std::shared_ptr<const std::vector<std::string>>& lines)
 {
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginAppend(lines->size());
-    std::move(lines->begin(), lines->end(), std::back_inserter(m_lines));
+    m_lines.append(lines);
     model->endAppend();
 }
 
@@ -198,7 +202,7 @@ void SearchPage::clearResults()
 {
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginBulkUpdate();
-    m_lines.clear();
+    m_lines.take();
     model->endBulkUpdate();
 }
 

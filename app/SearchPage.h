@@ -4,6 +4,7 @@
 // search (criteria box and Enter, run, reset and copy buttons, results and
 // status) and tells the window what happened through its signals.
 
+#include "LineBatches.h"
 #include "app/core/History.h"
 #include "app/core/SettingsTable.h"
 #include "search/LetterSearch.h"
@@ -13,7 +14,6 @@
 #include <QRect>
 
 #include <array>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -131,7 +131,7 @@ public slots:
 
 signals:
     // From the run's worker, at most once a frame: the next results in list order.
-    void matchesFound(std::shared_ptr<std::vector<std::string>> lines);
+    void matchesFound(std::shared_ptr<const std::vector<std::string>> lines);
     void searchFinished(qsizetype count);
     // The word of a results line, for its definition.
     void definitionRequested(const std::string& word);
@@ -152,7 +152,7 @@ private:
     // The criteria box carries the outcome for a screen reader.
     void tellOutcome(const QString& outcome);
     void clearResults();
-    void showMatches(const std::shared_ptr<std::vector<std::string>>& lines);
+    void showMatches(const std::shared_ptr<const std::vector<std::string>>& lines);
     // The run's end on the window's thread: the count or the halt, the unlock.
     void finishSearch();
 
@@ -169,7 +169,7 @@ private:
     QPushButton* m_copy;
     QLabel* m_status;
     QRect m_statusPlace;
-    std::deque<std::string> m_lines; // what the results view shows
+    LineBatches m_lines; // what the results view shows
 };
 
 } // namespace verbalia

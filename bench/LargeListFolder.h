@@ -4,12 +4,21 @@
 // wordlist.dat is the given list, by default Debian's 663k-word list
 // (package wbritish-insane).
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
 namespace verbalia {
+
+// Lets the window's events through until its run (a search, a harvest) has ended.
+template <class Window>
+void waitForRun(const Window& window)
+{
+    while (window.isRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 class LargeListFolder {
 public:

@@ -9,6 +9,7 @@
 // Usage: window_harvest_bench TEXT [RUNS [SAVED-LIST [LIST]]]
 // LIST replaces the 663k list (e.g. the 5.3M one of make_large_list.sh).
 // With SAVED-LIST, the list after the last run is saved and copied there.
+#include "LargeListFolder.h"
 #include "app/MainForm.h"
 #include "fakes/FakeServices.h"
 
@@ -97,6 +98,7 @@ int main(int argc, char* argv[])
             const auto started = std::chrono::steady_clock::now();
             const std::clock_t cpuStarted = std::clock();
             control<QPushButton>(window, "Add_Unique_Words_BitBtn")->click();
+            waitForRun(window);
             seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
             const double cpuSeconds = double(std::clock() - cpuStarted) / CLOCKS_PER_SEC;
             const double extraMib = double(memoryKib("VmHWM:") - before) / 1024;

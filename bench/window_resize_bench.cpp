@@ -78,6 +78,7 @@ int main(int argc, char* argv[])
         const SearchControls page = searchPage(form, wildcardPage);
         page.criteria->setEditText(QStringLiteral("*"));
         page.run->click();
+        waitForRun(form);
         std::printf("known words: %zu; results view: %s\n", form.knownWords().size(), qPrintable(page.status->text()));
         if (form.knownWords().size() < 600000) {
             std::fprintf(stderr, "the word list did not load\n");

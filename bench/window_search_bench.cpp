@@ -1,7 +1,10 @@
 // The three searches as the window runs them over a large known word list:
 // from the click to the status line showing the count, with the progress
-// bar, the event pumping, the history and the results view all included.
+// bar, the worker, the history and the results view all included.
 // One window, on the offscreen platform, is started once for every case.
+// First, during '*': the longest the window goes without a repaint (its
+// results view asked to repaint every millisecond), and the time from Halt
+// to the run's end; each figure's goal is one frame (16 ms).
 // Usage: window_search_bench [BENCHMARK-OPTIONS] [LIST] (default: Debian's
 // 663k list; bench/make_large_list.sh makes the 5.3M one). Each case prints
 // its mean time against its target as vs_target (1 = on target).
@@ -14,14 +17,19 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -52,6 +60,72 @@ long long shownCount(const QLabel* status)
 // Every search's target, whatever the list (the 5.3M list's goal).
 constexpr double targetMs = 100;
 
+// The longest gap between repaints of the results view during a whole '*'
+// run, and the time from a Halt (clicked a while into a second run) to the
+// run's end, both on the window's thread.
+void measureResponsiveness()
+{
+    using Clock = std::chrono::steady_clock;
+    const auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+    const SearchControls page = searchPage(*window, wildcardPage);
+    page.criteria->setEditText(QStringLiteral("*"));
+    QWidget* const viewport = page.results->viewport();
+    struct PaintWatch : QObject {
+        Clock::time_point last{};
+        double longestMs = 0;
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                const Clock::time_point now = Clock::now();
+                if (paints++ > 0)
+                    longestMs = std::max(longestMs, std::chrono::duration<double, std::milli>(now - last).count());
+                last = now;
+            }
+            return false;
+        }
+    } watch;
+    QTimer repaint;
+    repaint.setInterval(1);
+    QObject::connect(&repaint, &QTimer::timeout, viewport, [viewport] { viewport->update(); });
+
+    viewport->installEventFilter(&watch);
+    repaint.start();
+    const Clock::time_point started = Clock::now();
+    page.run->click();
+    waitForRun(*window);
+    const double runMs = ms(Clock::now() - started);
+    repaint.stop();
+    viewport->removeEventFilter(&watch);
+    std::printf("'*' whole run: %.0f ms, %s; %d repaints, longest gap between repaints %.1f ms (goal <= 16)\n", runMs,
+                qPrintable(page.status->text().trimmed()), watch.paints, watch.longestMs);
+
+    std::vector<double> haltMs;
+    for (const int after : {50, 150, 300, 450, 600, 750}) {
+        std::optional<Clock::time_point> halted;
+        QTimer halt;
+        halt.setSingleShot(true);
+        QObject::connect(&halt, &QTimer::timeout, window, [&halted] {
+            halted = Clock::now();
+            control<QPushButton>(*window, "Halt_Processing_BitBtn")->click();
+        });
+        page.run->click();
+        halt.start(after);
+        waitForRun(*window);
+        halt.stop();
+        if (!halted) {
+            std::printf("'*' ended before a halt after %d ms\n", after);
+            continue;
+        }
+        haltMs.push_back(ms(Clock::now() - *halted));
+        std::printf("'*' halted after %d ms: run ended %.1f ms after the halt, %s, %lld lines shown\n", after,
+                    haltMs.back(), qPrintable(page.status->text().trimmed()),
+                    static_cast<long long>(page.results->model()->rowCount()));
+    }
+    if (!haltMs.empty())
+        std::printf("halt to end: longest %.1f ms (goal <= 16)\n", *std::max_element(haltMs.begin(), haltMs.end()));
+}
+
 void timeRun(benchmark::State& state, const std::function<void()>& run, const QLabel* status)
 {
     long long found = -1;
@@ -59,6 +133,7 @@ void timeRun(benchmark::State& state, const std::function<void()>& run, const QL
     for (auto _ : state) {
         const auto started = std::chrono::steady_clock::now();
         run();
+        waitForRun(*window);
         totalMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
         found = shownCount(status);
     }
@@ -145,6 +220,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "the word list did not load\n");
             status = 1;
         } else {
+            measureResponsiveness();
             registerCases();
             benchmark::RunSpecifiedBenchmarks();
             const auto& shown = services.messages.shown;

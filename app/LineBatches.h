@@ -1,0 +1,50 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace verbalia {
+
+// Lines held in the batches a worker sent them in: appending a batch moves
+// no line, so the window takes a frame's worth of results at no cost, and
+// the whole lot can be handed to another thread to be freed there.
+class LineBatches {
+public:
+    using Batch = std::vector<std::string>;
+
+    std::size_t size() const { return m_size; }
+    std::string_view at(std::size_t index) const
+    {
+        const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), index);
+        const auto batch = std::size_t(next - m_starts.begin()) - 1;
+        return (*m_batches[batch])[index - m_starts[batch]];
+    }
+
+    void append(std::shared_ptr<const Batch> batch)
+    {
+        if (batch->empty()) return;
+        m_starts.push_back(m_size);
+        m_size += batch->size();
+        m_batches.push_back(std::move(batch));
+    }
+
+    // Empties these lines, handing back what held them.
+    std::vector<std::shared_ptr<const Batch>> take()
+    {
+        m_starts.clear();
+        m_size = 0;
+        return std::exchange(m_batches, {});
+    }
+
+private:
+    std::vector<std::shared_ptr<const Batch>> m_batches;
+    std::vector<std::size_t> m_starts; // the index of each batch's first line
+    std::size_t m_size = 0;
+};
+
+} // namespace verbalia
