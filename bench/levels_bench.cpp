@@ -3,14 +3,13 @@
 // on the release's list and on a large one.
 // Usage: levels_bench [BENCHMARK-OPTIONS] [LIST] (default /tmp/large.txt, the
 // 5.3M list that bench/make_large_list.sh makes; skipped when missing).
+#include "HeapInUse.h"
 #include "lexicon/CommonnessLevels.h"
 #include "search/Scan.h"
 #include "search/WildcardSearch.h"
 #include "wordlist/WordListFile.h"
 
 #include <benchmark/benchmark.h>
-
-#include <malloc.h>
 
 #include <cstdio>
 #include <optional>
@@ -29,13 +28,6 @@ std::optional<CommonnessLevels> loadLevels()
     LevelsLoad loaded = CommonnessLevels::load(DiskFileSystem(), levelsPath);
     if (!loaded.levels) std::fprintf(stderr, "%s\n", loaded.problem.c_str());
     return std::move(loaded.levels);
-}
-
-// The heap in use, large blocks (mapped on their own) included.
-std::size_t heapInUse()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
 }
 
 void BM_Load(benchmark::State& state)

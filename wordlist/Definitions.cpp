@@ -1,13 +1,14 @@
 #include "wordlist/Definitions.h"
 
+#include "lexicon/WordNet.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
+#include "text/TextHelpers.h"
 
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 
 #include <fcntl.h>
@@ -17,43 +18,6 @@
 namespace verbalia {
 
 namespace {
-
-constexpr PartOfSpeech partsOfSpeech[] = {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
-                                          PartOfSpeech::adverb};
-
-// How the database's file names call a part of speech.
-std::string fileSuffix(PartOfSpeech part)
-{
-    switch (part) {
-    case PartOfSpeech::noun: return "noun";
-    case PartOfSpeech::verb: return "verb";
-    case PartOfSpeech::adjective: return "adj";
-    case PartOfSpeech::adverb: return "adv";
-    }
-    return {};
-}
-
-// The rules of detachment: an inflected ending and the ending of its base form.
-struct Detachment {
-    PartOfSpeech part;
-    std::string_view suffix;
-    std::string_view ending;
-};
-
-constexpr Detachment detachments[] = {
-    {PartOfSpeech::noun, "s", ""},     {PartOfSpeech::noun, "ses", "s"},   {PartOfSpeech::noun, "xes", "x"},
-    {PartOfSpeech::noun, "zes", "z"},  {PartOfSpeech::noun, "ches", "ch"}, {PartOfSpeech::noun, "shes", "sh"},
-    {PartOfSpeech::noun, "men", "man"}, {PartOfSpeech::noun, "ies", "y"},  {PartOfSpeech::verb, "s", ""},
-    {PartOfSpeech::verb, "ies", "y"},  {PartOfSpeech::verb, "es", "e"},    {PartOfSpeech::verb, "es", ""},
-    {PartOfSpeech::verb, "ed", "e"},   {PartOfSpeech::verb, "ed", ""},     {PartOfSpeech::verb, "ing", "e"},
-    {PartOfSpeech::verb, "ing", ""},   {PartOfSpeech::adjective, "er", ""}, {PartOfSpeech::adjective, "est", ""},
-    {PartOfSpeech::adjective, "er", "e"}, {PartOfSpeech::adjective, "est", "e"},
-};
-
-// Bounds past which a database is taken as damaged: its longest line is
-// under 16 KiB and its most senses of a word 75.
-constexpr std::size_t maxLineLength = 64 * 1024;
-constexpr std::size_t maxSenses = 500;
 
 // One database file, read at byte offsets: memory stays at a line whatever its size.
 class DatabaseFile {
@@ -128,64 +92,6 @@ private:
     std::uint64_t m_size = 0;
 };
 
-std::vector<std::string_view> fieldsOf(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0; start < line.size();) {
-        const std::size_t end = std::min(line.find(' ', start), line.size());
-        if (end > start) fields.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return fields;
-}
-
-template <class Number>
-std::optional<Number> numberOf(std::string_view field, int base = 10)
-{
-    Number value{};
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value, base);
-    if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
-    return value;
-}
-
-// An index line: lemma pos synset_cnt p_cnt [ptr_symbol...] sense_cnt
-// tagsense_cnt synset_offset...; gives the offsets of the senses in the data file.
-std::optional<std::vector<std::uint64_t>> senseOffsets(std::string_view line)
-{
-    const std::vector<std::string_view> fields = fieldsOf(line);
-    if (fields.size() < 4) return std::nullopt;
-    const auto senseCount = numberOf<std::size_t>(fields[2]);
-    const auto pointerCount = numberOf<std::size_t>(fields[3]);
-    if (!senseCount || !pointerCount || *senseCount == 0 || *senseCount > maxSenses || *senseCount > fields.size() ||
-        *pointerCount > fields.size() || fields.size() != 6 + *pointerCount + *senseCount)
-        return std::nullopt;
-    std::vector<std::uint64_t> offsets;
-    for (std::size_t i = fields.size() - *senseCount; i < fields.size(); ++i) {
-        const auto offset = numberOf<std::uint64_t>(fields[i]);
-        if (!offset) return std::nullopt;
-        offsets.push_back(*offset);
-    }
-    return offsets;
-}
-
-// A database word as shown: words of a phrase spaced, an adjective's
-// syntactic marker such as "(p)" dropped.
-std::string shownWord(std::string_view word, PartOfSpeech part)
-{
-    if (part == PartOfSpeech::adjective && word.ends_with(')')) word = word.substr(0, word.rfind('('));
-    std::string shown(word);
-    std::replace(shown.begin(), shown.end(), '_', ' ');
-    return shown;
-}
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-std::string lowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return lowerAscii(c); });
-    return text;
-}
-
 // A data line: synset_offset lex_filenum ss_type w_cnt word lex_id
 // [word lex_id...] p_cnt [ptr...] [frames...] | gloss. baseForm is left out
 // of the synonyms.
@@ -210,6 +116,30 @@ std::optional<Sense> senseAt(const DatabaseFile& data, std::uint64_t offset, Par
     while (!gloss.empty() && static_cast<unsigned char>(gloss.back()) <= ' ') gloss.remove_suffix(1);
     sense.gloss = gloss;
     return sense;
+}
+
+// The senses of a form, read from the data file through its index line;
+// damaged is set when some cannot be read.
+SenseGroup groupOf(const DatabaseFile& data, std::string_view indexLine, PartOfSpeech part, const std::string& form,
+                   bool& damaged)
+{
+    SenseGroup group{part, shownWord(form, part), {}};
+    const auto offsets = senseOffsets(indexLine);
+    if (!offsets) {
+        damaged = true;
+        return group;
+    }
+    for (auto offset = offsets->begin(); offset != offsets->end(); ++offset) {
+        if (std::find(offsets->begin(), offset, *offset) != offset) {
+            damaged = true; // the same sense twice
+            continue;
+        }
+        if (std::optional<Sense> sense = senseAt(data, *offset, part, group.baseForm))
+            group.senses.push_back(std::move(*sense));
+        else
+            damaged = true;
+    }
+    return group;
 }
 
 // The unaccented, lower-case letters of a Windows-1252 byte, as the database writes them.
@@ -249,30 +179,6 @@ std::string searchFormOf(std::string_view word)
         appendFolded(form, static_cast<unsigned char>(c));
     }
     return form;
-}
-
-// The base forms to look up in one part of speech: the word itself, the
-// forms its exception line gives, and where it has neither an entry nor an
-// exception, what the rules of detachment make of it.
-std::vector<std::string> candidateForms(const std::string& key, PartOfSpeech part, bool hasEntry,
-                                        const DatabaseFile& exceptions)
-{
-    std::vector<std::string> forms{key};
-    if (const std::optional<std::string> line = exceptions.findLine(key)) {
-        const std::vector<std::string_view> fields = fieldsOf(*line);
-        forms.insert(forms.end(), fields.begin() + 1, fields.end());
-    } else if (!hasEntry) {
-        for (const Detachment& rule : detachments) {
-            if (rule.part != part || key.size() <= rule.suffix.size() || !key.ends_with(rule.suffix)) continue;
-            // "glass" is no plural.
-            if (part == PartOfSpeech::noun && rule.suffix == "s" && key.ends_with("ss")) continue;
-            forms.push_back(key.substr(0, key.size() - rule.suffix.size()) + std::string(rule.ending));
-        }
-    }
-    std::vector<std::string> unique;
-    for (std::string& form : forms)
-        if (std::find(unique.begin(), unique.end(), form) == unique.end()) unique.push_back(std::move(form));
-    return unique;
 }
 
 // The files a database folder holds.
@@ -319,27 +225,19 @@ Definition Definitions::lookup(std::string_view word) const
             definition.damaged = true;
             continue;
         }
-        const std::optional<std::string> entry = index.findLine(key);
-        for (const std::string& form : candidateForms(key, part, entry.has_value(), exceptions)) {
-            const std::optional<std::string> line = form == key ? entry : index.findLine(form);
-            if (!line) continue;
-            const auto offsets = senseOffsets(*line);
-            if (!offsets) {
-                definition.damaged = true;
-                continue;
+        // A hyphen and a space are the same: every way of writing the key, then their base forms.
+        std::vector<std::string> looked;
+        for (const std::string& variant : separatorVariants(key)) {
+            const std::optional<std::string> entry = index.findLine(variant);
+            const std::optional<std::string> exception = exceptions.findLine(variant);
+            for (const std::string& form : baseForms(variant, part, entry.has_value(), exception)) {
+                if (std::find(looked.begin(), looked.end(), form) != looked.end()) continue;
+                looked.push_back(form);
+                const std::optional<std::string> line = form == variant ? entry : index.findLine(form);
+                if (!line) continue;
+                SenseGroup group = groupOf(data, *line, part, form, definition.damaged);
+                if (!group.senses.empty()) definition.groups.push_back(std::move(group));
             }
-            SenseGroup group{part, shownWord(form, part), {}};
-            for (auto offset = offsets->begin(); offset != offsets->end(); ++offset) {
-                if (std::find(offsets->begin(), offset, *offset) != offset) {
-                    definition.damaged = true; // the same sense twice
-                    continue;
-                }
-                if (std::optional<Sense> sense = senseAt(data, *offset, part, group.baseForm))
-                    group.senses.push_back(std::move(*sense));
-                else
-                    definition.damaged = true;
-            }
-            if (!group.senses.empty()) definition.groups.push_back(std::move(group));
         }
     }
     return definition;

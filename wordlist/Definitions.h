@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lexicon/WordNet.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +14,6 @@ class FileSystem;
 // Offline definitions from a WordNet 3.0 database folder (its index.*, data.*
 // and *.exc files, read as they are: a lookup is a few binary searches in the
 // sorted index and exception files and one read per sense).
-
-enum class PartOfSpeech { noun, verb, adjective, adverb };
 
 // "noun", "verb", "adjective", "adverb".
 const char* partOfSpeechName(PartOfSpeech part);
@@ -44,9 +44,10 @@ public:
     // folder holds the database files and ends with '/'.
     explicit Definitions(std::string folder) : m_folder(std::move(folder)) {}
 
-    // The senses of a word of the list (Windows-1252): case-blind, accents
-    // dropped, inflected forms through the exception lists and the rules of
-    // detachment (geese -> goose, running -> run, puzzles -> puzzle).
+    // The senses of a word or phrase of the list (Windows-1252): case-blind,
+    // accents dropped, a hyphen, a space and an underscore the same (ice-cream
+    // -> ice cream), inflected forms through the exception lists and the rules
+    // of detachment (geese -> goose, running -> run, puzzles -> puzzle).
     Definition lookup(std::string_view word) const;
 
     const std::string& folder() const { return m_folder; }

@@ -40,6 +40,11 @@ TEST(Definitions, FindsBaseFormsInEachPartOfSpeech)
         {"quickest", {{adjective, "quick", 2}}, false},
         {"quickly", {{adverb, "quickly", 1}}, false},
         {"Crossword  puzzle", {{noun, "crossword puzzle", 1}}, false}, // a phrase
+        {"ice-cream", {{noun, "ice cream", 1}}, false},       // a hyphen, a space and an underscore the same
+        {"Ice_Cream", {{noun, "ice cream", 1}}, false},
+        {"x ray", {{noun, "x-ray", 1}}, false},
+        {"X rays", {{noun, "x-ray", 1}}, false},
+        {"ice-creams", {{noun, "ice cream", 1}}, false},
         {"caf\xE9", {{noun, "cafe", 1}}, false},                 // accents dropped
         {"CAF\xC9S", {{noun, "cafe", 1}}, false},
         {"mice", {}, false}, // an exception whose base form has no entry
