@@ -157,7 +157,7 @@ TEST_F(KnownWordListTest, UndoesHarvestsAndRemovalsBackToTheFile)
     EXPECT_EQ(heard, (std::vector<std::string>{"4", "2", "3", "2", "4", "3"}));
 
     list.remove({0});
-    ASSERT_TRUE(list.save());
+    ASSERT_EQ(list.save(), KnownWordList::SaveOutcome::saved);
     EXPECT_FALSE(list.canUndo());
     list.remove({0});
     list.clear();
