@@ -140,7 +140,7 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
         app.add_option("--levels", invocation.levelsPath,
                        "The words' SCOWL sizes, for --order common and --common\n"
                        "(default: wordlist-levels.txt beside the program)\n"
-                       "(these and --min, --max, --exclude apply to the searches only)")
+                       "(the options from --min on apply to the searches only)")
             ->type_name("FILE");
     for (const Command& command : commands()) addCommand(app, command, invocation);
     app.footer(encodings);
