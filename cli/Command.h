@@ -14,7 +14,7 @@ namespace verbalia {
 // verbalia-find's exit codes (those of sysexits.h from 64 on).
 enum ExitCode {
     done = 0,
-    lacking = 1,      // define: a word without a whole entry
+    lacking = 1,      // define: a word without a whole entry; remove: a word the list lacks
     refused = 2,      // a search's criteria refused
     usageError = 64,
     dataError = 65,   // a list that cannot be written back whole
@@ -28,6 +28,9 @@ struct Invocation {
     std::optional<std::string> listPath; // --list
     LengthRange range;                   // --min, --max
     std::string exclusion;               // --exclude
+    bool commonFirst = false;            // --order common
+    std::optional<std::string> common;   // --common: a SCOWL size, checked
+    std::optional<std::string> levelsPath; // --levels
     std::vector<std::string> operands;   // what follows the command
     std::map<std::string, std::string> options; // the command's own options given, with their values
     std::string programFolder;           // ending in '/'
@@ -51,7 +54,7 @@ struct Command {
     const char* help;
     const char* operand;   // the name of what it takes, as "PATTERN"
     bool manyOperands;     // one or more of them, not one
-    bool searches;         // takes --min, --max and --exclude
+    bool searches;         // takes --min, --max, --exclude and the order's options
     std::vector<CommandOption> options;
     int (*run)(const Invocation& invocation, std::ostream& out, std::ostream& err);
 };
@@ -60,6 +63,7 @@ Command wildcardCommand();
 Command lettersCommand();
 Command soundsCommand();
 Command harvestCommand();
+Command removeCommand();
 Command sortCommand();
 Command defineCommand();
 

@@ -1,11 +1,13 @@
 #include "FindCommand.h"
 
 #include "Command.h"
+#include "lexicon/CommonnessLevels.h"
 #include "text/ProgramTitle.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <iterator>
 #include <ostream>
 
 namespace verbalia {
@@ -16,7 +18,8 @@ namespace {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {wildcardCommand(), lettersCommand(), soundsCommand(),
-                                               harvestCommand(),  sortCommand(),    defineCommand()};
+                                               harvestCommand(),  removeCommand(),  sortCommand(),
+                                               defineCommand()};
     return table;
 }
 
@@ -114,9 +117,31 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
             ->check(length)
             ->type_name("N");
     CLI::Option* exclusion =
-        app.add_option("--exclude", invocation.exclusion, "Leave out words holding any of LETTERS\n"
-                                                          "(--min, --max and --exclude apply to the searches only)")
+        app.add_option("--exclude", invocation.exclusion, "Leave out words holding any of LETTERS")
             ->type_name("LETTERS");
+    CLI::Option* order =
+        app.add_option_function<std::string>(
+               "--order", [&invocation](const std::string& value) { invocation.commonFirst = value == "common"; },
+               "List the words in the list's order (default), or the\n"
+               "commonest first (by SCOWL size, then in list order)")
+            ->check(CLI::IsMember({"list", "common"}).description(""))
+            ->type_name("list|common");
+    const CLI::Validator size(
+        [](const std::string& value) {
+            return levelOfSize(value) ? std::string() : "N is one of SCOWL's sizes " + std::string(scowlSizesText);
+        },
+        "");
+    CLI::Option* common = app.add_option("--common", invocation.common,
+                                         "List only the words of SCOWL size N or commoner\n"
+                                         "(10, the commonest, 20, 35, 40, 50, 55, 60, 70, 80)")
+                              ->check(size)
+                              ->type_name("N");
+    CLI::Option* levels =
+        app.add_option("--levels", invocation.levelsPath,
+                       "The words' SCOWL sizes, for --order common and --common\n"
+                       "(default: wordlist-levels.txt beside the program)\n"
+                       "(the options from --min on apply to the searches only)")
+            ->type_name("FILE");
     for (const Command& command : commands()) addCommand(app, command, invocation);
     app.footer(encodings);
     app.allow_extras(); // reported below, in the order given
@@ -142,8 +167,10 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     const std::string name = app.get_subcommands().front()->get_name();
     const Command& command =
         *std::find_if(commands().begin(), commands().end(), [&](const Command& c) { return c.name == name; });
-    if (!command.searches && (lower->count() || upper->count() || exclusion->count()))
-        return usage(err, "--min, --max and --exclude apply to the searches only");
+    const CLI::Option* searchOptions[] = {lower, upper, exclusion, order, common, levels};
+    if (!command.searches && std::any_of(std::begin(searchOptions), std::end(searchOptions),
+                                         [](const CLI::Option* option) { return option->count() > 0; }))
+        return usage(err, "--min, --max, --exclude, --order, --common and --levels apply to the searches only");
     if (invocation.range.lower > invocation.range.upper) return usage(err, "--min is greater than --max");
     invocation.programFolder = programFolder;
     invocation.outputFile = outputFile;

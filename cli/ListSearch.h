@@ -2,6 +2,7 @@
 
 #include "Command.h"
 #include "OutputBuffer.h"
+#include "ResultOrder.h"
 #include "WordListInput.h"
 
 #include "search/Scan.h"
@@ -21,14 +22,17 @@ Visitor(Parts...) -> Visitor<Parts...>; // for compilers without aggregate deduc
 
 // Runs a search in one read of the list: prepared for the arguments as
 // bytes and as UTF-8, the search takes the one that fits the list as it
-// turns out. Output goes out as it is found until a line or an argument may
-// read differently in the two; from there it is held to the end.
+// turns out. In list order, output goes out as it is found until a line or
+// an argument may read differently in the two; from there it is held to the
+// end. Commonest first, the matches are gathered and listed at the end.
 template <class Prepare>
 int runSearch(Prepare&& prepare, const Invocation& invocation, std::ostream& out, std::ostream& err)
 {
     WordList list;
     if (!list.open(invocation, err)) return noInput;
     if (refuseOutputIntoInput(invocation, list, {}, err)) return usageError;
+    ResultOrder order;
+    if (!order.load(invocation, err)) return noInput;
 
     const std::string given(trimControls(invocation.operands.front()));
     const std::string criteria = asUtf8ListText(given);
@@ -43,16 +47,23 @@ int runSearch(Prepare&& prepare, const Invocation& invocation, std::ostream& out
         if (reading == Reading::Utf8) output.hold();
         return reading == Reading::Bytes ? asBytes.matcher : asUtf8.matcher;
     };
-    const auto emit = [&output](std::string_view result) { output.add(result, "\n"); };
+    const auto take = [&](std::string_view word, const auto& matcher) {
+        if (order.gathers()) order.gather(word);
+        else if (order.keeps(word)) output.add(matcher.result(word), "\n");
+    };
     const Visitor visit{[&](std::string_view word, Reading reading) {
                             const auto& matcher = matcherFor(reading);
-                            if (matcher && matcher->matches(word)) emit(matcher->result(word));
+                            if (matcher && matcher->matches(word)) take(word, *matcher);
                         },
                         [&](CompleteLines lines, Reading reading) {
                             const auto& matcher = matcherFor(reading);
-                            if (matcher) scanLines(lines.text, *matcher, emit);
+                            if (matcher) scanLines(lines.text, *matcher, [&](std::string_view line) { take(line, *matcher); });
                         }};
-    const bool read = list.read(!argumentsAlike, visit, [&output] { output.discard(); }, err);
+    const auto restart = [&] {
+        output.discard();
+        order.restart();
+    };
+    const bool read = list.read(!argumentsAlike, visit, restart, err);
     const auto& prepared = list.utf8() ? asUtf8 : asBytes;
     if (!read) {
         if (!output.held()) output.flush();
@@ -64,6 +75,8 @@ int runSearch(Prepare&& prepare, const Invocation& invocation, std::ostream& out
         return refused;
     }
     output.writeUtf8(list.utf8());
+    if (order.gathers())
+        order.forEachGathered([&](std::string_view word) { output.add(prepared.matcher->result(word), "\n"); });
     if (!output.flush()) {
         err << "verbalia-find: cannot write the results\n";
         return writeError;

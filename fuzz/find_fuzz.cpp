@@ -60,18 +60,35 @@ Outcome runFind(const std::vector<std::string>& args)
 {
     std::ostringstream out, err;
     const int code = runFindCommand(args, "/nonexistent-folder/", out, err);
-    // Every documented exit code: define's 1 for a word it lacks, 65 for a list it refuses.
+    // Every documented exit code: 1 for a word define or remove lacks, 65 for a
+    // list they refuse, 66 for a list or levels file that cannot be read.
     constexpr int documented[] = {0, 1, 2, 64, 65, 66, 74};
     fuzz::check(std::find(std::begin(documented), std::end(documented), code) != std::end(documented));
     fuzz::check(code == 0 || !err.str().empty());
     return {code, out.str()};
 }
 
+// Levels for a few words of the built-in list and of the lists above.
+constexpr std::string_view levelsText = "about\t10\nacrid\t35\nable\t20\nmice\t80\n";
+
+// The lines in byte order.
+std::vector<std::string> sortedLines(const std::string& text)
+{
+    std::vector<std::string> lines = splitLines(text);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// The window's results, in the order asked: the same lines commonest first,
+// and some of them for --common.
 template <class Matcher>
-void compare(const Prepared<Matcher>& prepared, const std::vector<std::string>& words, const Outcome& outcome)
+void compare(const Prepared<Matcher>& prepared, const std::vector<std::string>& words, const Outcome& outcome,
+             unsigned order)
 {
     fuzz::check(outcome.exitCode == (prepared.matcher ? 0 : 2));
-    if (prepared.matcher) fuzz::check(outcome.output == windowResults(prepared, words));
+    if (!prepared.matcher || order == 3) return;
+    const std::string expected = windowResults(prepared, words);
+    fuzz::check(order == 2 ? sortedLines(outcome.output) == sortedLines(expected) : outcome.output == expected);
 }
 
 } // namespace
@@ -91,9 +108,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             rest.remove_prefix(std::min(end + 1, rest.size()));
         }
         const MemoryFile list("acrid\r\nadmit\r\nmice\r\n");
+        const MemoryFile levels(levelsText);
         for (std::size_t i = 0; i < args.size(); ++i) {
-            if (args[i] == "--list" && i + 1 < args.size()) args[i + 1] = list.path();
-            if (args[i].starts_with("--list=")) args[i] = "--list=" + list.path();
+            for (const auto& [option, file] : {std::pair{"--list", &list}, {"--levels", &levels}}) {
+                if (args[i] == option && i + 1 < args.size()) args[i + 1] = file->path();
+                if (args[i].starts_with(std::string(option) + "=")) args[i] = std::string(option) + "=" + file->path();
+            }
         }
         runFind(args);
         return 0;
@@ -110,11 +130,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view listBytes = input.rest();
 
     const MemoryFile list(listBytes);
+    const MemoryFile levels(levelsText);
     std::vector<std::string> args;
     if (!builtin) args = {"--list", list.path()};
-    // The options before or after the command, the criteria after "--".
-    const std::vector<std::string> options = {"--min", std::to_string(lower), "--max=" + std::to_string(upper),
-                                              "--exclude=" + exclusion};
+    // The options before or after the command, the criteria after "--"; the
+    // order asked: none, the list's (whose levels file is never read), the
+    // commonest first, or only the commonest words.
+    std::vector<std::string> options = {"--min", std::to_string(lower), "--max=" + std::to_string(upper),
+                                        "--exclude=" + exclusion};
+    const unsigned order = (shape >> 4) % 4;
+    const std::vector<std::string> orders[] = {
+        {}, {"--order=list", "--levels=/nonexistent-folder/levels.txt"}, {"--order", "common"}, {"--common=10"}};
+    options.insert(options.end(), orders[order].begin(), orders[order].end());
+    if (order >= 2) options.insert(options.end(), {"--levels", levels.path()});
     const bool optionsFirst = (shape & 0x80) == 0;
     if (optionsFirst) args.insert(args.end(), options.begin(), options.end());
     args.emplace_back(commands[command]);
@@ -133,8 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> words = builtin ? builtinWordList() : parseWordList(listBytes);
     const SearchInput search{trimControls(criteria), exclusion, LengthRange{lower, upper}};
     const LetterMode letterModes[] = {LetterMode::ContainsAll, LetterMode::OnlyThese, LetterMode::ExactCount};
-    if (command == 0) compare(prepareWildcardSearch(search), words, outcome);
-    if (command == 1) compare(prepareLetterSearch(search, letterModes[mode]), words, outcome);
-    if (command == 2) compare(preparePhoneticSearch(search), words, outcome);
+    if (command == 0) compare(prepareWildcardSearch(search), words, outcome, order);
+    if (command == 1) compare(prepareLetterSearch(search, letterModes[mode]), words, outcome, order);
+    if (command == 2) compare(preparePhoneticSearch(search), words, outcome, order);
     return 0;
 }

@@ -40,7 +40,8 @@ std::string levelText(Level level)
 
 LevelsLoad CommonnessLevels::load(const FileSystem& files, const std::string& path)
 {
-    const std::string file = "The word levels file " + codepage::fromUtf8(path);
+    // Not codepage::fromUtf8, which would bring ICU into verbalia-find's searches.
+    const std::string file = "The word levels file " + utf8ToCodePage(path, '?').value_or(path);
     FileRead read = files.read(path);
     if (read.outcome == ReadOutcome::missing) return {std::nullopt, file + " was not found."};
     if (read.outcome == ReadOutcome::unreadable) return {std::nullopt, file + " could not be read."};

@@ -1,6 +1,5 @@
 #include "FileSystem.h"
 
-#include "platform/CodePage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -578,17 +577,6 @@ std::string followLinks(std::string path)
         path = link.starts_with('/') || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
     }
     return path;
-}
-
-std::string InterruptedRewrite::message() const
-{
-    const std::string file = codepage::fromUtf8(path);
-    if (restored)
-        return "The last save of " + file + " was cut short.  The file has been restored as it was before that save.";
-    return "The last save of " + file + " was cut short, and the file " +
-           (changedSince ? "has been replaced or changed since, so it was left as it is."
-                         : "could not be restored.") +
-           "  Its content from before that save is kept in:\r\n\r\n" + codepage::fromUtf8(copy);
 }
 
 std::string rewriteCopyFolder()

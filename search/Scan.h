@@ -22,12 +22,12 @@ void scanRange(const WordStore& list, std::size_t begin, std::size_t end, const 
 }
 
 // Tests the lines of a run of complete lines (as forEachLineWithEdges takes)
-// that the matcher's edges let through, and calls emit(result) for each match.
-template <class Matcher, class Emit>
-void scanLines(std::string_view lines, const Matcher& matcher, Emit&& emit)
+// that the matcher's edges let through, and calls match(line) for each match.
+template <class Matcher, class Match>
+void scanLines(std::string_view lines, const Matcher& matcher, Match&& match)
 {
     forEachLineWithEdges(lines, matcher.lineEdges(), [&](std::string_view line) {
-        if (matcher.matches(line)) emit(matcher.result(line));
+        if (matcher.matches(line)) match(line);
     });
 }
 

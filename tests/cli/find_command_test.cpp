@@ -110,6 +110,12 @@ TEST_F(FindCommand, UsageErrors)
         {{"sort", "words.txt"}, "unexpected argument words.txt"},
         {{"sort", "--exclude", "e"}, "apply to the searches only"},
         {{"define"}, "WORD"},
+        {{"remove"}, "WORD"},
+        {{"--order", "rare", "wildcard", "a?"}, "--order"},
+        {{"wildcard", "a?", "--common", "15"}, "one of SCOWL's sizes 10, 20, 35"},
+        {{"--common", "1e1", "wildcard", "a?"}, "one of SCOWL's sizes"},
+        {{"--order", "common", "sort"}, "apply to the searches only"},
+        {{"--levels", "levels.txt", "remove", "a"}, "apply to the searches only"},
     };
     for (const auto& [args, problem] : wrong) {
         EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
@@ -187,7 +193,8 @@ TEST_F(FindCommand, ListsCutByANulAreNotWrittenBack)
     const std::string text = (m_folder / "text.txt").string();
     std::ofstream(list, std::ios::binary) << "zoo\nant\nbee" << std::string(1, '\0') << "cat\n";
     std::ofstream(text, std::ios::binary) << "gnu";
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"sort"}, {"harvest", text}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"sort"}, {"harvest", text}, {"remove", "zoo"}}) {
         std::vector<std::string> all{"--list", list};
         all.insert(all.end(), args.begin(), args.end());
         EXPECT_EQ(run(all), 65) << args.front();
@@ -488,4 +495,80 @@ TEST_F(FindCommand, SortWritesTheListInTheProgramsOrderAndEncoding)
     EXPECT_EQ(m_out.str(), "Ard\xE8" "che\nardent\nco-op\ncoop\nx-ray\nxylophone\nzoo\n"); // its own line ends
     EXPECT_EQ(run({"--list", utf8, "sort"}), 0);
     EXPECT_EQ(m_out.str(), "\xEF\xBB\xBF" "Ard\xC3\xA8" "che\nardent\n");
+}
+
+TEST_F(FindCommand, RemoveWritesTheListWithoutTheWords)
+{
+    const std::string list = (m_folder / "list.txt").string();
+    struct Case {
+        std::string list;
+        std::vector<std::string> words;
+        int code;
+        std::string out, err;
+    };
+    const std::string removedOne = "1 word was removed from the List of Known Words.\n";
+    const Case cases[] = {
+        {"acrid\r\nAcrid\r\nadmit", {"acrid", "admit"}, 0, "Acrid\r\n", "2 words were removed from the List of Known Words.\n"},
+        {"acrid\nAcrid\n", {"ACRID", "acrid", "zebra", "zebra"}, 1, "Acrid\n",
+         "verbalia-find: the list holds no word ACRID\nverbalia-find: the list holds no word zebra\n" + removedOne},
+        // A UTF-8 list takes the words as UTF-8; one it cannot hold is in no entry.
+        {"\xEF\xBB\xBF" "caf\xC3\xA9\r\nna\xC3\xAFve\r\n", {"caf\xC3\xA9", "\xC5\x82"}, 1, "\xEF\xBB\xBF" "na\xC3\xAFve\r\n",
+         "verbalia-find: the list holds no word \xC5\x82\n" + removedOne},
+        {"caf\xE9\nna\xEFve\n", {"caf\xC3\xA9", "na\xEFve"}, 1, "caf\xE9\n",
+         "verbalia-find: the list holds no word caf\xC3\xA9\n" + removedOne},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(list, std::ios::binary | std::ios::trunc) << c.list;
+        std::vector<std::string> args{"--list", list, "remove"};
+        args.insert(args.end(), c.words.begin(), c.words.end());
+        EXPECT_EQ(run(args), c.code) << c.list;
+        EXPECT_EQ(m_out.str(), c.out);
+        EXPECT_EQ(m_err.str(), c.err);
+    }
+}
+
+// tests/lexicon/levels.txt gives the words of words.txt (in list order) these
+// sizes: auntie 55, bustee 80, buttle 80, cuttoe none, guttae 80, hurtle 35,
+// purée 50, subtle 10, turtle 35, zzyzx none.
+TEST_F(FindCommand, OrderAndCommonness)
+{
+    const std::string folder = VERBALIA_SOURCE_DIR "/tests/lexicon/";
+    const std::string cased = (m_folder / "cased.txt").string();
+    std::ofstream(cased, std::ios::binary) << "Turtle\nturtle\nTURTLE\n";
+    const std::string missing = (m_folder / "none.txt").string();
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string out, err;
+    };
+    const std::string all = "auntie\nbustee\nbuttle\ncuttoe\nguttae\nhurtle\nsubtle\nturtle\n";
+    const Case cases[] = {
+        {{"wildcard", "?u?t?e"}, 0, all, ""},
+        {{"--order", "list", "wildcard", "?u?t?e"}, 0, all, ""},
+        {{"--levels", missing, "wildcard", "?u?t?e"}, 0, all, ""}, // never opened
+        // Ties keep list order; words without a level come last.
+        {{"--order", "common", "wildcard", "*"}, 0,
+         "subtle\nhurtle\nturtle\npur\xC3\xA9" "e\nauntie\nbustee\nbuttle\nguttae\ncuttoe\nzzyzx\n", ""},
+        {{"--common", "10", "wildcard", "*"}, 0, "subtle\n", ""},
+        {{"--common", "50", "wildcard", "*"}, 0, "hurtle\npur\xC3\xA9" "e\nsubtle\nturtle\n", ""},
+        {{"--common", "80", "--order", "common", "--exclude", "b", "letters", "--mode", "contains", "tu"}, 0,
+         "hurtle\nturtle\nauntie\nguttae\n", ""},
+        // Sound-alikes are listed lower-cased, but each has its own word's level.
+        {{"--list", cased, "--common", "35", "sounds", "TURTLE"}, 0, "turtle\n", ""},
+        {{"--levels", missing, "--order", "common", "wildcard", "*"}, 66, "",
+         "The word levels file " + missing + " was not found.\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args; // words.txt and levels.txt unless others are named
+        for (const auto& [option, file] : {std::pair{"--list", "words.txt"}, {"--levels", "levels.txt"}})
+            if (std::find(args.begin(), args.end(), option) == args.end()) args.insert(args.begin(), {option, folder + file});
+        EXPECT_EQ(run(args), c.code) << testing::PrintToString(c.args);
+        EXPECT_EQ(m_out.str(), c.out) << testing::PrintToString(c.args);
+        EXPECT_EQ(m_err.str(), c.err);
+    }
+    // By default the levels are those beside the program.
+    EXPECT_EQ(run({"--list", folder + "words.txt", "--common", "10", "wildcard", "*"}), 66);
+    fs::copy_file(folder + "levels.txt", m_folder / "program" / "wordlist-levels.txt");
+    EXPECT_EQ(run({"--list", folder + "words.txt", "--common", "10", "wildcard", "*"}), 0);
+    EXPECT_EQ(m_out.str(), "subtle\n");
 }

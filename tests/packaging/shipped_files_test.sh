@@ -38,5 +38,9 @@ verbalia-find --list w|words one.txt words two.txt
 verbalia-find --list words.txt harvest --allow-n|--allow-numbers
 verbalia-find harvest --allow-symbols t|text.txt
 verbalia-find wildcard |
+verbalia-find --order |common list
+verbalia-find --order common --common 3|35
+verbalia-find --levels w|words one.txt words two.txt
+verbalia-find --common 10 r|remove
 TABLE
 echo "manual pages and completion checked"

@@ -32,7 +32,7 @@ mkdir "$work/my programs"
 tar -xzf "$archive" -C "$work/my programs"
 folder=$(echo "$work/my programs"/verbalia-*)
 [ -d "$folder" ] || fail "the archive holds no verbalia-<version> folder"
-for file in verbalia verbalia-find verbalia.txt catalog.txt qt.conf LICENSE.txt verbalia.svg verbalia.png verbalia.desktop.in \
+for file in verbalia verbalia-find lib/libverbalia-find-icu.so verbalia.txt catalog.txt qt.conf LICENSE.txt verbalia.svg verbalia.png verbalia.desktop.in \
             plugins/platforms/libqxcb.so wordlist.dat wordlist-levels.txt wordlist-copyright.txt man/man1/verbalia.1 man/man1/verbalia-find.1 \
             share/bash-completion/completions/verbalia-find wordnet/LICENSE.txt wordnet/index.noun wordnet/data.noun wordnet/noun.exc; do
     [ -e "$folder/$file" ] || fail "the release lacks $file"
@@ -42,6 +42,7 @@ done
 env -i ldd "$folder/verbalia" "$folder/verbalia-find" > "$work/ldd"
 ! grep 'not found' "$work/ldd" || fail "a library is missing"
 ! grep -E 'lib(Qt6|icu)' "$work/ldd" | grep -v "=> $folder/" || fail "a Qt or ICU library comes from outside the folder"
+! readelf -d "$folder/verbalia-find" | grep -q 'NEEDED.*libicu' || fail "verbalia-find needs ICU for a search"
 
 home="$work/home"
 mkdir "$home"
@@ -69,7 +70,8 @@ words=$(wc -l < "$list")
 [ "$words" -gt 340000 ] || fail "the word list holds only $words lines"
 [ "$(grep -c $'\r$' "$list")" = 0 ] || fail "the word list does not keep Debian's LF line ends"
 grep -qx $'Ard\xC3\xA8che' "$list" || fail "the word list is not in UTF-8"
-"${bare[@]}" "$folder/verbalia-find" --list "$list" sort | cmp -s - "$list" || fail "the word list is not in the program's order"
+"${bare[@]}" "$folder/verbalia-find" --list "$list" sort > "$work/sorted" || fail "verbalia-find sort failed with status $?"
+cmp -s "$work/sorted" "$list" || fail "the word list is not in the program's order"
 "${bare[@]}" "$folder/verbalia-find" --list "$list" harvest --allow-numbers --allow-symbols "$list" 2>&1 >/dev/null \
     | grep -qx "0 words were added to the List of Known Words." || fail "harvesting the word list's own words adds some"
 for notice in "SCOWL" "Kevin Atkinson" "UK Advanced Cryptics Dictionary" "WordNet 1.6 Copyright" "package scowl"; do
@@ -79,6 +81,8 @@ done
 levels=$(wc -l < "$folder/wordlist-levels.txt")
 [ $((levels * 100)) -ge $((words * 99)) ] || fail "only $levels of the list's $words words have a level"
 grep -qx $'subtle\t10' "$folder/wordlist-levels.txt" || fail "the levels file does not give subtle its size 10"
+[ "$("${bare[@]}" "$folder/verbalia-find" --order common wildcard '?u?t?e' | head -1)" = subtle ] \
+    || fail "verbalia-find --order common does not list subtle first"
 
 # The manual pages and the completion, as the release holds them.
 "$(dirname "$0")/../packaging/shipped_files_test.sh" "$folder/man/man1" "$folder/share/bash-completion/completions/verbalia-find" \

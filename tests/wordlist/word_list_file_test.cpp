@@ -31,7 +31,8 @@ TEST(WordListFile, LoadsOnceAndSavesWithItsOwnLineEnds)
         {"Mac\rold\n", {"Mac", "old"}, FileEncoding::Bytes, LineEnd::Cr, "Mac\rold\r"},
         // The CR ends one slice read, the LF begins the next.
         {long32k + "\r\nx\r\n", {long32k, "x"}, FileEncoding::Bytes, LineEnd::CrLf, long32k + "\r\nx\r\n"},
-        // Lines are split before the tabs go: CR, tab, LF is two line ends.
+        // Lines are split before the tabs go: CR, tab, LF is two line ends,
+        // the first of them a CR.
         {"pot\r\t\ntop\r\n", {"pot", "", "top"}, FileEncoding::Bytes, LineEnd::Cr, "pot\r\rtop\r"},
         {"", {}, FileEncoding::Bytes, LineEnd::CrLf, ""},
     };
