@@ -4,6 +4,8 @@
 #include "FuzzSupport.h"
 #include "app/core/History.h"
 
+#include <algorithm>
+
 using namespace verbalia;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -23,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(history == before);
     } else {
         fuzz::check(history.front() == text);
-        fuzz::check(history.size() == before.size() + (found < 0 ? 1 : 0));
+        fuzz::check(history.size() == std::min(before.size() + (found < 0 ? 1 : 0), maxHistoryEntries));
     }
     fuzz::check(Find_History_Entry(history, text, exact) == 0);
     return 0;
