@@ -80,6 +80,12 @@ public:
         items.erase(items.begin() + std::ptrdiff_t(kept), items.end());
     }
 
+    // The levels of words in list order, a batch at a time (`next` starts at 0), that follow the word before `next`,
+    // the offset after the last one found. The file is in list order, so the
+    // word at `next` is tried first, sparing the table for every match of
+    // '*'; the others are looked up 16 at a time, their slots fetched ahead.
+    void levelsAfter(std::span<const std::string_view> words, Level* levels, std::size_t& next) const;
+
 private:
     CommonnessLevels() = default;
     // Makes the arena from the file's text, converted in place: the problem, if any.
@@ -90,11 +96,6 @@ private:
     bool holds(std::size_t offset, std::string_view word) const;
     // The offset of the word in the arena, if it is there.
     std::optional<std::size_t> find(std::string_view word, std::size_t hash) const;
-    // The levels of words in list order that follow the word before `next`,
-    // the offset after the last one found. The file is in list order, so the
-    // word at `next` is tried first, sparing the table for every match of
-    // '*'; the others are looked up 16 at a time, their slots fetched ahead.
-    void levelsAfter(std::span<const std::string_view> words, Level* levels, std::size_t& next) const;
     template <class Item, class WordOf>
     std::vector<Level> levelsOf(const std::vector<Item>& items, WordOf& wordOf) const;
 

@@ -21,6 +21,8 @@ inline constexpr LetterSet vowels = 1u << 0 | 1u << ('e' - 'a') | 1u << ('i' - '
 inline constexpr LetterSet consonants = allLetters & ~vowels;
 // In a pattern, '*': any run of letters, the empty run included.
 inline constexpr LetterSet anyRun = 0;
+// In a spaced pattern, where one word of a phrase ends and the next begins.
+inline constexpr LetterSet wordBreak = 1u << 26;
 
 inline bool holds(LetterSet set, char letter) { return (set >> (letter - 'a')) & 1u; }
 
@@ -30,6 +32,10 @@ struct SolverQuery {
     // Pattern: one set per letter of the word, anyRun for each '*' (never
     // two in a row).
     std::vector<LetterSet> pattern;
+    // With phrases, a pattern given with spaces or as an enumeration: the
+    // pattern with wordBreak where the breaks must fall (no '*' runs over
+    // one); empty when breaks are free.
+    std::vector<LetterSet> spaced;
     // Anagram and Made From: how often each letter is given, and the blanks.
     std::array<std::size_t, 26> counts{};
     std::size_t letters = 0;
@@ -44,11 +50,21 @@ struct ParsedQuery {
 };
 
 // The text is Windows-1252, as the list is. Spaces, hyphens and apostrophes
-// are ignored; letters are folded.
-ParsedQuery parseQuery(SolveMode mode, std::string_view text);
+// are ignored; letters are folded. With phrases, a pattern may also be an
+// enumeration, "(5,2,4)" or "5,2,4" ('-' as ','), and spaces between its
+// items mark where the breaks must fall ("p???? ?? ????").
+ParsedQuery parseQuery(SolveMode mode, std::string_view text, bool phrases = false);
 
 // Whether a word, given as its folded letters, answers the query. A word
 // without letters answers none.
 bool matchesFolded(const SolverQuery& query, std::string_view letters);
+
+// A word's letters with one ' ' where its words break (a space, a hyphen or
+// an underscore between letters): "piece of cake", "x ray".
+std::string foldedSpaced(std::string_view word);
+
+// Whether a word, given by foldedSpaced, answers the query, its breaks
+// where the spaced pattern has them when it has one.
+bool matchesSpaced(const SolverQuery& query, std::string_view spacedLetters);
 
 } // namespace verbalia::solver

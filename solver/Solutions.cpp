@@ -34,12 +34,17 @@ std::optional<Solutions> scanSolve(const SolverQuery& query, const WordStore& li
 
 std::string solutionsLabel(const Solutions& solutions, std::size_t listed, const NumberFormat& numbers)
 {
-    const std::size_t count = solutions.indices.size();
+    return solutionsLabel(solutions.indices.size(), solutions.lengths, listed, numbers);
+}
+
+std::string solutionsLabel(std::size_t count, const std::vector<LengthCount>& lengths, std::size_t listed,
+                           const NumberFormat& numbers)
+{
     if (count == 0) return "No solutions.";
     std::string label = numbers.formatCount(std::int64_t(count)) + (count == 1 ? " solution" : " solutions");
-    if (solutions.lengths.size() > 1) {
+    if (lengths.size() > 1) {
         label += ':';
-        for (const LengthCount& length : solutions.lengths) {
+        for (const LengthCount& length : lengths) {
             label += ' ' + numbers.formatCount(std::int64_t(length.letters)) + (length.letters == 1 ? " letter " : " letters ") +
                      numbers.formatCount(std::int64_t(length.count)) + ',';
         }

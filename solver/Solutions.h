@@ -36,6 +36,8 @@ std::optional<Solutions> scanSolve(const SolverQuery& query, const WordStore& li
 // "1,234 solutions: 5 letters 30, 6 letters 1,204." When fewer than all
 // are listed, the label says how many are.
 std::string solutionsLabel(const Solutions& solutions, std::size_t listed, const NumberFormat& numbers);
+std::string solutionsLabel(std::size_t count, const std::vector<LengthCount>& lengths, std::size_t listed,
+                           const NumberFormat& numbers);
 
 // Orders the solutions by a rank of each word (lower first: a commonness
 // level), list order kept among words of equal rank.

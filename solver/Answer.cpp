@@ -1,0 +1,282 @@
+#include "Answer.h"
+
+#include "Fold.h"
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace verbalia::solver {
+
+namespace {
+
+// A match as it is ordered.
+struct Candidate {
+    WordIndex index;             // in the list, or in the phrases
+    std::uint16_t letters;       // its letter count
+    Level level;
+    std::uint8_t key;            // the order: lower first
+    bool phrase;
+    std::uint8_t relation;       // a Relation, 0 for none
+};
+
+// Ranks within a relation: the levels 0 to 8, then the phrases, then the
+// words without a level.
+constexpr std::uint8_t phraseRank = std::uint8_t(Level::size80) + 1;
+constexpr std::uint8_t noLevelRank = phraseRank + 1;
+constexpr std::uint8_t ranks = noLevelRank + 1;
+
+constexpr std::size_t step = 4096; // candidates between looks at the cancel flag
+
+// Finds strings by a string_view, without a copy.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
+template <class Value>
+using ByLetters = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
+bool holdsWords(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return foldChar(c).count > 0; });
+}
+
+// The meaning's related words by their letters, each with its strongest relation.
+ByLetters<Relation> relatedByLetters(const MeaningIndex& meanings, std::string_view meaning)
+{
+    ByLetters<Relation> related;
+    for (const RelatedWord& word : meanings.related(meaning)) {
+        std::string letters = folded(word.word);
+        if (letters.empty()) continue;
+        const auto [at, added] = related.emplace(std::move(letters), word.relation);
+        if (!added) at->second = std::min(at->second, word.relation);
+    }
+    return related;
+}
+
+// Calls visit(index, word) for each index (ascending), walking runs of
+// consecutive entries in one go.
+template <class Visit>
+void forEachEntry(const WordStore& list, const std::vector<WordIndex>& indices, Visit&& visit)
+{
+    for (std::size_t first = 0; first < indices.size();) {
+        std::size_t last = first + 1;
+        while (last < indices.size() && indices[last] == indices[last - 1] + 1) ++last;
+        WordIndex index = indices[first];
+        list.forEach(indices[first], std::size_t(indices[last - 1]) + 1,
+                     [&](std::string_view word) { visit(index++, word); });
+        first = last;
+    }
+}
+
+class Answering {
+public:
+    Answering(const AnswerRequest& request, const AnswerData& data, const SolverQuery& query,
+              const std::atomic<bool>& cancel)
+        : m_request(request), m_data(data), m_query(query), m_cancel(cancel), m_meaning(holdsWords(request.meaning))
+    {
+        if (m_meaning) m_related = relatedByLetters(*data.meanings, request.meaning);
+    }
+
+    bool run(Answer& answer)
+    {
+        if (m_request.phrases && m_data.phrases && !matchPhrases()) return false;
+        const std::optional<Solutions> solutions =
+            m_data.index ? m_data.index->solve(m_query, m_cancel) : scanSolve(m_query, m_data.list, m_cancel);
+        if (!solutions || !takeWords(solutions->indices)) return false;
+        order();
+        answer.count = m_candidates.size();
+        lengths(answer.lengths);
+        rows(answer.rows);
+        return true;
+    }
+
+private:
+    // The phrases that answer, by their letters, before the words that
+    // duplicate them are known.
+    bool matchPhrases()
+    {
+        const std::vector<Phrase>& phrases = *m_data.phrases;
+        for (std::size_t i = 0; i < phrases.size(); ++i) {
+            if (i % step == 0 && m_cancel.load(std::memory_order_relaxed)) return false;
+            const std::string spaced = foldedSpaced(phrases[i].text);
+            if (!matchesSpaced(m_query, spaced)) continue;
+            std::string letters = spaced;
+            std::erase(letters, ' ');
+            const std::optional<Relation> relation = relationOf(letters);
+            if (m_meaning && !relation) continue;
+            m_phraseLetters.emplace(std::move(letters), m_phrases.size());
+            m_phrases.push_back({WordIndex(i), std::uint16_t(std::min<std::size_t>(letters.size(), UINT16_MAX)),
+                                 Level::none, 0, true, relation ? std::uint8_t(*relation) : std::uint8_t(0)});
+        }
+        m_duplicate.assign(m_phrases.size(), false);
+        return true;
+    }
+
+    std::optional<Relation> relationOf(std::string_view letters) const
+    {
+        if (!m_meaning) return std::nullopt;
+        const auto at = m_related.find(letters);
+        if (at == m_related.end()) return std::nullopt;
+        return at->second;
+    }
+
+    // The list's words that answer, in list order, the duplicated phrases marked.
+    bool takeWords(const std::vector<WordIndex>& indices)
+    {
+        const bool fold = m_meaning || !m_query.spaced.empty() || !m_phraseLetters.empty();
+        const bool leveled = m_data.levels && (m_request.order == AnswerOrder::common || m_request.upTo);
+        std::string buffer;
+        std::array<std::string_view, 256> batch;
+        std::array<Level, 256> levels;
+        std::size_t batched = 0, next = 0, seen = 0;
+        // The phrases with the letters of a word of the batch: the word's place, the phrase's.
+        std::vector<std::pair<std::size_t, std::size_t>> twins;
+        bool cancelled = false;
+        const auto flush = [&] {
+            if (leveled) m_data.levels->levelsAfter({batch.data(), batched}, levels.data(), next);
+            const std::size_t first = m_candidates.size() - batched;
+            std::size_t kept = first;
+            std::vector<bool> shown(batched);
+            for (std::size_t i = 0; i < batched; ++i) {
+                Candidate candidate = m_candidates[first + i];
+                candidate.level = leveled ? levels[i] : Level::none;
+                if (m_request.upTo && (!m_data.levels || candidate.level > *m_request.upTo)) continue;
+                shown[i] = true;
+                m_candidates[kept++] = candidate;
+            }
+            for (const auto& [word, phrase] : twins)
+                if (shown[word]) m_duplicate[phrase] = true;
+            m_candidates.resize(kept);
+            twins.clear();
+            batched = 0;
+        };
+        m_candidates.reserve(indices.size());
+        forEachEntry(m_data.list, indices, [&](WordIndex index, std::string_view word) {
+            if (cancelled || (++seen % step == 0 && (cancelled = m_cancel.load(std::memory_order_relaxed)))) return;
+            std::size_t letters = 0;
+            std::optional<Relation> relation;
+            if (fold) {
+                const std::string_view folded = foldWith(word, buffer);
+                letters = folded.size();
+                relation = relationOf(folded);
+                if (m_meaning && !relation) return;
+                if (!m_query.spaced.empty() && !matchesSpaced(m_query, foldedSpaced(word))) return;
+                if (!m_phraseLetters.empty()) {
+                    const auto [from, to] = m_phraseLetters.equal_range(folded);
+                    for (auto at = from; at != to; ++at) twins.emplace_back(batched, at->second);
+                }
+            } else {
+                letters = foldedLength(word);
+            }
+            m_candidates.push_back({index, std::uint16_t(std::min<std::size_t>(letters, UINT16_MAX)), Level::none, 0,
+                                    false, relation ? std::uint8_t(*relation) : std::uint8_t(0)});
+            batch[batched++] = word;
+            if (batched == batch.size()) flush();
+        });
+        if (cancelled) return false;
+        flush();
+        for (std::size_t i = 0; i < m_phrases.size(); ++i)
+            if (!m_duplicate[i]) m_candidates.push_back(m_phrases[i]);
+        return true;
+    }
+
+    // Stable, by a counting sort over the keys.
+    void order()
+    {
+        const bool common = m_request.order == AnswerOrder::common;
+        constexpr std::size_t keys = 4 * ranks;
+        std::array<std::size_t, keys> starts{};
+        for (Candidate& candidate : m_candidates) {
+            std::uint8_t rank = 0;
+            if (candidate.phrase) rank = phraseRank;
+            else if (m_data.levels && common) rank = candidate.level == Level::none ? noLevelRank : std::uint8_t(candidate.level);
+            candidate.key = std::uint8_t((common ? candidate.relation : 0) * ranks + rank);
+            ++starts[candidate.key];
+        }
+        std::size_t start = 0;
+        for (std::size_t& count : starts) start += std::exchange(count, start);
+        std::vector<Candidate> ordered(m_candidates.size());
+        for (const Candidate& candidate : m_candidates) ordered[starts[candidate.key]++] = candidate;
+        m_candidates = std::move(ordered);
+    }
+
+    void lengths(std::vector<LengthCount>& out) const
+    {
+        std::vector<std::size_t> perLength;
+        for (const Candidate& candidate : m_candidates) {
+            if (perLength.size() <= candidate.letters) perLength.resize(candidate.letters + 1u);
+            ++perLength[candidate.letters];
+        }
+        for (std::size_t length = 0; length < perLength.size(); ++length)
+            if (perLength[length] > 0) out.push_back({length, perLength[length]});
+    }
+
+    void rows(std::vector<AnswerRow>& out) const
+    {
+        const std::size_t count = std::min(m_candidates.size(), m_request.rowLimit);
+        out.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            const Candidate& candidate = m_candidates[i];
+            AnswerRow row;
+            if (candidate.phrase) {
+                const Phrase& phrase = (*m_data.phrases)[candidate.index];
+                row.text = phrase.text;
+                row.letters = phrase.enumeration;
+            } else {
+                row.text = m_data.list.at(candidate.index);
+                row.letters = std::to_string(candidate.letters);
+            }
+            row.level = candidate.level;
+            row.phrase = candidate.phrase;
+            row.index = candidate.index;
+            if (candidate.relation != 0) row.relation = Relation(candidate.relation);
+            out.push_back(std::move(row));
+        }
+    }
+
+    const AnswerRequest& m_request;
+    const AnswerData& m_data;
+    const SolverQuery& m_query;
+    const std::atomic<bool>& m_cancel;
+    const bool m_meaning;
+    ByLetters<Relation> m_related;
+    std::vector<Candidate> m_phrases; // those that answer, alphabetically
+    std::unordered_multimap<std::string, std::size_t, TextHash, std::equal_to<>> m_phraseLetters; // to their place in m_phrases
+    std::vector<bool> m_duplicate;    // of m_phrases: a word shown has its letters
+    std::vector<Candidate> m_candidates;
+};
+
+} // namespace
+
+std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel)
+{
+    Answer result;
+    ParsedQuery parsed = parseQuery(request.mode, request.query, request.phrases);
+    if (!parsed.message.empty()) {
+        result.message = std::move(parsed.message);
+        return result;
+    }
+    const bool meaning = holdsWords(request.meaning);
+    if (!parsed.query && !meaning) return result;
+    result.asked = true;
+    if (meaning && !data.meanings) {
+        result.message = "A meaning needs the WordNet database, which is not loaded.";
+        return result;
+    }
+    // With only a meaning, every word is a candidate.
+    const SolverQuery query = parsed.query ? std::move(*parsed.query) : SolverQuery{SolveMode::Pattern, {anyRun}, {}, {}, 0, 0};
+    Answering answering(request, data, query, cancel);
+    if (!answering.run(result)) return std::nullopt;
+    return result;
+}
+
+std::string answerLabel(const Answer& answer, const NumberFormat& numbers)
+{
+    if (!answer.message.empty()) return answer.message;
+    if (!answer.asked) return {};
+    return solutionsLabel(answer.count, answer.lengths, answer.rows.size(), numbers);
+}
+
+} // namespace verbalia::solver
