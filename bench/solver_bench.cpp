@@ -1,15 +1,21 @@
 // The solver's queries through its index (and a few through the plain scan
 // that answers until the index is ready), the index's build time, and its
-// memory beside the size of the list file.
+// memory beside the size of the list file; then whole answers as the page
+// asks them (the first 10,000 rows), with the levels beside the list, and
+// with WordNet's phrases and meaning index (/usr/share/wordnet/), whose build
+// time and memory it prints first.
 //
 // Usage: solver_bench [BENCHMARK-OPTIONS] [LIST...] (default: the wordlist.dat
 // this build ships; bench/make_large_list.sh makes the 5.3M list).
+#include "lexicon/WordNet.h"
 #include "platform/FileSystem.h"
+#include "solver/Answer.h"
 #include "solver/SolverIndex.h"
 #include "wordlist/WordListFile.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -25,9 +31,75 @@ struct List {
     std::string name;
     WordStore store;
     std::unique_ptr<const SolverIndex> index;
+    std::optional<CommonnessLevels> levels;
 };
 
 const std::atomic<bool> running = false;
+
+struct WordNetData {
+    std::vector<Phrase> phrases;
+    std::optional<MeaningIndex> meanings;
+};
+
+double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The phrases and the meaning index, their build times and memory printed.
+WordNetData loadWordNet()
+{
+    WordNetData data;
+    const std::string folder = "/usr/share/wordnet/";
+    if (!wordNetFolder({folder}, DiskFileSystem())) {
+        std::printf("No WordNet database in %s (install wordnet-base): no phrases or meanings.\n", folder.c_str());
+        return data;
+    }
+    auto start = std::chrono::steady_clock::now();
+    data.phrases = readPhrases(DiskFileSystem(), folder, running).phrases;
+    std::printf("phrases: %zu read in %.0f ms\n", data.phrases.size(), millisecondsSince(start));
+    start = std::chrono::steady_clock::now();
+    data.meanings = MeaningIndex::build(DiskFileSystem(), folder, running).index;
+    std::printf("meaning index: built in %.0f ms, %.1f MB held\n", millisecondsSince(start),
+                double(data.meanings->heldBytes()) / 1e6);
+    return data;
+}
+
+const struct {
+    SolveMode mode;
+    const char* text;
+    bool phrases;
+    const char* meaning;
+} answers[] = {
+    {SolveMode::Pattern, "?u?t?e", false, ""},
+    {SolveMode::Pattern, "*", false, ""},
+    {SolveMode::Pattern, "(5,2,4)", true, ""},
+    {SolveMode::Pattern, "p???? ?? ????", true, ""},
+    {SolveMode::Anagram, "cakeofpiece", true, ""},
+    {SolveMode::Pattern, "?r?s?w?r?", false, "puzzle"},
+    {SolveMode::Pattern, "c*", true, "big cat"},
+    {SolveMode::Pattern, "", true, "puzzle"},
+    {SolveMode::Pattern, "", true, "person"},
+    {SolveMode::Pattern, "", true, "swiftest"},
+};
+
+void registerAnswers(List& list, const WordNetData& wordNet)
+{
+    for (const auto& query : answers) {
+        if ((query.phrases || *query.meaning) && !wordNet.meanings) continue;
+        const std::string name = list.name + "/answer '" + query.text + "'" + (query.phrases ? " phrases" : "") +
+                                 (*query.meaning ? std::string(" meaning '") + query.meaning + "'" : "");
+        benchmark::RegisterBenchmark(name.c_str(), [&list, &wordNet, query](benchmark::State& state) {
+            AnswerRequest request{query.mode, query.text, std::nullopt, query.phrases, query.meaning};
+            request.rowLimit = 10000;
+            const AnswerData data{list.store, list.index.get(), list.levels ? &*list.levels : nullptr, &wordNet.phrases,
+                                  wordNet.meanings ? &*wordNet.meanings : nullptr};
+            std::size_t found = 0;
+            for (auto _ : state) found = answer(request, data, running)->count;
+            state.counters["found"] = double(found);
+        })->Unit(benchmark::kMillisecond);
+    }
+}
 
 const struct {
     SolveMode mode;
@@ -90,6 +162,7 @@ int main(int argc, char** argv)
     std::vector<std::string> paths(argv + 1, argv + argc);
     if (paths.empty())
         paths.push_back((std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "packaging/wordlist.dat").string());
+    static const WordNetData wordNet = loadWordNet();
     static std::vector<std::unique_ptr<List>> lists;
     for (const std::string& path : paths) {
         auto list = std::make_unique<List>();
@@ -104,7 +177,11 @@ int main(int argc, char** argv)
         std::printf("%s: %zu words, file %.1f MB, index %.1f MB (%.2f times the file)\n", path.c_str(),
                     list->store.size(), fileBytes / 1e6, double(list->index->memoryBytes()) / 1e6,
                     double(list->index->memoryBytes()) / fileBytes);
+        const std::filesystem::path levels = std::filesystem::path(path).parent_path() / levelsFileName;
+        if (std::filesystem::exists(levels)) list->levels = CommonnessLevels::load(DiskFileSystem(), levels).levels;
+        std::printf("%s: %s\n", levels.c_str(), list->levels ? "levels read" : "no levels");
         registerList(*list);
+        registerAnswers(*list, wordNet);
         lists.push_back(std::move(list));
     }
     benchmark::RunSpecifiedBenchmarks();

@@ -29,6 +29,7 @@ struct Invocation {
     LengthRange range;                   // --min, --max
     std::string exclusion;               // --exclude
     bool commonFirst = false;            // --order common
+    bool orderGiven = false;             // --order, either way
     std::optional<std::string> common;   // --common: a SCOWL size, checked
     std::optional<std::string> levelsPath; // --levels
     std::vector<std::string> operands;   // what follows the command
@@ -39,12 +40,13 @@ struct Invocation {
     bool given(const std::string& option) const { return options.contains(option); }
 };
 
-// An option of one command: a switch, or one value out of choices, which
-// the command then needs.
+// An option of one command: a switch, one value out of choices, which the
+// command then needs, or a value of any text, which it may be given.
 struct CommandOption {
     const char* name; // "--mode"
     const char* help;
-    std::vector<std::string> choices; // none for a switch
+    std::vector<std::string> choices; // none for a switch or any text
+    const char* value = nullptr;      // the name of any text it takes ("WORDS")
 };
 
 // A subcommand of verbalia-find: what it takes, which the parser checks, and
@@ -54,9 +56,10 @@ struct Command {
     const char* help;
     const char* operand;   // the name of what it takes, as "PATTERN"
     bool manyOperands;     // one or more of them, not one
-    bool searches;         // takes --min, --max, --exclude and the order's options
+    bool searches;         // takes --order, --common and --levels
     std::vector<CommandOption> options;
     int (*run)(const Invocation& invocation, std::ostream& out, std::ostream& err);
+    bool ranged = true;    // a search that takes --min, --max and --exclude
 };
 
 Command wildcardCommand();
@@ -66,5 +69,6 @@ Command harvestCommand();
 Command removeCommand();
 Command sortCommand();
 Command defineCommand();
+Command solveCommand();
 
 } // namespace verbalia

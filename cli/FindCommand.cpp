@@ -7,7 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <iterator>
+#include <initializer_list>
 #include <ostream>
 
 namespace verbalia {
@@ -19,12 +19,13 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {wildcardCommand(), lettersCommand(), soundsCommand(),
                                                harvestCommand(),  removeCommand(),  sortCommand(),
-                                               defineCommand()};
+                                               defineCommand(),   solveCommand()};
     return table;
 }
 
 constexpr const char* description =
-    "Searches a word list as Verbalia does, adds the words of a text to it, sorts it, or defines words.\n"
+    "Searches a word list as Verbalia does, solves crossword clues, adds the words of a text to it,\n"
+    "sorts it, or defines words.\n"
     "Options may come before or after the command; criteria that begin with '-' follow '--'.";
 
 constexpr const char* encodings =
@@ -57,6 +58,14 @@ void addCommand(CLI::App& app, const Command& command, Invocation& invocation)
     }
     for (const CommandOption& option : command.options) {
         const std::string name = option.name;
+        if (option.value) {
+            parser
+                ->add_option_function<std::string>(
+                    name, [&invocation, name](const std::string& value) { invocation.options[name] = value; },
+                    option.help)
+                ->type_name(option.value);
+            continue;
+        }
         if (option.choices.empty()) {
             parser->add_flag_callback(name, [&invocation, name] { invocation.options[name]; }, option.help);
             continue;
@@ -121,9 +130,13 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
             ->type_name("LETTERS");
     CLI::Option* order =
         app.add_option_function<std::string>(
-               "--order", [&invocation](const std::string& value) { invocation.commonFirst = value == "common"; },
-               "List the words in the list's order (default), or the\n"
-               "commonest first (by SCOWL size, then in list order)")
+               "--order",
+               [&invocation](const std::string& value) {
+                   invocation.commonFirst = value == "common";
+                   invocation.orderGiven = true;
+               },
+               "List the words in the list's order (default but for solve),\n"
+               "or the commonest first (by SCOWL size, then in list order)")
             ->check(CLI::IsMember({"list", "common"}).description(""))
             ->type_name("list|common");
     const CLI::Validator size(
@@ -167,10 +180,13 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     const std::string name = app.get_subcommands().front()->get_name();
     const Command& command =
         *std::find_if(commands().begin(), commands().end(), [&](const Command& c) { return c.name == name; });
-    const CLI::Option* searchOptions[] = {lower, upper, exclusion, order, common, levels};
-    if (!command.searches && std::any_of(std::begin(searchOptions), std::end(searchOptions),
-                                         [](const CLI::Option* option) { return option->count() > 0; }))
+    const auto anyGiven = [](std::initializer_list<const CLI::Option*> options) {
+        return std::any_of(options.begin(), options.end(), [](const CLI::Option* option) { return option->count() > 0; });
+    };
+    if (!command.searches && anyGiven({lower, upper, exclusion, order, common, levels}))
         return usage(err, "--min, --max, --exclude, --order, --common and --levels apply to the searches only");
+    if (command.searches && !command.ranged && anyGiven({lower, upper, exclusion}))
+        return usage(err, std::string("--min, --max and --exclude do not apply to ") + command.name);
     if (invocation.range.lower > invocation.range.upper) return usage(err, "--min is greater than --max");
     invocation.programFolder = programFolder;
     invocation.outputFile = outputFile;

@@ -1,5 +1,8 @@
 #include "lexicon/WordNet.h"
 
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+
 #include <algorithm>
 
 namespace verbalia {
@@ -121,6 +124,43 @@ std::vector<std::string> baseForms(const std::string& key, PartOfSpeech part, bo
     for (std::string& form : forms)
         if (std::find(unique.begin(), unique.end(), form) == unique.end()) unique.push_back(std::move(form));
     return unique;
+}
+
+const std::vector<std::string>& wordNetFileNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const PartOfSpeech part : partsOfSpeech) {
+            const std::string suffix = fileSuffix(part);
+            list.insert(list.end(), {"index." + suffix, "data." + suffix, suffix + ".exc"});
+        }
+        return list;
+    }();
+    return names;
+}
+
+std::vector<std::string> definitionFolders(const std::string& programFolder)
+{
+    return {programFolder + "wordnet/", "/usr/share/wordnet/"};
+}
+
+std::optional<std::string> wordNetFolder(const std::vector<std::string>& folders, const FileSystem& files)
+{
+    for (const std::string& folder : folders) {
+        const auto holds = [&](const std::string& name) { return files.exists(folder + name); };
+        if (std::all_of(wordNetFileNames().begin(), wordNetFileNames().end(), holds)) return folder;
+    }
+    return std::nullopt;
+}
+
+std::string definitionsMissingText(const std::vector<std::string>& folders)
+{
+    std::string places;
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        places += (i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ") + codepage::fromUtf8(folders[i]);
+    return "The definitions database (WordNet 3.0) was not found in " + places +
+           ". Install the package wordnet-base, or copy its files (index.*, data.* and *.exc) into " +
+           (folders.empty() ? std::string("wordnet/ beside the program") : codepage::fromUtf8(folders.front())) + ".";
 }
 
 } // namespace verbalia

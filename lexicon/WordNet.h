@@ -10,6 +10,8 @@
 
 namespace verbalia {
 
+class FileSystem;
+
 // What the readers of a WordNet 3.0 database folder share: its parts of
 // speech, the fields of its lines, its bounds and its rules for base forms.
 
@@ -59,5 +61,17 @@ std::vector<std::string> separatorVariants(std::string_view key);
 // rules of detachment make of it (puzzles -> puzzle, jumped -> jump).
 std::vector<std::string> baseForms(const std::string& key, PartOfSpeech part, bool hasEntry,
                                    std::optional<std::string_view> exceptionLine);
+
+// The files a database folder holds: index.*, data.* and *.exc of each part of speech.
+const std::vector<std::string>& wordNetFileNames();
+
+// Where the database is looked for: wordnet/ in the program folder, then the system's folder.
+std::vector<std::string> definitionFolders(const std::string& programFolder);
+
+// The first of the folders that holds every file; nothing when none does.
+std::optional<std::string> wordNetFolder(const std::vector<std::string>& folders, const FileSystem& files);
+
+// What to show when no folder holds the database: where it was looked for and how to get it.
+std::string definitionsMissingText(const std::vector<std::string>& folders);
 
 } // namespace verbalia

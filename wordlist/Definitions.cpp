@@ -181,20 +181,6 @@ std::string searchFormOf(std::string_view word)
     return form;
 }
 
-// The files a database folder holds.
-const std::vector<std::string>& definitionFileNames()
-{
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> list;
-        for (const PartOfSpeech part : partsOfSpeech) {
-            const std::string suffix = fileSuffix(part);
-            list.insert(list.end(), {"index." + suffix, "data." + suffix, suffix + ".exc"});
-        }
-        return list;
-    }();
-    return names;
-}
-
 } // namespace
 
 const char* partOfSpeechName(PartOfSpeech part)
@@ -243,18 +229,11 @@ Definition Definitions::lookup(std::string_view word) const
     return definition;
 }
 
-std::vector<std::string> definitionFolders(const std::string& programFolder)
-{
-    return {programFolder + "wordnet/", "/usr/share/wordnet/"};
-}
-
 std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files)
 {
-    for (const std::string& folder : folders) {
-        const auto holds = [&](const std::string& name) { return files.exists(folder + name); };
-        if (std::all_of(definitionFileNames().begin(), definitionFileNames().end(), holds)) return Definitions(folder);
-    }
-    return std::nullopt;
+    const std::optional<std::string> folder = wordNetFolder(folders, files);
+    if (!folder) return std::nullopt;
+    return Definitions(*folder);
 }
 
 std::string definitionText(const Definition& definition)
@@ -284,16 +263,6 @@ std::string definitionText(const Definition& definition)
 std::string noDefinitionText(std::string_view word)
 {
     return "No definition of \"" + std::string(word) + "\" was found.";
-}
-
-std::string definitionsMissingText(const std::vector<std::string>& folders)
-{
-    std::string places;
-    for (std::size_t i = 0; i < folders.size(); ++i)
-        places += (i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ") + codepage::fromUtf8(folders[i]);
-    return "The definitions database (WordNet 3.0) was not found in " + places +
-           ". Install the package wordnet-base, or copy its files (index.*, data.* and *.exc) into " +
-           (folders.empty() ? std::string("wordnet/ beside the program") : codepage::fromUtf8(folders.front())) + ".";
 }
 
 } // namespace verbalia

@@ -56,9 +56,6 @@ private:
     std::string m_folder;
 };
 
-// Where the database is looked for: wordnet/ in the program folder, then the system's folder.
-std::vector<std::string> definitionFolders(const std::string& programFolder);
-
 // The database in the first of the folders that holds every file; nothing when none does.
 std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files);
 
@@ -71,7 +68,5 @@ std::string definitionText(const Definition& definition);
 // What to show for a word the database lacks.
 std::string noDefinitionText(std::string_view word);
 
-// What to show when no folder holds the database: where it was looked for and how to get it.
-std::string definitionsMissingText(const std::vector<std::string>& folders);
 
 } // namespace verbalia

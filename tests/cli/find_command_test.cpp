@@ -116,6 +116,9 @@ TEST_F(FindCommand, UsageErrors)
         {{"--common", "1e1", "wildcard", "a?"}, "one of SCOWL's sizes"},
         {{"--order", "common", "sort"}, "apply to the searches only"},
         {{"--levels", "levels.txt", "remove", "a"}, "apply to the searches only"},
+        {{"--min", "3", "solve", "a?"}, "--min, --max and --exclude do not apply to solve"},
+        {{"solve", "--anagram", "--made-from", "ab"}, "--anagram and --made-from cannot be given together"},
+        {{"solve", "--meaning"}, "--meaning"},
     };
     for (const auto& [args, problem] : wrong) {
         EXPECT_EQ(run(args), 64) << testing::PrintToString(args);
@@ -571,4 +574,42 @@ TEST_F(FindCommand, OrderAndCommonness)
     fs::copy_file(folder + "levels.txt", m_folder / "program" / "wordlist-levels.txt");
     EXPECT_EQ(run({"--list", folder + "words.txt", "--common", "10", "wildcard", "*"}), 0);
     EXPECT_EQ(m_out.str(), "subtle\n");
+}
+
+TEST_F(FindCommand, SolveListsTheAnswerCommonestFirst)
+{
+    const std::string folder = VERBALIA_SOURCE_DIR "/tests/lexicon/";
+    const std::string words = folder + "words.txt", levels = folder + "levels.txt";
+    const std::string clues = (m_folder / "clues.txt").string();
+    std::ofstream(clues) << "crossword\nteaser\ncat\nxray\n";
+    fs::create_directory_symlink(folder + "wordnet", m_folder / "program" / "wordnet");
+    const std::string fits = "auntie\nbustee\nbuttle\ncuttoe\nguttae\nhurtle\nsubtle\nturtle\n";
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        std::string out, err;
+    } cases[] = {
+        {{"--list", words, "--levels", levels, "solve", "?u?t?e"}, 0,
+         "subtle\nhurtle\nturtle\nauntie\nbustee\nbuttle\nguttae\ncuttoe\n", ""},
+        {{"--list", words, "--levels", levels, "--order", "list", "solve", "?u?t?e"}, 0, fits, ""},
+        {{"--list", words, "solve", "?u?t?e"}, 0, fits, ""}, // no levels beside the program: list order
+        {{"--list", words, "--levels", levels, "solve", "--anagram", "?uttle"}, 0, "turtle\nbuttle\n", ""},
+        {{"--list", words, "--levels", levels, "--common", "50", "solve", "--made-from", "PUR\xC3\x89" "ESTHBL"}, 0,
+         "subtle\nhurtle\npur\xC3\xA9" "e\n", ""},
+        {{"--list", words, "solve", "ab["}, 2, "", "Not understood: '[' at 3 has no closing ']'.\n"},
+        {{"--list", words, "--order", "common", "solve", "*"}, 66, "",
+         "The word levels file " + (m_folder / "program" / "wordlist-levels.txt").string() + " was not found.\n"},
+        {{"--list", clues, "solve", "--phrases", "(5,2,4)"}, 0, "piece of cake\n", ""},
+        {{"--list", clues, "solve", "--phrases", "(1-3)"}, 0, "x-ray\n", ""},
+        {{"--list", clues, "solve", "--phrases", "5,2"}, 0, "", ""},
+        {{"--list", clues, "solve", "--meaning", "puzzle", "?r?s?w?r?"}, 0, "crossword\n", ""},
+        {{"--list", clues, "solve", "--meaning", "puzzle", ""}, 0, "teaser\ncrossword\n", ""},
+        {{"--list", clues, "solve", "--phrases", "--meaning", "puzzle", ""}, 0,
+         "teaser\ncrossword\ncrossword puzzle\njigsaw puzzle\n", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(c.args), c.code) << testing::PrintToString(c.args);
+        EXPECT_EQ(m_out.str(), c.out) << testing::PrintToString(c.args);
+        EXPECT_EQ(m_err.str(), c.err) << testing::PrintToString(c.args);
+    }
 }

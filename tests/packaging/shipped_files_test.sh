@@ -32,7 +32,9 @@ verbalia-find wildcard a??i? --mi|--min
 verbalia-find wildcard -- |
 verbalia-find letters --mode o|only
 verbalia-find --min 3 letters --mode |contains exact only
-verbalia-find s|sort sounds
+verbalia-find s|solve sort sounds
+verbalia-find solve --me|--meaning
+verbalia-find solve --meaning |
 verbalia-find --ver|--version
 verbalia-find --list w|words one.txt words two.txt
 verbalia-find --list words.txt harvest --allow-n|--allow-numbers

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace verbalia::solver {
 namespace {
 
@@ -103,6 +105,76 @@ TEST(SolverQuery, MatchesWordsByTheirLetters)
         const ParsedQuery parsed = parseQuery(c.mode, c.query);
         ASSERT_TRUE(parsed.query) << c.query;
         EXPECT_EQ(matchesFolded(*parsed.query, folded(c.word)), c.matches) << c.query << " / " << c.word;
+    }
+}
+
+TEST(SolverQuery, WithPhrasesTakesEnumerationsAndBreaks)
+{
+    constexpr LetterSet any = allLetters, br = wordBreak;
+    const struct {
+        const char* text;
+        std::vector<LetterSet> spaced; // empty: breaks are free
+        const char* message = "";
+    } cases[] = {
+        {"(2,1)", {any, any, br, any}},
+        {" 2-1 ", {any, any, br, any}},
+        {"(3)", {any, any, any}},
+        {"a? b", {letter('a'), any, br, letter('b')}},
+        {"a*  *b", {letter('a'), anyRun, br, anyRun, letter('b')}},
+        {" ab? ", {}},
+        {"(2,,1)", {}, "Not understood: ',' at 3 has no word length after it."},
+        {"(2,)", {}, "Not understood: ',' at 3 has no word length after it."},
+        {"(2,1", {}, "Not understood: '(' at 1 has no closing ')'."},
+        {"2,1)", {}, "Not understood: ')' at 4 has no opening '('."},
+        {"(0)", {}, "Not understood: '0' at 2 is no word length."},
+        {"(2)x", {}, "Not understood: 'x' at 4."},
+        {"(60,41)", {}, "Not understood: '4' at 5 makes a phrase of more than 100 letters."},
+        {"ab1", {}, "Not understood: '1' at 3 belongs only in an enumeration such as (5,2,4)."},
+    };
+    for (const auto& c : cases) {
+        const ParsedQuery parsed = parseQuery(SolveMode::Pattern, c.text, true);
+        EXPECT_EQ(parsed.message, c.message) << c.text;
+        if (!parsed.query) continue;
+        EXPECT_EQ(parsed.query->spaced, c.spaced) << c.text;
+        if (c.spaced.empty()) continue;
+        // The index's pattern: the breaks out, '*' once in a row.
+        std::vector<LetterSet> unspaced = c.spaced;
+        std::erase(unspaced, wordBreak);
+        unspaced.erase(std::unique(unspaced.begin(), unspaced.end(),
+                                   [](LetterSet a, LetterSet b) { return a == anyRun && b == anyRun; }),
+                       unspaced.end());
+        EXPECT_EQ(parsed.query->pattern, unspaced) << c.text;
+    }
+    // Without phrases, as before.
+    EXPECT_EQ(parseQuery(SolveMode::Pattern, "(5,2,4)").message, "Not understood: '(' at 1.");
+    EXPECT_TRUE(parseQuery(SolveMode::Pattern, "a? b").query->spaced.empty());
+}
+
+TEST(SolverQuery, MatchesPhrasesByTheirBreaks)
+{
+    const struct {
+        const char* query;
+        const char* word;
+        bool matches;
+    } cases[] = {
+        {"(5,2,4)", "piece of cake", true},
+        {"5-2-4", "piece-of_cake", true},
+        {"(5,6)", "piece of cake", false},
+        {"(11)", "piece of cake", false},
+        {"???????????", "piece of cake", true},
+        {"p???? ?? ????", "Piece of Cake", true},
+        {"p???? ??????", "piece of cake", false},
+        {"* of cake", "piece of cake", true},
+        {"* cake", "piece of cake", false}, // '*' runs over letters only
+        {"(1,3)", "x-ray", true},
+        {"(4)", "x-ray", false},
+        {"(1,3)", "x - ray", true},
+        {"(2,1)", "ab 'c", true},
+    };
+    for (const auto& c : cases) {
+        const ParsedQuery parsed = parseQuery(SolveMode::Pattern, c.query, true);
+        ASSERT_TRUE(parsed.query) << c.query;
+        EXPECT_EQ(matchesSpaced(*parsed.query, foldedSpaced(c.word)), c.matches) << c.query << " / " << c.word;
     }
 }
 
