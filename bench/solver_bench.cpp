@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -41,10 +42,17 @@ struct WordNetData {
     std::optional<MeaningIndex> meanings;
 };
 
-double millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
+// Wall and CPU time since a start, in ms.
+struct Stopwatch {
+    std::chrono::steady_clock::time_point wall = std::chrono::steady_clock::now();
+    std::clock_t cpu = std::clock();
+    std::string text() const
+    {
+        const double wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall).count();
+        const double cpuMs = 1000.0 * double(std::clock() - cpu) / CLOCKS_PER_SEC;
+        return std::to_string(long(wallMs)) + " ms (" + std::to_string(long(cpuMs)) + " ms of CPU)";
+    }
+};
 
 // The phrases and the meaning index, their build times and memory printed.
 WordNetData loadWordNet()
@@ -55,12 +63,12 @@ WordNetData loadWordNet()
         std::printf("No WordNet database in %s (install wordnet-base): no phrases or meanings.\n", folder.c_str());
         return data;
     }
-    auto start = std::chrono::steady_clock::now();
+    const Stopwatch phrases;
     data.phrases = readPhrases(DiskFileSystem(), folder, running).phrases;
-    std::printf("phrases: %zu read in %.0f ms\n", data.phrases.size(), millisecondsSince(start));
-    start = std::chrono::steady_clock::now();
+    std::printf("phrases: %zu read in %s\n", data.phrases.size(), phrases.text().c_str());
+    const Stopwatch meanings;
     data.meanings = MeaningIndex::build(DiskFileSystem(), folder, running).index;
-    std::printf("meaning index: built in %.0f ms, %.1f MB held\n", millisecondsSince(start),
+    std::printf("meaning index: built in %s, %.1f MB held\n", meanings.text().c_str(),
                 double(data.meanings->heldBytes()) / 1e6);
     return data;
 }

@@ -72,18 +72,26 @@ void forEachEntry(const WordStore& list, const std::vector<WordIndex>& indices, 
 
 class Answering {
 public:
-    Answering(const AnswerRequest& request, const AnswerData& data, const SolverQuery& query,
+    // Without a query, every candidate related to the meaning.
+    Answering(const AnswerRequest& request, const AnswerData& data, const std::optional<SolverQuery>& query,
               const std::atomic<bool>& cancel)
-        : m_request(request), m_data(data), m_query(query), m_cancel(cancel), m_meaning(holdsWords(request.meaning))
+        : m_request(request), m_data(data), m_hasQuery(query.has_value()), m_query(query.value_or(SolverQuery{})),
+          m_cancel(cancel), m_meaning(holdsWords(request.meaning))
     {
-        if (m_meaning) m_related = relatedByLetters(*data.meanings, request.meaning);
+        if (!m_meaning) return;
+        m_related = relatedByLetters(*data.meanings, request.meaning);
+        for (const auto& [letters, relation] : m_related) {
+            if (m_relatedLengths.size() <= letters.size()) m_relatedLengths.resize(letters.size() + 1);
+            m_relatedLengths[letters.size()] = true;
+        }
     }
 
     bool run(Answer& answer)
     {
         if (m_request.phrases && m_data.phrases && !matchPhrases()) return false;
-        const std::optional<Solutions> solutions =
-            m_data.index ? m_data.index->solve(m_query, m_cancel) : scanSolve(m_query, m_data.list, m_cancel);
+        std::optional<Solutions> solutions{std::in_place};
+        if (m_hasQuery)
+            solutions = m_data.index ? m_data.index->solve(m_query, m_cancel) : scanSolve(m_query, m_data.list, m_cancel);
         if (!solutions || !takeWords(solutions->indices)) return false;
         order();
         answer.count = m_candidates.size();
@@ -98,31 +106,43 @@ private:
     bool matchPhrases()
     {
         const std::vector<Phrase>& phrases = *m_data.phrases;
+        std::string buffer;
         for (std::size_t i = 0; i < phrases.size(); ++i) {
             if (i % step == 0 && m_cancel.load(std::memory_order_relaxed)) return false;
-            const std::string spaced = foldedSpaced(phrases[i].text);
-            if (!matchesSpaced(m_query, spaced)) continue;
-            std::string letters = spaced;
-            std::erase(letters, ' ');
+            const std::string_view letters = foldWith(phrases[i].text, buffer);
             const std::optional<Relation> relation = relationOf(letters);
             if (m_meaning && !relation) continue;
-            m_phraseLetters.emplace(std::move(letters), m_phrases.size());
+            if (!(m_hasQuery ? fitsBreaks(phrases[i].text, letters) : !letters.empty())) continue;
             m_phrases.push_back({WordIndex(i), std::uint16_t(std::min<std::size_t>(letters.size(), UINT16_MAX)),
                                  Level::none, 0, true, relation ? std::uint8_t(*relation) : std::uint8_t(0)});
+            m_phraseLetters.emplace(std::string(letters), m_phrases.size() - 1);
         }
         m_duplicate.assign(m_phrases.size(), false);
         return true;
     }
 
+    // Whether a candidate with these letters, which the letter pattern may
+    // not have been tried on yet, answers the query, its breaks included.
+    bool fitsBreaks(std::string_view word, std::string_view letters) const
+    {
+        if (!matchesFolded(m_query, letters)) return false;
+        if (m_query.spaced.empty()) return true;
+        if (word.find_first_of(" -_") != std::string_view::npos) return matchesSpaced(m_query, foldedSpaced(word));
+        // Unbroken: only a spaced pattern without a break takes it, which is the letter pattern.
+        return std::find(m_query.spaced.begin(), m_query.spaced.end(), wordBreak) == m_query.spaced.end();
+    }
+
     std::optional<Relation> relationOf(std::string_view letters) const
     {
-        if (!m_meaning) return std::nullopt;
+        if (!m_meaning || letters.size() >= m_relatedLengths.size() || !m_relatedLengths[letters.size()])
+            return std::nullopt;
         const auto at = m_related.find(letters);
         if (at == m_related.end()) return std::nullopt;
         return at->second;
     }
 
-    // The list's words that answer, in list order, the duplicated phrases marked.
+    // The list's words that answer, in list order, the duplicated phrases
+    // marked: those of the indices, or all of the list without a query.
     bool takeWords(const std::vector<WordIndex>& indices)
     {
         const bool fold = m_meaning || !m_query.spaced.empty() || !m_phraseLetters.empty();
@@ -152,8 +172,7 @@ private:
             twins.clear();
             batched = 0;
         };
-        m_candidates.reserve(indices.size());
-        forEachEntry(m_data.list, indices, [&](WordIndex index, std::string_view word) {
+        const auto take = [&](WordIndex index, std::string_view word) {
             if (cancelled || (++seen % step == 0 && (cancelled = m_cancel.load(std::memory_order_relaxed)))) return;
             std::size_t letters = 0;
             std::optional<Relation> relation;
@@ -162,7 +181,7 @@ private:
                 letters = folded.size();
                 relation = relationOf(folded);
                 if (m_meaning && !relation) return;
-                if (!m_query.spaced.empty() && !matchesSpaced(m_query, foldedSpaced(word))) return;
+                if (!m_query.spaced.empty() && !fitsBreaks(word, folded)) return;
                 if (!m_phraseLetters.empty()) {
                     const auto [from, to] = m_phraseLetters.equal_range(folded);
                     for (auto at = from; at != to; ++at) twins.emplace_back(batched, at->second);
@@ -174,7 +193,14 @@ private:
                                     false, relation ? std::uint8_t(*relation) : std::uint8_t(0)});
             batch[batched++] = word;
             if (batched == batch.size()) flush();
-        });
+        };
+        if (m_hasQuery) {
+            m_candidates.reserve(indices.size());
+            forEachEntry(m_data.list, indices, take);
+        } else {
+            WordIndex index = 0;
+            m_data.list.forEach(0, m_data.list.size(), [&](std::string_view word) { take(index++, word); });
+        }
         if (cancelled) return false;
         flush();
         for (std::size_t i = 0; i < m_phrases.size(); ++i)
@@ -238,10 +264,12 @@ private:
 
     const AnswerRequest& m_request;
     const AnswerData& m_data;
-    const SolverQuery& m_query;
+    const bool m_hasQuery;
+    const SolverQuery m_query;
     const std::atomic<bool>& m_cancel;
     const bool m_meaning;
     ByLetters<Relation> m_related;
+    std::vector<bool> m_relatedLengths; // the letter counts of m_related
     std::vector<Candidate> m_phrases; // those that answer, alphabetically
     std::unordered_multimap<std::string, std::size_t, TextHash, std::equal_to<>> m_phraseLetters; // to their place in m_phrases
     std::vector<bool> m_duplicate;    // of m_phrases: a word shown has its letters
@@ -265,9 +293,7 @@ std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& dat
         result.message = "A meaning needs the WordNet database, which is not loaded.";
         return result;
     }
-    // With only a meaning, every word is a candidate.
-    const SolverQuery query = parsed.query ? std::move(*parsed.query) : SolverQuery{SolveMode::Pattern, {anyRun}, {}, {}, 0, 0};
-    Answering answering(request, data, query, cancel);
+    Answering answering(request, data, parsed.query, cancel);
     if (!answering.run(result)) return std::nullopt;
     return result;
 }
