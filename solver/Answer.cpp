@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -14,7 +15,7 @@ namespace {
 // A match as it is ordered.
 struct Candidate {
     WordIndex index;             // in the list, or in the phrases
-    std::uint16_t letters;       // its letter count
+    std::uint16_t letters;       // its letter count, when counted
     Level level;
     std::uint8_t key;            // the order: lower first
     bool phrase;
@@ -36,6 +37,14 @@ struct TextHash {
 };
 template <class Value>
 using ByLetters = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
+// A word's letter count and its first and last letters, hashed: a cheap
+// test that spares most words a lookup among the related words.
+constexpr std::size_t shapes = 1 << 15;
+std::size_t shapeOf(std::string_view letters)
+{
+    return (letters.size() * 677 + std::size_t(letters.front() - 'a') * 26 + std::size_t(letters.back() - 'a')) % shapes;
+}
 
 bool holdsWords(std::string_view text)
 {
@@ -76,14 +85,12 @@ public:
     Answering(const AnswerRequest& request, const AnswerData& data, const std::optional<SolverQuery>& query,
               const std::atomic<bool>& cancel)
         : m_request(request), m_data(data), m_hasQuery(query.has_value()), m_query(query.value_or(SolverQuery{})),
-          m_cancel(cancel), m_meaning(holdsWords(request.meaning))
+          m_cancel(cancel), m_meaning(holdsWords(request.meaning)),
+          m_breaksNeeded(std::find(m_query.spaced.begin(), m_query.spaced.end(), wordBreak) != m_query.spaced.end())
     {
         if (!m_meaning) return;
         m_related = relatedByLetters(*data.meanings, request.meaning);
-        for (const auto& [letters, relation] : m_related) {
-            if (m_relatedLengths.size() <= letters.size()) m_relatedLengths.resize(letters.size() + 1);
-            m_relatedLengths[letters.size()] = true;
-        }
+        for (const auto& [letters, relation] : m_related) m_relatedShapes[shapeOf(letters)] = true;
     }
 
     bool run(Answer& answer)
@@ -95,7 +102,8 @@ public:
         if (!solutions || !takeWords(solutions->indices)) return false;
         order();
         answer.count = m_candidates.size();
-        lengths(answer.lengths);
+        if (m_lettersCounted) lengths(answer.lengths);
+        else answer.lengths = std::move(solutions->lengths);
         rows(answer.rows);
         return true;
     }
@@ -129,23 +137,24 @@ private:
         if (m_query.spaced.empty()) return true;
         if (word.find_first_of(" -_") != std::string_view::npos) return matchesSpaced(m_query, foldedSpaced(word));
         // Unbroken: only a spaced pattern without a break takes it, which is the letter pattern.
-        return std::find(m_query.spaced.begin(), m_query.spaced.end(), wordBreak) == m_query.spaced.end();
+        return !m_breaksNeeded;
     }
 
     std::optional<Relation> relationOf(std::string_view letters) const
     {
-        if (!m_meaning || letters.size() >= m_relatedLengths.size() || !m_relatedLengths[letters.size()])
-            return std::nullopt;
+        if (!m_meaning || letters.empty() || !m_relatedShapes[shapeOf(letters)]) return std::nullopt;
         const auto at = m_related.find(letters);
         if (at == m_related.end()) return std::nullopt;
         return at->second;
     }
 
     // The list's words that answer, in list order, the duplicated phrases
-    // marked: those of the indices, or all of the list without a query.
+    // marked: those of the indices, or without a query all of the list.
     bool takeWords(const std::vector<WordIndex>& indices)
     {
         const bool fold = m_meaning || !m_query.spaced.empty() || !m_phraseLetters.empty();
+        // Otherwise the index's count per length stands.
+        m_lettersCounted = fold || m_request.upTo;
         const bool leveled = m_data.levels && (m_request.order == AnswerOrder::common || m_request.upTo);
         std::string buffer;
         std::array<std::string_view, 256> batch;
@@ -174,6 +183,7 @@ private:
         };
         const auto take = [&](WordIndex index, std::string_view word) {
             if (cancelled || (++seen % step == 0 && (cancelled = m_cancel.load(std::memory_order_relaxed)))) return;
+            if (m_breaksNeeded && word.find_first_of(" -_") == std::string_view::npos) return;
             std::size_t letters = 0;
             std::optional<Relation> relation;
             if (fold) {
@@ -186,7 +196,7 @@ private:
                     const auto [from, to] = m_phraseLetters.equal_range(folded);
                     for (auto at = from; at != to; ++at) twins.emplace_back(batched, at->second);
                 }
-            } else {
+            } else if (m_lettersCounted) {
                 letters = foldedLength(word);
             }
             m_candidates.push_back({index, std::uint16_t(std::min<std::size_t>(letters, UINT16_MAX)), Level::none, 0,
@@ -252,7 +262,7 @@ private:
                 row.letters = phrase.enumeration;
             } else {
                 row.text = m_data.list.at(candidate.index);
-                row.letters = std::to_string(candidate.letters);
+                row.letters = std::to_string(m_lettersCounted ? candidate.letters : foldedLength(row.text));
             }
             row.level = candidate.level;
             row.phrase = candidate.phrase;
@@ -268,8 +278,10 @@ private:
     const SolverQuery m_query;
     const std::atomic<bool>& m_cancel;
     const bool m_meaning;
+    const bool m_breaksNeeded; // only words with a break can answer
+    bool m_lettersCounted = true; // each candidate's letters, else only the rows' 
     ByLetters<Relation> m_related;
-    std::vector<bool> m_relatedLengths; // the letter counts of m_related
+    std::bitset<shapes> m_relatedShapes; // the shapes of m_related's letters, which most words lack
     std::vector<Candidate> m_phrases; // those that answer, alphabetically
     std::unordered_multimap<std::string, std::size_t, TextHash, std::equal_to<>> m_phraseLetters; // to their place in m_phrases
     std::vector<bool> m_duplicate;    // of m_phrases: a word shown has its letters
