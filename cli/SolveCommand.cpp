@@ -123,9 +123,9 @@ int solve(const Invocation& invocation, std::ostream& out, std::ostream& err)
 Command solveCommand()
 {
     return {"solve",
-            "Words that fit a crossword PATTERN ('?' a letter, '*'\n"
-            "any run, [abc], [!abc], '@' a vowel, '#' a consonant),\n"
-            "by their letters, commonest first",
+            "The crossword solver: words that fit QUERY ('?' a\n"
+            "letter, '*' any run, [abc], [!abc], '@' a vowel,\n"
+            "'#' a consonant) by their letters, commonest first",
             "QUERY",
             false,
             true,
