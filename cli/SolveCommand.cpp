@@ -101,16 +101,16 @@ int solve(const Invocation& invocation, std::ostream& out, std::ostream& err)
     request.meaning = meaning;
     request.order = invocation.orderGiven && !invocation.commonFirst ? AnswerOrder::list : AnswerOrder::common;
     const std::atomic<bool> cancel = false;
+    OutputBuffer output(out);
+    output.writeUtf8(list.utf8());
+    // Nothing is written before the order is known, so a refusal comes alone.
     const Answer answered = *answer(request,
                                     {store, nullptr, levels ? &*levels : nullptr, &phrases, meanings ? &*meanings : nullptr},
-                                    cancel);
+                                    cancel, [&output](const AnswerRow& row) { output.add(row.text, "\n"); });
     if (!answered.message.empty()) {
         err << (list.utf8() ? codepage::toUtf8(answered.message) : answered.message) << '\n';
         return refused;
     }
-    OutputBuffer output(out);
-    output.writeUtf8(list.utf8());
-    for (const AnswerRow& row : answered.rows) output.add(row.text, "\n");
     if (!output.flush()) {
         err << "verbalia-find: cannot write the results\n";
         return writeError;

@@ -93,7 +93,8 @@ public:
         for (const auto& [letters, relation] : m_related) m_relatedShapes[shapeOf(letters)] = true;
     }
 
-    bool run(Answer& answer)
+    // The rows go to visit, or into the answer without it.
+    bool run(Answer& answer, const RowVisitor* visit)
     {
         if (m_request.phrases && m_data.phrases && !matchPhrases()) return false;
         std::optional<Solutions> solutions{std::in_place};
@@ -104,7 +105,12 @@ public:
         answer.count = m_candidates.size();
         if (m_lettersCounted) lengths(answer.lengths);
         else answer.lengths = std::move(solutions->lengths);
-        rows(answer.rows);
+        if (visit) {
+            forEachRow(*visit);
+        } else {
+            answer.rows.reserve(std::min(m_candidates.size(), m_request.rowLimit));
+            forEachRow([&answer](const AnswerRow& row) { answer.rows.push_back(row); });
+        }
         return true;
     }
 
@@ -249,13 +255,13 @@ private:
             if (perLength[length] > 0) out.push_back({length, perLength[length]});
     }
 
-    void rows(std::vector<AnswerRow>& out) const
+    template <class Visit>
+    void forEachRow(Visit&& visit) const
     {
         const std::size_t count = std::min(m_candidates.size(), m_request.rowLimit);
-        out.reserve(count);
+        AnswerRow row;
         for (std::size_t i = 0; i < count; ++i) {
             const Candidate& candidate = m_candidates[i];
-            AnswerRow row;
             if (candidate.phrase) {
                 const Phrase& phrase = (*m_data.phrases)[candidate.index];
                 row.text = phrase.text;
@@ -267,8 +273,8 @@ private:
             row.level = candidate.level;
             row.phrase = candidate.phrase;
             row.index = candidate.index;
-            if (candidate.relation != 0) row.relation = Relation(candidate.relation);
-            out.push_back(std::move(row));
+            row.relation = candidate.relation != 0 ? std::optional(Relation(candidate.relation)) : std::nullopt;
+            visit(row);
         }
     }
 
@@ -290,7 +296,10 @@ private:
 
 } // namespace
 
-std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel)
+namespace {
+
+std::optional<Answer> answerTo(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel,
+                               const RowVisitor* visit)
 {
     Answer result;
     ParsedQuery parsed = parseQuery(request.mode, request.query, request.phrases);
@@ -306,8 +315,21 @@ std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& dat
         return result;
     }
     Answering answering(request, data, parsed.query, cancel);
-    if (!answering.run(result)) return std::nullopt;
+    if (!answering.run(result, visit)) return std::nullopt;
     return result;
+}
+
+} // namespace
+
+std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel)
+{
+    return answerTo(request, data, cancel, nullptr);
+}
+
+std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel,
+                             const RowVisitor& visit)
+{
+    return answerTo(request, data, cancel, &visit);
 }
 
 std::string answerLabel(const Answer& answer, const NumberFormat& numbers)

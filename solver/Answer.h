@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -69,6 +70,12 @@ struct Answer {
 // Answers a request; nothing when `cancel` was set before it was done. An
 // empty query without a meaning answers nothing, with no message.
 std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel);
+
+// The same, each row handed to visit in order instead of kept (rows stays
+// empty): for output as long as the list, without a copy of it.
+using RowVisitor = std::function<void(const AnswerRow&)>;
+std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& data, const std::atomic<bool>& cancel,
+                             const RowVisitor& visit);
 
 // The status line of an answer: the message, nothing when nothing was
 // asked, else solutionsLabel's text.
