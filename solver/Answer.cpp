@@ -6,7 +6,6 @@
 #include <array>
 #include <bitset>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace verbalia::solver {
 
@@ -126,7 +125,7 @@ private:
             const std::string_view letters = foldWith(phrases[i].text, buffer);
             const std::optional<Relation> relation = relationOf(letters);
             if (m_meaning && !relation) continue;
-            if (!(m_hasQuery ? fitsBreaks(phrases[i].text, letters) : !letters.empty())) continue;
+            if (m_hasQuery && !fitsBreaks(phrases[i].text, letters)) continue;
             m_phrases.push_back({WordIndex(i), std::uint16_t(std::min<std::size_t>(letters.size(), UINT16_MAX)),
                                  Level::none, 0, true, relation ? std::uint8_t(*relation) : std::uint8_t(0)});
             m_phraseLetters.emplace(std::string(letters), m_phrases.size() - 1);
