@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -238,6 +239,7 @@ private slots:
         QTest::newRow("save failed") << "Y" << "read-only" << false << "alpha\r\nbeta\r\n";
         QTest::newRow("replace declined") << "YN" << "changed" << false << "other\r\n";
         QTest::newRow("replace agreed") << "YY" << "changed" << true << "beta\r\n";
+        QTest::newRow("unreadable kept") << "YN" << "unreadable" << false << "alpha\r\nbeta\r\n";
         QTest::newRow("not saved") << "N" << "" << true << "alpha\r\nbeta\r\n";
         QTest::newRow("cancelled") << "C" << "" << false << "alpha\r\nbeta\r\n";
     }
@@ -250,8 +252,10 @@ private slots:
         QFETCH(QString, fileAfter);
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "alpha\r\nbeta\r\n");
+        if (obstacle == "unreadable") fixture.files.unreadableFiles.insert(fixture.pathOf("wordlist.dat"));
         TMainForm1& window = fixture.start();
         window.knownWordList().remove({0});
+        const std::size_t words = window.knownWords().size();
         if (obstacle == "read-only") fixture.files.readOnlyFolders.insert(fixture.folder());
         if (obstacle == "changed") fixture.writeFile("wordlist.dat", "other\r\n");
         for (QChar answer : answers)
@@ -262,10 +266,27 @@ private slots:
         if (obstacle == "read-only")
             QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
         if (!closes) {
-            QCOMPARE(window.knownWords().size(), std::size_t(1));
+            QCOMPARE(window.knownWords().size(), words);
             QVERIFY(control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
             QVERIFY(control<QPushButton>(window, "Save_Word_List_BitBtn")->isEnabled());
         }
+    }
+
+    // The save runs on the worker, the window locked with the list's bar
+    // busy; a close meanwhile waits for it, then asks nothing more.
+    void aSaveLocksTheWindowAndACloseWaitsForIt()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        window.knownWordList().remove({0});
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(window.isRunning() && !window.menuBar()->isEnabled());
+        QVERIFY(!control<QProgressBar>(window, "ProgressBar2")->isHidden());
+        window.close();
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(fixture.messages.shown.empty());
+        QVERIFY(fixture.readFile("wordlist.dat").starts_with("able\r\n"));
     }
 
     // A close that cannot ask (a signal, the session's end) keeps the words
