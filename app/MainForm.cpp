@@ -174,8 +174,9 @@ void TMainForm1::closeUnasked()
     m_closing = true;
     m_runs.abandon();
     m_maintenance->settleAbandonedSave();
-    Save_Settings();
+    // The words first: saving the settings may stop at a message.
     keepUnsavedList();
+    Save_Settings();
     close();
 }
 
