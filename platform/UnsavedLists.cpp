@@ -6,6 +6,7 @@
 #include <ctime>
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 namespace verbalia {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 constexpr std::string_view prefix = "unsaved-";
 constexpr std::string_view ending = ".dat";
 constexpr const char* toldName = "unsaved-told.txt";
+constexpr std::size_t stampLength = 15; // YYYYMMDD-HHMMSS
 
 std::string timeStamp()
 {
@@ -46,8 +48,13 @@ std::vector<std::string> UnsavedLists::takeUntold()
         if (name.starts_with(prefix) && name.ends_with(ending)) kept.push_back(name);
     }
     if (kept.empty()) return kept;
-    // The time stamps sort as the names do.
-    std::sort(kept.begin(), kept.end());
+    // By time stamp, then the first kept within a second (no serial) first.
+    std::sort(kept.begin(), kept.end(), [](const std::string& a, const std::string& b) {
+        const auto key = [](const std::string& name) {
+            return std::tuple(name.substr(prefix.size(), stampLength), name.size(), name);
+        };
+        return key(a) < key(b);
+    });
     const std::string toldPath = m_folder + toldName;
     std::set<std::string> told;
     for (std::string& name : splitLines(m_files.readAll(toldPath).value_or(""))) told.insert(std::move(name));

@@ -313,8 +313,16 @@ private slots:
         QCOMPARE(fixture.messages.shown[0].text, "Words that were not saved when Verbalia last closed are in " +
                                                      fixture.pathOf("state/" + kept[0]) + ".");
         fixture.close();
+        // Two kept within a second each keep a file of their own.
+        const std::optional<std::string> one = fixture.services.unsavedLists.keep("one\n");
+        const std::optional<std::string> two = fixture.services.unsavedLists.keep("two\n");
+        QVERIFY(one && two && *one != *two);
         fixture.start();
-        QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
+        QVERIFY(fixture.messages.shown[2].text.find(*two) != std::string::npos);
+        fixture.close();
+        fixture.start();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
 
         // An unchanged list, or one the close query let go, leaves nothing;
         // nor does a state folder that cannot be written, without a word.
@@ -324,7 +332,7 @@ private slots:
         fixture.files.readOnlyFolders.insert(fixture.pathOf("state/"));
         fixture.window->processEnding();
         fixture.window.reset();
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(fixture.pathOf("state")), {}), 2);
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(fixture.pathOf("state")), {}), 4);
     }
 
     void resetEmptiesTheListOnlyOnYes()
