@@ -43,6 +43,7 @@ struct DesktopServices {
     X11WindowFrame frame;
     std::string programFolder;
     std::string executableName;
+    UnsavedLists unsavedLists{files, rewriteCopyFolder()};
 };
 
 } // namespace verbalia

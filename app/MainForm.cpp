@@ -6,6 +6,7 @@
 #include "SharedFilters.h"
 #include "WindowScaling.h"
 #include "about/AboutBox.h"
+#include "platform/CodePage.h"
 #include "text/ProgramTitle.h"
 
 #include <QAction>
@@ -72,14 +73,15 @@ void TMainForm1::showEvent(QShowEvent* event)
 }
 
 // A close request during a run halts the run and takes effect once it has
-// stopped, so the close query never saves a list in the middle of a scan.
+// stopped, so the close query never saves a list in the middle of a scan,
+// and a close waits for a save to end.
 void TMainForm1::closeEvent(QCloseEvent* event)
 {
-    if (m_runs.deferClose()) {
+    if (!m_closing && (m_runs.deferClose() || !FormCloseQuery())) {
         event->ignore();
         return;
     }
-    FormCloseQuery();
+    m_closing = true;
     event->accept();
 }
 
@@ -121,6 +123,9 @@ void TMainForm1::FormShow()
     m_knownWords.setChanged(false);
     for (SearchPage* page : m_searchPages) page->startUp();
     m_maintenance->loadList();
+    for (const std::string& path : m_services.unsavedLists.takeUntold())
+        m_services.messages.show(MessageKind::Warning, "Words that were not saved when Verbalia last closed are in " +
+                                                           codepage::fromUtf8(path) + ".");
 }
 
 void TMainForm1::FormResize()
@@ -140,12 +145,52 @@ void TMainForm1::PageControl1Change()
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-// The close query: it never refuses.
-void TMainForm1::FormCloseQuery()
+// The close query. After a Yes the window closes once the list is saved; a
+// failed or refused save keeps it open, the list and its changed flag intact.
+bool TMainForm1::FormCloseQuery()
 {
     Save_Settings();
-    if (m_knownWords.changed() && m_services.messages.ask(MessageKind::Confirm, closeQuestion) == Answer::Yes)
-        m_maintenance->saveList();
+    return offerToSave([this] { close(); });
+}
+
+bool TMainForm1::offerToSave(std::function<void()> saved)
+{
+    if (!m_knownWords.changed()) return true;
+    switch (m_services.messages.askOrCancel(MessageKind::Confirm, closeQuestion)) {
+    case Answer::No: return true;
+    case Answer::Yes:
+        m_maintenance->saveListThen([saved = std::move(saved)](bool ok) {
+            if (ok) saved();
+        });
+        return false;
+    case Answer::Cancel: return false;
+    }
+    return false;
+}
+
+void TMainForm1::closeUnasked()
+{
+    if (m_closing) return;
+    m_closing = true;
+    m_runs.abandon();
+    m_maintenance->settleAbandonedSave();
+    // The words first: saving the settings may stop at a message.
+    keepUnsavedList();
+    Save_Settings();
+    close();
+}
+
+void TMainForm1::processEnding()
+{
+    if (m_closing) return;
+    m_closing = true;
+    keepUnsavedList();
+}
+
+// The bytes a save would write, under a name of their own.
+void TMainForm1::keepUnsavedList()
+{
+    if (m_knownWords.changed()) m_services.unsavedLists.keep(m_knownWords.fileBytes());
 }
 
 void TMainForm1::showDefinition(const std::string& word)
@@ -216,13 +261,15 @@ void TMainForm1::Restore_Factory_Defaults()
     if (m_services.messages.ask(MessageKind::Warning, factoryDefaultsQuestion()) == Answer::No) return;
     // The question promises to keep the histories and the list, which the
     // start-up reads again: this session's searches are written first, and a
-    // changed list is offered for saving as at close.
+    // changed list is offered for saving as at close: a failed or refused
+    // save, or Cancel, restores nothing, since the start-up would load the file.
     m_settingsFiles.saveHistories(m_searchPages);
-    if (m_knownWords.changed() && m_services.messages.ask(MessageKind::Confirm, closeQuestion) == Answer::Yes)
-        m_maintenance->saveList();
-    m_desktop.Delete_File_Safely(m_settingsFiles.settingsPath());
-    showNormal();
-    FormShow();
+    const auto restore = [this] {
+        m_desktop.Delete_File_Safely(m_settingsFiles.settingsPath());
+        showNormal();
+        FormShow();
+    };
+    if (offerToSave(restore)) restore();
 }
 
 } // namespace verbalia

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,10 +49,19 @@ public:
     // The active page, or -1 when none is.
     int activePageIndex() const;
 
-    // The start-up sequence, the rescaling to the client area, the close query.
+    // The start-up sequence, the rescaling to the client area, the close
+    // query (true: the window may close now).
     void FormShow();
     void FormResize();
-    void FormCloseQuery();
+    bool FormCloseQuery();
+
+    // A close that cannot wait for the user (a signal, the end of the
+    // session): no question; a run still going is halted and waited for, the
+    // settings are saved and a changed list is kept in the state folder.
+    void closeUnasked();
+    // The process ends without a close (the display gone): a changed list is
+    // kept in the state folder. Touches no widget.
+    void processEnding();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +78,11 @@ private:
     void Toggle_Always_On_Top();
     void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults();
+    // Offers a changed list for saving: true when nothing stands in the way
+    // (unchanged, or No). Yes saves on the worker and `saved` follows once
+    // the list is saved; a failed or refused save and Cancel lead nowhere.
+    bool offerToSave(std::function<void()> saved);
+    void keepUnsavedList();
     // An index outside the pages leaves none showing until the user picks a tab.
     void selectPage(int index);
     void switchPage(int step);
@@ -81,6 +96,7 @@ private:
     SettingsFiles m_settingsFiles{m_services, m_unreadableFiles};
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
+    bool m_closing = false; // the close query has let the window go, or nothing may ask
     bool m_noPageSelected = false;
     bool m_openMaximized = false;
     WindowPlacement m_placement{*this, m_services.frame};

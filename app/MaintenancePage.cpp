@@ -2,19 +2,26 @@
 
 #include "Controls.h"
 #include "LineListModel.h"
+#include "RunController.h"
 #include "WorkArea.h"
 #include "platform/CodePage.h"
 #include "platform/PlatformServices.h"
 #include "platform/UnreadableFiles.h"
 #include "platform/qt/QtText.h"
-#include "wordlist/KnownWordList.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <string_view>
+#include <unordered_set>
+#include <utility>
 
 namespace verbalia {
 namespace {
@@ -41,6 +48,7 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, const P
     , m_clipboard(services.clipboard)
     , m_numbers(services.numbers)
     , m_sheet(new QWidget)
+    , m_runs(runs)
 {
     m_sheet->setObjectName(QStringLiteral("TabSheet4"));
     setParent(m_sheet);
@@ -65,6 +73,7 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, const P
     m_view->setModel(model);
     addCopySelectionCommand(m_view, m_clipboard);
     addDefinitionCommand(m_view, [this](const std::string& word) { emit definitionRequested(word); });
+    addEditCommands();
     m_list.observe({
         .wordsAboutToChange = [model] { model->beginBulkUpdate(); },
         .wordsChanged = [model] { model->endBulkUpdate(); },
@@ -77,7 +86,74 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, const P
     connect(m_load, &QPushButton::clicked, this, &MaintenancePage::loadList);
     connect(m_workArea, &WorkArea::harvestStarted, this, [this] { holdList(true); });
     connect(m_workArea, &WorkArea::wordsAdded, this, &MaintenancePage::Show_Known_Word_Count);
-    connect(m_workArea, &WorkArea::harvestFinished, this, [this] { holdList(false); });
+    connect(m_workArea, &WorkArea::harvestFinished, this, [this](qsizetype added) {
+        holdList(false);
+        if (added > 0) selectHarvestedWords();
+    });
+}
+
+// Remove from List (Delete) and Undo (Ctrl+Z) in the view's context menu;
+// each is enabled only when it has something to do.
+void MaintenancePage::addEditCommands()
+{
+    auto* remove = new QAction(QStringLiteral("&Remove from List"), m_view);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    auto* undo = new QAction(QStringLiteral("&Undo"), m_view);
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WidgetShortcut);
+    m_view->addActions({remove, undo});
+    connect(remove, &QAction::triggered, this, &MaintenancePage::removeSelectedWords);
+    connect(undo, &QAction::triggered, this, [this] { m_list.undo(); });
+    const auto update = [this, remove, undo] {
+        remove->setEnabled(m_view->selectionModel()->hasSelection());
+        undo->setEnabled(m_list.canUndo());
+    };
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, update);
+    connect(m_view->model(), &QAbstractItemModel::modelReset, this, update);
+    // A save or a load without a file forgets what could be undone.
+    connect(m_changedMirror, &QCheckBox::toggled, this, update);
+    update();
+}
+
+void MaintenancePage::removeSelectedWords()
+{
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return;
+    std::vector<std::size_t> indices;
+    indices.reserve(std::size_t(rows.size()));
+    for (const QModelIndex& row : rows) indices.push_back(std::size_t(row.row()));
+    const int first = int(*std::min_element(indices.begin(), indices.end()));
+    m_list.remove(std::move(indices));
+    const QModelIndex next = m_view->model()->index(std::min(first, m_view->model()->rowCount() - 1), 0);
+    if (next.isValid()) m_view->setCurrentIndex(next);
+}
+
+void MaintenancePage::selectHarvestedWords()
+{
+    std::unordered_set<std::string_view> added;
+    for (const std::string& word : m_list.harvestedWords()) added.insert(word);
+    QItemSelection selection;
+    const QAbstractItemModel& model = *m_view->model();
+    std::size_t row = 0;
+    m_list.words().forEach(0, m_list.words().size(), [&](std::string_view word) {
+        if (added.contains(word)) {
+            const QModelIndex index = model.index(int(row), 0);
+            selection.select(index, index);
+        }
+        ++row;
+    });
+    if (selection.isEmpty()) return;
+    const QModelIndex first = selection.first().topLeft();
+    m_view->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    m_view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // The view lays a new list out in batches between events, and a row not
+    // laid out yet cannot be scrolled to: this once, all at once.
+    const QListView::LayoutMode mode = m_view->layoutMode();
+    m_view->setLayoutMode(QListView::SinglePass);
+    m_view->doItemsLayout();
+    m_view->setLayoutMode(mode);
+    m_view->scrollTo(first);
 }
 
 void MaintenancePage::Show_Known_Word_Count()
@@ -119,17 +195,40 @@ bool MaintenancePage::mayReplaceFile()
            m_messages.ask(MessageKind::Confirm, fileChangedQuestion(change, m_list.path()), Answer::No) == Answer::Yes;
 }
 
-void MaintenancePage::saveList()
+void MaintenancePage::saveListThen(std::function<void(bool saved)> then)
 {
-    // Another window may save the file between the question and the write:
-    // then the question comes again.
-    KnownWordList::SaveOutcome outcome = KnownWordList::SaveOutcome::fileChanged;
-    while (outcome == KnownWordList::SaveOutcome::fileChanged) {
-        if (!mayReplaceFile()) return;
-        outcome = m_list.save();
+    if (m_runs.running()) return;
+    if (!mayReplaceFile()) {
+        if (then) then(false);
+        return;
     }
-    if (outcome == KnownWordList::SaveOutcome::failed)
-        m_messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_list.path()));
+    // The focus goes back where it was: the Save button, or where the close
+    // query or Restore Factory Defaults found it.
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    if (!focus) focus = m_save;
+    m_runs.begin(m_workArea->runBar(), 0);
+    m_saving = true;
+    connect(&m_runs, &RunController::workFinished, this, [this, focus, then = std::move(then)]() mutable {
+        m_saving = false;
+        m_runs.unlock(focus ? focus.data() : m_save);
+        const KnownWordList::SaveOutcome outcome = m_list.saveEnded(m_written);
+        // Another window may save the file between the question and the
+        // write: then the question comes again.
+        if (outcome == KnownWordList::SaveOutcome::fileChanged) {
+            saveListThen(std::move(then));
+            return;
+        }
+        if (outcome == KnownWordList::SaveOutcome::failed)
+            m_messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(m_list.path()));
+        if (then) then(outcome == KnownWordList::SaveOutcome::saved);
+        m_runs.finish();
+    }, Qt::SingleShotConnection);
+    m_runs.startWorker([this, write = m_list.saveWrite()] { m_written = write(); });
+}
+
+void MaintenancePage::settleAbandonedSave()
+{
+    if (std::exchange(m_saving, false)) m_list.saveEnded(m_written);
 }
 
 void MaintenancePage::loadList()

@@ -2,8 +2,11 @@
 
 #include "app/core/SettingsTable.h"
 
+#include "wordlist/KnownWordList.h"
+
 #include <QObject>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +20,6 @@ class QWidget;
 namespace verbalia {
 
 class Clipboard;
-class KnownWordList;
 class MessageBoxes;
 class NumberFormat;
 class RunController;
@@ -42,15 +44,21 @@ public:
 
     std::vector<QWidget*> tabOrder() const;
 
+    // Asks before it replaces a file it could not read, or one that another
+    // program changed since the list read or wrote it (No keeps the file and
+    // the list stays changed). The write goes on the worker, the window
+    // locked; `then` hears whether the list was saved.
+    void saveListThen(std::function<void(bool saved)> then);
+    // After RunController::abandon(): a save whose worker has ended is
+    // taken as saved or not, silently.
+    void settleAbandonedSave();
+
 public slots:
     // The count of known words on the label, then told (countShown).
     void Show_Known_Word_Count();
     void copyList();
     void resetList();
-    // Asks before it replaces a file it could not read, or one that another
-    // program changed since the list read or wrote it (No keeps the file and
-    // the list stays changed).
-    void saveList();
+    void saveList() { saveListThen({}); }
     // Asks before it drops changes; an unreadable file is reported and the list stays.
     void loadList();
 
@@ -65,6 +73,11 @@ private:
     bool mayReplaceFile();
     // A harvest holds the view (its lines change under it) and refreshes the count itself.
     void holdList(bool held);
+    // The words the last harvest added, selected, the first scrolled into sight.
+    void selectHarvestedWords();
+    // The selected words leave the list; the row at the first one's place becomes current.
+    void removeSelectedWords();
+    void addEditCommands();
 
     KnownWordList& m_list;
     UnreadableFiles& m_unreadableFiles;
@@ -80,6 +93,9 @@ private:
     QPushButton* m_save;
     QPushButton* m_load;
     WorkArea* m_workArea;
+    RunController& m_runs;
+    CheckedWrite m_written; // by the save's worker
+    bool m_saving = false;
     bool m_harvesting = false;
 };
 

@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QThread>
 
+#include <utility>
+
 namespace verbalia {
 
 bool FrameClock::due()
@@ -130,7 +132,15 @@ void RunController::unlock(QWidget* focus)
 
 void RunController::finish()
 {
-    if (m_closeRequested) m_window.close();
+    if (std::exchange(m_closeRequested, false)) m_window.close();
+}
+
+void RunController::abandon()
+{
+    disconnect(this, &RunController::workFinished, nullptr, nullptr);
+    if (!m_worker) return;
+    halt();
+    m_worker->wait();
 }
 
 } // namespace verbalia

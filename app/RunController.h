@@ -28,7 +28,7 @@ private:
     std::chrono::steady_clock::time_point m_last = std::chrono::steady_clock::now();
 };
 
-// The protocol of every run, a search or a harvest: the window lock, the
+// The protocol of every run, a search, a harvest or a save: the window lock, the
 // progress bar, the halt flag, the worker thread the run's work goes on, the
 // focus held on the halt button and given back, and a close request during
 // a run, which halts it and is carried out once the run has finished.
@@ -72,6 +72,9 @@ public:
     void unlock(QWidget* focus);
     // The very end of a run: the window closes if asked to meanwhile.
     void finish();
+    // For a close that cannot wait: halts a run still going and waits for
+    // its worker, whose end then leads nowhere.
+    void abandon();
 
 signals:
     void workFinished();

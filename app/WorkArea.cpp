@@ -160,7 +160,7 @@ void WorkArea::finishHarvest()
 {
     m_list.endHarvest();
     emit wordsAdded();
-    emit harvestFinished();
+    emit harvestFinished(m_added);
     m_runs.unlock(m_add);
     m_messages.show(MessageKind::Information, harvestReport({m_added, m_runs.halted(), {}}, m_numbers));
     m_runs.finish();

@@ -43,6 +43,8 @@ public:
     void collectSettings(SettingsValues& values) const;
 
     std::vector<QWidget*> tabOrder() const;
+    // The bar beside the list, which a harvest and a save of the list show.
+    QProgressBar& runBar() const { return *m_bar; }
 
 public slots:
     void resetWorkArea();
@@ -55,9 +57,10 @@ public slots:
 signals:
     // From the harvest's worker, at most once a frame: the next new words.
     void newWordsFound(std::shared_ptr<std::vector<std::string>> words);
-    // A harvest begins to change the list, and has stopped changing it.
+    // A harvest begins to change the list, and has stopped changing it,
+    // having added that many words.
     void harvestStarted();
-    void harvestFinished();
+    void harvestFinished(qsizetype added);
     // Words were added: at most once a frame, and once more at the end.
     void wordsAdded();
 

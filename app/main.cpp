@@ -10,8 +10,42 @@
 #include <QFile>
 #include <QIcon>
 #include <QSessionManager>
+#include <QSocketNotifier>
 
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// The window while the event loop runs, for a process that ends without a
+// close (the display gone makes Qt call exit()).
+verbalia::TMainForm1* runningWindow = nullptr;
+
+// SIGTERM, SIGHUP and SIGINT reach the window's thread through a pipe.
+int signalPipe[2] = {-1, -1};
+
+void signalled(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+bool catchEndSignals()
+{
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    struct sigaction action {};
+    action.sa_handler = signalled;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -46,13 +80,31 @@ int main(int argc, char* argv[])
     TAboutBox aboutBox(services.platform(), &mainForm);
     mainForm.setAboutBox(&aboutBox);
 
-    // The end of the desktop session closes the window like its close box,
-    // so the settings and a changed list are saved.
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm, [&mainForm] { mainForm.close(); });
+    // A close that cannot be refused asks nothing and keeps a changed list
+    // in the state folder: the end of the desktop session, a signal, a quit
+    // that passes the close by, the display gone.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm, &TMainForm1::closeUnasked);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &mainForm, &TMainForm1::processEnding);
+    std::unique_ptr<QSocketNotifier> endSignals;
+    if (catchEndSignals()) {
+        endSignals = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(endSignals.get(), &QSocketNotifier::activated, &mainForm, [&mainForm] {
+            char byte;
+            while (::read(signalPipe[0], &byte, 1) > 0) {}
+            mainForm.closeUnasked();
+            // Ends a message box's event loop too.
+            QCoreApplication::exit(0);
+        });
+    }
+    runningWindow = &mainForm;
+    std::atexit([] {
+        if (runningWindow) runningWindow->processEnding();
+    });
 
     // A close request during the start-up sequence (a message box's own
     // event loop lets one through) ends the window before the event loop runs.
     mainForm.show();
-    if (!mainForm.isVisible()) return 0;
-    return application.exec();
+    const int status = mainForm.isVisible() ? application.exec() : 0;
+    runningWindow = nullptr;
+    return status;
 }

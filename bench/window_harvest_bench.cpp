@@ -124,6 +124,7 @@ int main(int argc, char* argv[])
         }
         if (argc > 3 && status == 0) {
             control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+            waitForRun(window);
             std::filesystem::copy_file(folder / "wordlist.dat", argv[3], std::filesystem::copy_options::overwrite_existing);
         }
         messages.scriptAnswers({Answer::No}); // no save at close

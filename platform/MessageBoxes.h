@@ -7,7 +7,7 @@ namespace verbalia {
 // The four kinds of modal message box; each is titled with its kind's name.
 enum class MessageKind { Information, Warning, Error, Confirm };
 
-enum class Answer { Yes, No };
+enum class Answer { Yes, No, Cancel };
 
 // Modal message boxes. Texts are 8-bit in the system code page.
 class MessageBoxes {
@@ -20,6 +20,10 @@ public:
     // A box with the buttons "&Yes" and "&No", the one given the default (Yes
     // unless a question's safe answer is No); Escape answers No.
     virtual Answer ask(MessageKind kind, const std::string& text, Answer defaultAnswer = Answer::Yes) = 0;
+
+    // A box with the buttons "&Yes", "&No" and "Cancel", Yes the default;
+    // Escape answers Cancel.
+    virtual Answer askOrCancel(MessageKind kind, const std::string& text) = 0;
 };
 
 const char* messageTitle(MessageKind kind);

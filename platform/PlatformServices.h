@@ -12,6 +12,7 @@
 #include "MessageBoxes.h"
 #include "NumberFormat.h"
 #include "TextViewer.h"
+#include "UnsavedLists.h"
 #include "WindowFrame.h"
 #include "WindowManager.h"
 
@@ -38,6 +39,7 @@ struct PlatformServices {
     TextViewer& viewer;
     WindowManager& windowManager;
     WindowFrame& frame;
+    UnsavedLists& unsavedLists;
     std::string programFolder; // ends with '/'
     std::string executableName; // the running program's file name, in the program folder
 
@@ -51,7 +53,7 @@ PlatformServices servicesOf(Factory& factory)
 {
     return {factory.messages, factory.clipboard,  factory.files,      factory.fileDialog,    factory.collation,
             factory.numbers,  factory.launch,     factory.memory,     factory.desktop,       factory.autostart,
-            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.programFolder,
+            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.unsavedLists, factory.programFolder,
             factory.executableName};
 }
 

@@ -65,18 +65,28 @@ std::string KnownWordList::partlyReadMessage(const NumberFormat& numbers) const
            numbers.formatCount(std::int64_t(m_words.size())) + " words; the rest of it was not loaded.";
 }
 
-KnownWordList::SaveOutcome KnownWordList::save()
+KnownWordList::SaveOutcome KnownWordList::save() { return saveEnded(saveWrite()()); }
+
+std::function<CheckedWrite()> KnownWordList::saveWrite()
 {
     const std::optional<FileIdentity> expected = m_found ? *m_found : m_seen;
     m_found.reset();
-    const CheckedWrite write = m_files.writeIfUnchanged(
-        m_path, encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding), expected);
+    return [this, expected] { return m_files.writeIfUnchanged(m_path, fileBytes(), expected); };
+}
+
+KnownWordList::SaveOutcome KnownWordList::saveEnded(const CheckedWrite& write)
+{
     if (write.outcome == WriteOutcome::changed) return SaveOutcome::fileChanged;
     if (write.outcome == WriteOutcome::failed) return SaveOutcome::failed;
     m_seen = write.identity;
     m_edits.clear();
     setChanged(false);
     return SaveOutcome::saved;
+}
+
+std::string KnownWordList::fileBytes() const
+{
+    return encodeFile(joinEntries(m_words, m_format.lineEnd), m_format.encoding);
 }
 
 KnownWordList::FileChange KnownWordList::fileChangeSinceSeen()

@@ -62,6 +62,14 @@ public:
     // replace): the check and the write are one step for other processes of
     // the program.
     SaveOutcome save();
+    // The save in two halves, for a worker: the first, on the list's thread,
+    // gives the write, which may then run on any thread while nothing changes
+    // the list; its result goes to saveEnded, back on the list's thread.
+    std::function<CheckedWrite()> saveWrite();
+    SaveOutcome saveEnded(const CheckedWrite& write);
+
+    // The bytes a save would write.
+    std::string fileBytes() const;
 
     // What another program did to the file since this list last read or wrote
     // it, told by its identity (which file, size, modification time). A list

@@ -29,16 +29,29 @@ void QtMessageBoxes::show(MessageKind kind, const std::string& text)
     box.exec();
 }
 
-Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text, Answer defaultAnswer)
+// A question with Yes and No, and Cancel when offered (then Escape's answer).
+static Answer question(QWidget* parent, MessageKind kind, const std::string& text, Answer defaultAnswer, bool cancellable)
 {
-    QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, m_parent);
+    QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, parent);
     frameAsDialog(box, TitleButtons::Close);
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
+    QPushButton* cancel = cancellable ? box.addButton(QObject::tr("Cancel"), QMessageBox::RejectRole) : nullptr;
     box.setDefaultButton(defaultAnswer == Answer::Yes ? yes : no);
-    box.setEscapeButton(no);
+    box.setEscapeButton(cancel ? cancel : no);
     box.exec();
-    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    if (box.clickedButton() == yes) return Answer::Yes;
+    return cancel && box.clickedButton() != no ? Answer::Cancel : Answer::No;
+}
+
+Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text, Answer defaultAnswer)
+{
+    return question(m_parent, kind, text, defaultAnswer, false);
+}
+
+Answer QtMessageBoxes::askOrCancel(MessageKind kind, const std::string& text)
+{
+    return question(m_parent, kind, text, Answer::Yes, true);
 }
 
 } // namespace verbalia

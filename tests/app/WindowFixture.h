@@ -7,6 +7,7 @@
 #include "fakes/FakeServices.h"
 
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
@@ -68,10 +69,25 @@ public:
         return QTest::qWaitFor([this] { return !window->isRunning(); }, 10000);
     }
 
+    // Clicks Save and waits for the save's end.
+    bool save() const
+    {
+        control<QPushButton>(*window, "Save_Word_List_BitBtn")->click();
+        return runEnded();
+    }
+
+    // Asks the window to close as its close box would and waits for a save
+    // the close query started: true when the window closed.
+    bool tryClose() const
+    {
+        window->close();
+        return runEnded() && !window->isVisible();
+    }
+
     // Closes the window as its close box would and forgets it.
     void close()
     {
-        window->close();
+        tryClose();
         window.reset();
     }
 

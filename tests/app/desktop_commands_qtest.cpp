@@ -120,7 +120,18 @@ private slots:
         TMainForm1& window = fixture.start();
         fixture.messages.scriptAnswers({Answer::Yes, Answer::Yes, Answer::Yes}); // reset, restore, save
         control<QPushButton>(window, "Reset_Word_List_BitBtn")->click();
+        // A failed save restores nothing: the start-up would load the old file.
+        fixture.files.readOnlyFolders.insert(fixture.folder());
         entry(window, "Restore_Factory_Defaults_Option")->trigger();
+        QVERIFY(fixture.runEnded());
+        QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
+        QCOMPARE(window.knownWords().size(), 0u);
+        QVERIFY(window.knownWordList().changed());
+
+        fixture.files.readOnlyFolders.clear();
+        fixture.messages.scriptAnswers({Answer::Yes, Answer::Yes}); // restore, save
+        entry(window, "Restore_Factory_Defaults_Option")->trigger();
+        QVERIFY(fixture.runEnded());
         QCOMPARE(fixture.messages.shown.back().kind, MessageKind::Confirm); // the close query's question
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string());
         QCOMPARE(window.knownWords().size(), 0u);

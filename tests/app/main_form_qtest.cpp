@@ -11,12 +11,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -150,7 +152,7 @@ private slots:
         QCOMPARE(fixture.messages.shown[0].kind, MessageKind::Warning);
 
         fixture.messages.scriptAnswers({Answer::Yes});
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.messages.shown.size(), std::size_t(2));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("apple\r\n\r\n  pie \r\nxy\r\nlast\r\n"));
     }
@@ -174,12 +176,13 @@ private slots:
         const QAbstractItemModel* results = wildcard.results->model();
         QCOMPARE(results->rowCount(), 2);
         QCOMPARE(results->index(1, 0).data().toString(), QStringLiteral("Ard\u00E8che"));
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QVERIFY(fixture.readFile("wordlist.dat") == original);
 
         fixture.close();
         fixture.writeFile("wordlist.dat", "caf\xE9\r\nna\xEFve\r\n");
-        control<QPushButton>(fixture.start(), "Save_Word_List_BitBtn")->click();
+        fixture.start();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("caf\xE9\r\nna\xEFve\r\n"));
     }
 
@@ -196,7 +199,7 @@ private slots:
         fixture.messages.scriptAnswers({Answer::Yes});
         control<QPushButton>(window, "Add_Unique_Words_BitBtn")->click();
         QVERIFY(fixture.runEnded());
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("ant\ncaf\xC3\xA9\nun\nz\xC3\xA8" "bre\n"));
     }
 
@@ -224,6 +227,114 @@ private slots:
         QCOMPARE(fixture.readFile("wordlist.dat").substr(0, 7), std::string("a\r\nable"));
     }
 
+    // The close question's answers, and what stands in the save's way: the
+    // window closes only once the list is saved or the user let it go.
+    void aCloseKeepsTheWindowUntilTheListIsSafe_data()
+    {
+        QTest::addColumn<QString>("answers"); // Y, N, C: Yes, No, Cancel
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("fileAfter");
+        QTest::newRow("saved") << "Y" << "" << true << "beta\r\n";
+        QTest::newRow("save failed") << "Y" << "read-only" << false << "alpha\r\nbeta\r\n";
+        QTest::newRow("replace declined") << "YN" << "changed" << false << "other\r\n";
+        QTest::newRow("replace agreed") << "YY" << "changed" << true << "beta\r\n";
+        QTest::newRow("unreadable kept") << "YN" << "unreadable" << false << "alpha\r\nbeta\r\n";
+        QTest::newRow("not saved") << "N" << "" << true << "alpha\r\nbeta\r\n";
+        QTest::newRow("cancelled") << "C" << "" << false << "alpha\r\nbeta\r\n";
+    }
+
+    void aCloseKeepsTheWindowUntilTheListIsSafe()
+    {
+        QFETCH(QString, answers);
+        QFETCH(QString, obstacle);
+        QFETCH(bool, closes);
+        QFETCH(QString, fileAfter);
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "alpha\r\nbeta\r\n");
+        if (obstacle == "unreadable") fixture.files.unreadableFiles.insert(fixture.pathOf("wordlist.dat"));
+        TMainForm1& window = fixture.start();
+        window.knownWordList().remove({0});
+        const std::size_t words = window.knownWords().size();
+        if (obstacle == "read-only") fixture.files.readOnlyFolders.insert(fixture.folder());
+        if (obstacle == "changed") fixture.writeFile("wordlist.dat", "other\r\n");
+        for (QChar answer : answers)
+            fixture.messages.scriptAnswers({answer == 'Y' ? Answer::Yes : answer == 'N' ? Answer::No : Answer::Cancel});
+
+        QCOMPARE(fixture.tryClose(), closes);
+        QCOMPARE(fixture.readFile("wordlist.dat"), fileAfter.toStdString());
+        if (obstacle == "read-only")
+            QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
+        if (!closes) {
+            QCOMPARE(window.knownWords().size(), words);
+            QVERIFY(control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox")->isChecked());
+            QVERIFY(control<QPushButton>(window, "Save_Word_List_BitBtn")->isEnabled());
+        }
+    }
+
+    // The save runs on the worker, the window locked with the list's bar
+    // busy; a close meanwhile waits for it, then asks nothing more.
+    void aSaveLocksTheWindowAndACloseWaitsForIt()
+    {
+        WindowFixture fixture;
+        TMainForm1& window = fixture.start();
+        window.knownWordList().remove({0});
+        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(window.isRunning() && !window.menuBar()->isEnabled());
+        QVERIFY(!control<QProgressBar>(window, "ProgressBar2")->isHidden());
+        window.close();
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(fixture.messages.shown.empty());
+        QVERIFY(fixture.readFile("wordlist.dat").starts_with("able\r\n"));
+    }
+
+    // A close that cannot ask (a signal, the session's end) keeps the words
+    // a save would write; the next start says where, once.
+    void aCloseThatCannotAskKeepsTheListForTheNextStart()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "alpha\nbeta\n");
+        fixture.start().knownWordList().remove({0});
+        fixture.window->closeUnasked();
+        QVERIFY(!fixture.window->isVisible());
+        QVERIFY(fixture.messages.shown.empty());
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string("alpha\nbeta\n"));
+        std::vector<std::string> kept;
+        for (const auto& file : std::filesystem::directory_iterator(fixture.pathOf("state")))
+            kept.push_back(file.path().filename().string());
+        QCOMPARE(kept.size(), std::size_t(1));
+        QVERIFY(kept[0].starts_with("unsaved-20") && kept[0].ends_with(".dat") && kept[0].size() == 27);
+        QCOMPARE(fixture.readFile("state/" + kept[0]), std::string("beta\n"));
+
+        fixture.window.reset();
+        fixture.start();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
+        QCOMPARE(fixture.messages.shown[0].text, "Words that were not saved when Verbalia last closed are in " +
+                                                     fixture.pathOf("state/" + kept[0]) + ".");
+        fixture.close();
+        // Two kept within a second each keep a file of their own.
+        const std::optional<std::string> one = fixture.services.unsavedLists.keep("one\n");
+        const std::optional<std::string> two = fixture.services.unsavedLists.keep("two\n");
+        QVERIFY(one && two && *one != *two);
+        fixture.start();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
+        QVERIFY(fixture.messages.shown[2].text.find(*two) != std::string::npos);
+        fixture.close();
+        fixture.start();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
+
+        // An unchanged list, or one the close query let go, leaves nothing;
+        // nor does a state folder that cannot be written, without a word.
+        fixture.window->processEnding();
+        fixture.window.reset();
+        fixture.start().knownWordList().setChanged(true);
+        fixture.files.readOnlyFolders.insert(fixture.pathOf("state/"));
+        fixture.window->processEnding();
+        fixture.window.reset();
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(fixture.pathOf("state")), {}), 4);
+    }
+
     void resetEmptiesTheListOnlyOnYes()
     {
         WindowFixture fixture;
@@ -243,7 +354,7 @@ private slots:
         QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
 
         // Saving an empty list writes an empty file and clears the flag.
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QVERIFY(fixture.fileExists("wordlist.dat"));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string());
         QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
@@ -305,7 +416,7 @@ private slots:
         control<QPushButton>(window, "Reset_Word_List_BitBtn")->click();
 
         fixture.files.readOnlyFolders.insert(fixture.folder());
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.messages.shown.back().kind, MessageKind::Error);
         QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("old\r\nlist\r\n"));
@@ -324,7 +435,7 @@ private slots:
         const std::string question =
             "The file " + fixture.pathOf("wordlist.dat") + " could not be read, and saving will replace it.  Replace it ?";
         fixture.messages.scriptAnswers({Answer::No});
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.messages.shown.back().text, question);
         QCOMPARE(fixture.messages.shown.back().defaultAnswer, Answer::No);
         QCOMPARE(fixture.readFile("wordlist.dat"), std::string("unseen\r\n"));
@@ -356,7 +467,7 @@ private slots:
         fixture.writeFile("wordlist.dat", "another program's\r\nwords\r\n");
 
         fixture.messages.scriptAnswers({Answer::No});
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.messages.shown.back().text,
                  "The file " + fixture.pathOf("wordlist.dat") + change.toStdString() + "  Replace it with this list ?");
         QCOMPARE(fixture.messages.shown.back().defaultAnswer, Answer::No);
@@ -364,11 +475,11 @@ private slots:
         QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
 
         fixture.messages.scriptAnswers({Answer::Yes});
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QVERIFY(!Known_Word_List_Changed_CheckBox->isChecked());
         QVERIFY(fixture.readFile("wordlist.dat") != "another program's\r\nwords\r\n");
         const std::size_t asked = fixture.messages.shown.size();
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click(); // what it wrote itself is no change
+        QVERIFY(fixture.save()); // what it wrote itself is no change
         QCOMPARE(fixture.messages.shown.size(), asked);
     }
 
@@ -379,7 +490,7 @@ private slots:
         auto* const Known_Word_List_Changed_CheckBox = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
         std::filesystem::create_directory(fixture.pathOf("wordlist.dat"));
         window.knownWordList().setChanged(true);
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.messages.shown.back().text, "Cannot create file " + fixture.pathOf("wordlist.dat"));
         QVERIFY(Known_Word_List_Changed_CheckBox->isChecked());
         QVERIFY(std::filesystem::is_directory(fixture.pathOf("wordlist.dat")));
@@ -420,7 +531,7 @@ private slots:
 
         control<QPushButton>(window, "Copy_Word_List_To_Clipboard_BitBtn")->click();
         QCOMPARE(fixture.clipboard.content.value_or(""), longLine + "\r\nshort");
-        control<QPushButton>(window, "Save_Word_List_BitBtn")->click();
+        QVERIFY(fixture.save());
         QCOMPARE(fixture.readFile("wordlist.dat"), longLine + "\r\nshort\r\n");
     }
 

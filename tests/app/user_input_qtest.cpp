@@ -7,12 +7,16 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <filesystem>
@@ -172,6 +176,64 @@ private slots:
         QVERIFY(text->window()->isVisible());
         QVERIFY(text->toPlainText().startsWith("geese\nnoun, base form goose\n"));
         QCOMPARE(window.findChildren<QDialog*>("Definition_Window").size(), 1);
+    }
+
+    // Delete and the context menu's Remove from List take the selected words
+    // out, unasked; Ctrl+Z and Undo put them back, the last removal first,
+    // the changed flag following whether the list differs from the file.
+    void removedWordsComeBackWithUndo()
+    {
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "alpha\r\nbeta\r\ngamma\r\ndelta\r\n");
+        TMainForm1& window = fixture.start();
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
+        auto* known = control<QListView>(window, "Known_Words_MemoEx");
+        auto* changed = control<QCheckBox>(window, "Known_Word_List_Changed_CheckBox");
+        const QList<QAction*> commands = known->actions();
+        QCOMPARE(commands.size(), 4);
+        QAction* remove = commands[2];
+        QAction* undo = commands[3];
+        QCOMPARE(remove->text(), QStringLiteral("&Remove from List"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QVERIFY(!remove->isEnabled() && !undo->isEnabled());
+        const auto words = [&window] {
+            QStringList all;
+            window.knownWords().forEach(0, window.knownWords().size(),
+                                        [&all](std::string_view word) { all << QString::fromLatin1(word); });
+            return all.join(' ');
+        };
+        const auto select = [known](int row) {
+            known->selectionModel()->select(known->model()->index(row, 0), QItemSelectionModel::Select);
+        };
+
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        known->setFocus();
+        select(1);
+        select(3);
+        QTest::keyClick(window.windowHandle(), Qt::Key_Delete);
+        QCOMPARE(words(), QStringLiteral("alpha gamma"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Verbalia - v1.4f - 2 words."));
+        QVERIFY(changed->isChecked() && undo->isEnabled());
+        // The word now at the first one's place is next.
+        QCOMPARE(known->selectionModel()->selectedRows(), QModelIndexList{known->model()->index(1, 0)});
+        remove->trigger();
+        QCOMPARE(words(), QStringLiteral("alpha"));
+
+        QTest::keyClick(window.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(words(), QStringLiteral("alpha gamma"));
+        QVERIFY(changed->isChecked());
+        undo->trigger();
+        QCOMPARE(words(), QStringLiteral("alpha beta gamma delta"));
+        QVERIFY(!changed->isChecked() && !undo->isEnabled());
+        QVERIFY(fixture.messages.shown.empty());
+
+        // What was saved is the list undo goes back to.
+        select(0);
+        remove->trigger();
+        QVERIFY(fixture.save());
+        QVERIFY(!changed->isChecked() && !undo->isEnabled());
+        QCOMPARE(fixture.readFile("wordlist.dat"), std::string("beta\r\ngamma\r\ndelta\r\n"));
     }
 };
 

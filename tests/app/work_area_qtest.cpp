@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -95,6 +96,55 @@ private slots:
         QVERIFY(fixture.runEnded());
         QCOMPARE(fixture.messages.shown.size(), std::size_t(3));
         QCOMPARE(entries(window).size(), 5);
+    }
+
+    // However the text came in, a harvest keeps the letters of Windows-1252
+    // and skips the words the list holds as written; what it added is then
+    // selected in the list, the first made current.
+    void harvestedWordsKeepTheirAccentsAndAreSelected_data()
+    {
+        QTest::addColumn<QString>("source");
+        for (const char* source : {"typed", "pasted", "UTF-8 file", "Windows-1252 file"}) QTest::newRow(source) << source;
+    }
+
+    void harvestedWordsKeepTheirAccentsAndAreSelected()
+    {
+        QFETCH(QString, source);
+        const QString sentence = u"na\u00efve fa\u00e7ade Ard\u00e8che O'Brien's don't cr\u00e8me br\u00fbl\u00e9e"_qs;
+        WindowFixture fixture;
+        // Enough lines before them that the view must scroll to show them.
+        std::string list;
+        for (int i = 0; i < 5000; ++i) list += "a" + std::to_string(10000 + i) + "\r\n";
+        fixture.writeFile("wordlist.dat", list + "Ard\xC3\xA8" "che\r\ndon't\r\nO'Brien's\r\nzebra\r\n");
+        TMainForm1& window = fixture.start();
+        MaintenanceControls page(window);
+        page.workArea->clear();
+        if (source == "typed") {
+            for (QChar typed : sentence) QTest::sendKeyEvent(QTest::Click, page.workArea, Qt::Key_unknown, typed, {});
+        } else if (source == "pasted") {
+            QGuiApplication::clipboard()->setText(sentence);
+            page.workArea->paste();
+        } else {
+            const QByteArray bytes = source == "UTF-8 file" ? sentence.toUtf8() : sentence.toLatin1();
+            fixture.writeFile("text.txt", bytes.toStdString());
+            fixture.fileDialog.choices = {fixture.pathOf("text.txt")};
+            control<QPushButton>(window, "Temp_Work_Area_Load_From_File_BitBtn")->click();
+        }
+        QCOMPARE(page.workArea->toPlainText(), sentence);
+        fixture.messages.scriptAnswers({Answer::Yes});
+        page.add->click();
+        QVERIFY(fixture.runEnded());
+
+        QCOMPARE(fixture.messages.shown.back().text, std::string("4 words were added to the List of Known Words."));
+        auto* known = control<QListView>(window, "Known_Words_MemoEx");
+        QModelIndexList rows = known->selectionModel()->selectedRows();
+        std::sort(rows.begin(), rows.end());
+        QStringList selected;
+        for (const QModelIndex& row : rows) selected << row.data().toString();
+        QCOMPARE(selected.join(' '), u"br\u00fbl\u00e9e cr\u00e8me fa\u00e7ade na\u00efve"_qs);
+        QCOMPARE(known->currentIndex(), rows.value(0));
+        QVERIFY(known->viewport()->rect().contains(known->visualRect(rows.value(0))));
+        QCOMPARE(known->model()->rowCount(), 5008);
     }
 
     void theBarMovesOnAndAHaltKeepsTheWordsAdded()

@@ -30,6 +30,7 @@ public:
 
     void show(MessageKind kind, const std::string& text) override;
     Answer ask(MessageKind kind, const std::string& text, Answer defaultAnswer) override;
+    Answer askOrCancel(MessageKind kind, const std::string& text) override { return ask(kind, text, Answer::Yes); }
 
     // Answers for the next questions, in order; once they run out, No.
     void scriptAnswers(std::initializer_list<Answer> answers);

@@ -34,6 +34,7 @@ struct FakeServices {
     FakeWindowFrame frame;
     std::string programFolder;
     std::string executableName;
+    UnsavedLists unsavedLists{files, programFolder + "state/"};
 };
 
 } // namespace verbalia

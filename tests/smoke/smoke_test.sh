@@ -14,3 +14,16 @@ echo "window title: $title"
 await_exit "$program_pid"
 [ "$title" = "Verbalia - v1.4f - 938 words." ] || { echo "unexpected title"; exit 1; }
 echo "closed cleanly"
+
+# SIGTERM closes the window without a question, its settings saved.
+rm "$folder/verbalia.ini"
+QT_QPA_PLATFORM=xcb "$folder/verbalia" &
+program_pid=$!
+for _ in $(seq 200); do
+    xdotool search --pid "$program_pid" --name '^Verbalia - v1.4f - ' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+kill -TERM "$program_pid"
+await_exit "$program_pid"
+[ -s "$folder/verbalia.ini" ] || { echo "no settings saved at SIGTERM"; exit 1; }
+echo "ended by SIGTERM cleanly"
