@@ -5,7 +5,9 @@
 #include "SearchPage.h"
 #include "SharedFilters.h"
 #include "WindowScaling.h"
+#include "Controls.h"
 #include "about/AboutBox.h"
+#include "platform/qt/QtText.h"
 #include "text/ProgramTitle.h"
 
 #include <QAction>
@@ -58,6 +60,9 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     });
 
     m_runs.lockControlsOf(*this, *PageControl1);
+
+    connect(&m_levels, &WordLevels::unavailable, this, &TMainForm1::levelsUnavailable);
+    if (const std::string problem = m_levels.startLoading(); !problem.empty()) levelsUnavailable(toQString(problem));
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -98,6 +103,9 @@ void TMainForm1::FormShow()
     const int clientHeight = Exit_BitBtn->y() + Exit_BitBtn->height() + PageControl1->y();
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
     m_scaling->capture(clientWidth, clientHeight); // Capture_Layout_Baseline
+    // Once shown, the menu bar has made every menu it has: the one for
+    // entries that do not fit included.
+    useReadableHighlight(*this);
 
     readSettings();
     // Set_Titles
@@ -121,6 +129,8 @@ void TMainForm1::FormShow()
     m_knownWords.setChanged(false);
     for (SearchPage* page : m_searchPages) page->startUp();
     m_maintenance->loadList();
+    // Typing into the page shown searches at once.
+    if (const int page = activePageIndex(); page >= 0) tabOrder(page)[1]->setFocus();
 }
 
 void TMainForm1::FormResize()
@@ -164,6 +174,8 @@ void TMainForm1::readSettings()
     m_placement.place(QRect(values.left, values.top, values.width, values.height));
     Always_On_Top_Option->setChecked(values.alwaysOnTop);
     Auto_Run_at_Windows_Startup_Option->setChecked(values.autoRun);
+    Commonest_Words_First_Option->setChecked(values.commonestFirst);
+    m_levels.setCommonestFirst(values.commonestFirst);
     m_settingsFiles.loadHistories(m_searchPages);
     for (SearchPage* page : m_searchPages) page->applySettings(values);
     m_filters->applySettings(values);
@@ -183,6 +195,7 @@ void TMainForm1::Save_Settings()
     values.alwaysOnTop = Always_On_Top_Option->isChecked();
     values.autoRun = Auto_Run_at_Windows_Startup_Option->isChecked();
     values.page = activePageIndex();
+    values.commonestFirst = Commonest_Words_First_Option->isChecked();
     for (const SearchPage* page : m_searchPages) page->collectSettings(values);
     m_filters->collectSettings(values);
     m_maintenance->collectSettings(values);
@@ -197,6 +210,20 @@ void TMainForm1::Toggle_Always_On_Top()
     const bool above = !Always_On_Top_Option->isChecked();
     Always_On_Top_Option->setChecked(above);
     m_services.windowManager.setKeepAbove(above);
+}
+
+// Each search page lists its next results commonest first, or in list order.
+void TMainForm1::Toggle_Commonest_Words_First()
+{
+    const bool first = !Commonest_Words_First_Option->isChecked();
+    Commonest_Words_First_Option->setChecked(first);
+    m_levels.setCommonestFirst(first);
+}
+
+void TMainForm1::levelsUnavailable(const QString& problem)
+{
+    Commonest_Words_First_Option->setEnabled(false);
+    Commonest_Words_First_Option->setToolTip(problem);
 }
 
 void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()

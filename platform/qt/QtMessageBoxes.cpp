@@ -26,6 +26,7 @@ void QtMessageBoxes::show(MessageKind kind, const std::string& text)
 {
     QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::Ok, m_parent);
     frameAsDialog(box, TitleButtons::Close);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, m_keepAbove);
     box.exec();
 }
 
@@ -33,6 +34,7 @@ Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text, Answer def
 {
     QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, m_parent);
     frameAsDialog(box, TitleButtons::Close);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, m_keepAbove);
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
     box.setDefaultButton(defaultAnswer == Answer::Yes ? yes : no);
