@@ -59,8 +59,8 @@ SearchPage::SearchPage(const SearchPageDescription& description, QTabWidget& pag
 
     auto* model = new LineListModel(m_lines, this);
     model->setToolTips([this](std::size_t row) {
-        return m_services.levels.commonestFirst() && row < m_rowLevels.size() ? toQString(levelText(m_rowLevels[row]))
-                                                                              : QString();
+        return m_services.levels.commonestFirst() && m_rowLevels ? toQString(levelText(m_rowLevels->of(row)))
+                                                                 : QString();
     });
     m_results->setModel(model);
     addCopySelectionCommand(m_results, m_services.clipboard);
@@ -108,8 +108,8 @@ void SearchPage::search()
     // The last run's lines are freed on another thread: a few million take a while.
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginBulkUpdate();
-    QThreadPool::globalInstance()->start([lastLines = m_lines.take(), lastLevels = std::move(m_rowLevels)] {});
-    m_rowLevels.clear();
+    QThreadPool::globalInstance()->start([lastLines = m_lines.take()] {});
+    m_rowLevels.reset();
     model->endBulkUpdate();
     runs.begin(runs.searchBar(), m_services.words.size());
     addToHistory(m_criteria, criteria, false);
@@ -168,7 +168,7 @@ void SearchPage::showOrdered(const std::shared_ptr<LevelOrder>& order)
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginBulkUpdate();
     m_lines.setOrder(std::move(order->rows));
-    m_rowLevels = std::move(order->levels);
+    m_rowLevels = order->levels;
     model->endBulkUpdate();
 }
 
@@ -239,7 +239,7 @@ void SearchPage::clearResults()
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginBulkUpdate();
     m_lines.take();
-    m_rowLevels.clear();
+    m_rowLevels.reset();
     model->endBulkUpdate();
 }
 

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -179,7 +180,7 @@ private:
     QLabel* m_status;
     QRect m_statusPlace;
     LineBatches m_lines; // what the results view shows
-    std::vector<Level> m_rowLevels; // when listed commonest first: each row's level
+    std::optional<RowLevels> m_rowLevels; // when listed commonest first
 };
 
 } // namespace verbalia

@@ -14,9 +14,19 @@ LevelOrder levelOrder(const std::vector<std::string_view>& words, const Commonne
     order.rows.resize(words.size());
     std::iota(order.rows.begin(), order.rows.end(), std::uint32_t(0));
     levels.orderByLevel(order.rows, [&words](std::uint32_t row) { return words[row]; });
-    order.levels.reserve(words.size());
-    for (const std::uint32_t row : order.rows) order.levels.push_back(levels.levelOf(words[row]));
+    // The rows are in level order: a few lookups find where each level begins.
+    for (std::size_t level = 0; level < levelCount; ++level)
+        order.levels.firstRows[level] = std::size_t(
+            std::partition_point(order.rows.begin(), order.rows.end(),
+                                 [&](std::uint32_t row) { return std::size_t(levels.levelOf(words[row])) < level; }) -
+            order.rows.begin());
     return order;
+}
+
+Level RowLevels::of(std::size_t row) const
+{
+    const auto after = std::upper_bound(firstRows.begin(), firstRows.end(), row);
+    return Level(after - firstRows.begin() - 1);
 }
 
 std::vector<std::string_view> wordsOfLowerCased(const std::vector<std::string_view>& results, const WordStore& list)

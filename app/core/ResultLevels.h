@@ -2,6 +2,8 @@
 
 #include "lexicon/CommonnessLevels.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -10,10 +12,17 @@ namespace verbalia {
 
 class WordStore;
 
+// The level of each row of results listed commonest first.
+struct RowLevels {
+    std::array<std::size_t, levelCount> firstRows{}; // the first row of each level (the next level's if none)
+
+    Level of(std::size_t row) const;
+};
+
 // A search's results listed commonest first.
 struct LevelOrder {
     std::vector<std::uint32_t> rows; // the result each row shows
-    std::vector<Level> levels;       // the level of each row's word
+    RowLevels levels;
 };
 
 // Orders the words of results given in list order by level, then in list order.

@@ -25,7 +25,9 @@ TEST(ResultLevels, LowerCasedResultsTakeTheLevelsOfTheirWords)
     EXPECT_EQ(words, (std::vector<std::string_view>{"Mice", "mice", "Paris"}));
     const LevelOrder order = levelOrder(words, *loaded.levels);
     EXPECT_EQ(order.rows, (std::vector<std::uint32_t>{2, 1, 0}));
-    EXPECT_EQ(order.levels, (std::vector<Level>{Level::size10, Level::size35, Level::none}));
+    EXPECT_EQ(order.levels.firstRows[std::size_t(Level::size20)], 1u); // none of size 20: where the next begins
+    EXPECT_EQ((std::vector<Level>{order.levels.of(0), order.levels.of(1), order.levels.of(2)}),
+              (std::vector<Level>{Level::size10, Level::size35, Level::none}));
 }
 
 } // namespace
