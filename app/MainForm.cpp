@@ -1,11 +1,11 @@
 #include "MainForm.h"
 
+#include "Controls.h"
 #include "DefinitionWindow.h"
 #include "MaintenancePage.h"
 #include "SearchPage.h"
 #include "SharedFilters.h"
 #include "WindowScaling.h"
-#include "Controls.h"
 #include "about/AboutBox.h"
 #include "platform/qt/QtText.h"
 #include "text/ProgramTitle.h"

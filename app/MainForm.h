@@ -83,7 +83,7 @@ private:
     KnownWordList m_knownWords;
     UnreadableFiles m_unreadableFiles; // the program's files found unreadable
     SettingsFiles m_settingsFiles{m_services, m_unreadableFiles};
-    WordLevels m_levels{m_services.files, m_services.pathOf(std::string(levelsFileName)), nullptr};
+    WordLevels m_levels{m_services.files, m_services.pathOf(std::string(levelsFileName))};
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_noPageSelected = false;

@@ -5,9 +5,8 @@
 
 namespace verbalia {
 
-WordLevels::WordLevels(const FileSystem& files, std::string path, QObject* parent)
-    : QObject(parent)
-    , m_files(files)
+WordLevels::WordLevels(const FileSystem& files, std::string path)
+    : m_files(files)
     , m_path(std::move(path))
 {
 }

@@ -18,7 +18,7 @@ class WordLevels final : public QObject {
     Q_OBJECT
 
 public:
-    WordLevels(const FileSystem& files, std::string path, QObject* parent);
+    WordLevels(const FileSystem& files, std::string path);
     ~WordLevels() override; // waits for the load
 
     const std::string& path() const { return m_path; }

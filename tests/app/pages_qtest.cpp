@@ -38,7 +38,7 @@ struct PageStand {
     QWidget window;
     QTabWidget* pages = new QTabWidget(&window);
     RunController runs{window};
-    WordLevels levels{services.files, folder.path() + "wordlist-levels.txt", nullptr};
+    WordLevels levels{services.files, folder.path() + "wordlist-levels.txt"};
     QPushButton* halt = new QPushButton(&window);
     QCheckBox* haltMirror = new QCheckBox(&window);
     QProgressBar* bar = new QProgressBar(&window);
