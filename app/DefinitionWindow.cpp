@@ -17,6 +17,7 @@ DefinitionWindow::DefinitionWindow(const std::string& programFolder, const FileS
 {
     setObjectName(QStringLiteral("Definition_Window"));
     setWindowTitle(QStringLiteral("Definition"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     frameAsDialog(*this, TitleButtons::Close);
     m_text->setObjectName(QStringLiteral("Definition_Text"));
     m_text->setAccessibleName(QStringLiteral("Definition"));
@@ -27,6 +28,13 @@ DefinitionWindow::DefinitionWindow(const std::string& programFolder, const FileS
     layout->addWidget(m_text);
     resize(520, 380);
     placeBesideOwner();
+    m_lookups.setMaxThreadCount(1);
+}
+
+DefinitionWindow::~DefinitionWindow()
+{
+    m_lookups.clear();
+    m_lookups.waitForDone();
 }
 
 void DefinitionWindow::placeBesideOwner()
@@ -44,14 +52,35 @@ void DefinitionWindow::placeBesideOwner()
 
 void DefinitionWindow::define(const std::string& word)
 {
+    m_lookups.clear();
+    const std::uint64_t request = ++m_latest;
+    m_lookups.start([this, request, word] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, request, word, text = textOf(word)] {
+                if (request == m_latest) present(word, text);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+std::string DefinitionWindow::textOf(const std::string& word)
+{
     if (!m_definitions) m_definitions = openDefinitions(m_folders, m_files);
-    const std::string text = m_definitions ? definitionText(m_definitions->lookup(word))
-                                           : definitionsMissingText(m_folders);
+    return m_definitions ? definitionText(m_definitions->lookup(word)) : definitionsMissingText(m_folders);
+}
+
+void DefinitionWindow::present(const std::string& word, const std::string& text)
+{
+    setWindowTitle(QStringLiteral("Definition of ") + toQString(word));
     m_text->setPlainText(toQString(text));
+    if (isVisible()) {
+        raise();
+        return;
+    }
     show();
-    raise();
-    activateWindow();
-    m_text->setFocus();
+    // Where showing a window activates it all the same, the focus goes back.
+    parentWidget()->activateWindow();
 }
 
 } // namespace verbalia

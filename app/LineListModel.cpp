@@ -21,7 +21,12 @@ int LineListModel::rowCount(const QModelIndex& parent) const
 
 QVariant LineListModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || std::size_t(index.row()) >= m_count()) return {};
+    if (!index.isValid() || std::size_t(index.row()) >= m_count()) return {};
+    if (role == Qt::ToolTipRole && m_toolTip) {
+        const QString tip = m_toolTip(std::size_t(index.row()));
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
+    if (role != Qt::DisplayRole) return {};
     const std::string_view line = m_line(std::size_t(index.row()));
     if (line.size() <= longestShown) return toQString(line);
     return toQString(line.substr(0, longestShown)) + QChar(0x2026);

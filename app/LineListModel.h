@@ -34,6 +34,9 @@ public:
     // the new lines once at the end.
     void beginBulkUpdate() { beginResetModel(); }
     void endBulkUpdate() { endResetModel(); }
+    // What a row's tooltip says; nothing (an empty text) for none.
+    void setToolTips(std::function<QString(std::size_t row)> toolTip) { m_toolTip = std::move(toolTip); }
+
     // Brackets lines appended at the end: views add their rows.
     void beginAppend(std::size_t count);
     void endAppend() { endInsertRows(); }
@@ -43,6 +46,7 @@ private:
 
     std::function<std::size_t()> m_count;
     std::function<std::string_view(std::size_t)> m_line;
+    std::function<QString(std::size_t)> m_toolTip;
 };
 
 } // namespace verbalia

@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "Controls.h"
 #include "DefinitionWindow.h"
 #include "MaintenancePage.h"
 #include "SearchPage.h"
@@ -7,6 +8,7 @@
 #include "WindowScaling.h"
 #include "about/AboutBox.h"
 #include "platform/CodePage.h"
+#include "platform/qt/QtText.h"
 #include "text/ProgramTitle.h"
 
 #include <QAction>
@@ -59,6 +61,9 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     });
 
     m_runs.lockControlsOf(*this, *PageControl1);
+
+    connect(&m_levels, &WordLevels::unavailable, this, &TMainForm1::levelsUnavailable);
+    if (const std::string problem = m_levels.startLoading(); !problem.empty()) levelsUnavailable(toQString(problem));
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -100,6 +105,9 @@ void TMainForm1::FormShow()
     const int clientHeight = Exit_BitBtn->y() + Exit_BitBtn->height() + PageControl1->y();
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height());
     m_scaling->capture(clientWidth, clientHeight); // Capture_Layout_Baseline
+    // Once shown, the menu bar has made every menu it has: the one for
+    // entries that do not fit included.
+    useReadableHighlight(*this);
 
     readSettings();
     // Set_Titles
@@ -126,6 +134,8 @@ void TMainForm1::FormShow()
     for (const std::string& path : m_services.unsavedLists.takeUntold())
         m_services.messages.show(MessageKind::Warning, "Words that were not saved when Verbalia last closed are in " +
                                                            codepage::fromUtf8(path) + ".");
+    // Typing into the page shown searches at once.
+    if (const int page = activePageIndex(); page >= 0) tabOrder(page)[1]->setFocus();
 }
 
 void TMainForm1::FormResize()
@@ -209,6 +219,8 @@ void TMainForm1::readSettings()
     m_placement.place(QRect(values.left, values.top, values.width, values.height));
     Always_On_Top_Option->setChecked(values.alwaysOnTop);
     Auto_Run_at_Windows_Startup_Option->setChecked(values.autoRun);
+    Commonest_Words_First_Option->setChecked(values.commonestFirst);
+    m_levels.setCommonestFirst(values.commonestFirst);
     m_settingsFiles.loadHistories(m_searchPages);
     for (SearchPage* page : m_searchPages) page->applySettings(values);
     m_filters->applySettings(values);
@@ -228,6 +240,7 @@ void TMainForm1::Save_Settings()
     values.alwaysOnTop = Always_On_Top_Option->isChecked();
     values.autoRun = Auto_Run_at_Windows_Startup_Option->isChecked();
     values.page = activePageIndex();
+    values.commonestFirst = Commonest_Words_First_Option->isChecked();
     for (const SearchPage* page : m_searchPages) page->collectSettings(values);
     m_filters->collectSettings(values);
     m_maintenance->collectSettings(values);
@@ -242,6 +255,20 @@ void TMainForm1::Toggle_Always_On_Top()
     const bool above = !Always_On_Top_Option->isChecked();
     Always_On_Top_Option->setChecked(above);
     m_services.windowManager.setKeepAbove(above);
+}
+
+// Each search page lists its next results commonest first, or in list order.
+void TMainForm1::Toggle_Commonest_Words_First()
+{
+    const bool first = !Commonest_Words_First_Option->isChecked();
+    Commonest_Words_First_Option->setChecked(first);
+    m_levels.setCommonestFirst(first);
+}
+
+void TMainForm1::levelsUnavailable(const QString& problem)
+{
+    Commonest_Words_First_Option->setEnabled(false);
+    Commonest_Words_First_Option->setToolTip(problem);
 }
 
 void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()

@@ -6,6 +6,7 @@
 #include "RunController.h"
 #include "SettingsFiles.h"
 #include "WindowPlacement.h"
+#include "WordLevels.h"
 #include "app/core/DesktopIntegration.h"
 #include "platform/PlatformServices.h"
 #include "platform/UnreadableFiles.h"
@@ -76,6 +77,9 @@ private:
     void readSettings();
     void Save_Settings();
     void Toggle_Always_On_Top();
+    void Toggle_Commonest_Words_First();
+    // Without levels the View menu's choice is out of use; its tooltip says why.
+    void levelsUnavailable(const QString& problem);
     void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults();
     // Offers a changed list for saving: true when nothing stands in the way
@@ -94,6 +98,7 @@ private:
     KnownWordList m_knownWords;
     UnreadableFiles m_unreadableFiles; // the program's files found unreadable
     SettingsFiles m_settingsFiles{m_services, m_unreadableFiles};
+    WordLevels m_levels{m_services.files, m_services.pathOf(std::string(levelsFileName))};
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_closing = false; // the close query has let the window go, or nothing may ask
@@ -109,6 +114,7 @@ private:
     QPushButton* Exit_BitBtn = nullptr;
     QAction* Always_On_Top_Option = nullptr;
     QAction* Auto_Run_at_Windows_Startup_Option = nullptr;
+    QAction* Commonest_Words_First_Option = nullptr;
     DefinitionWindow* m_definitionWindow = nullptr; // a window of its own, made at the first request
     std::unique_ptr<WindowScaling> m_scaling;
 };

@@ -1,7 +1,7 @@
 // The window's own controls at their design bounds (96 dpi, client 615 x 455),
 // its pages in tab order, the menu, and keyboard and screen-reader use: the
-// Tab order of each page, the keys that switch pages, Return on a focused
-// button and colours that read well.
+// Tab order of each page, the keys that switch pages and Return on a focused
+// button.
 
 #include "MainForm.h"
 
@@ -33,7 +33,7 @@ void TMainForm1::createControls()
 
     PageControl1 = make<QTabWidget>(client, "PageControl1", 5, 4, 605, 409);
     const SearchPageServices services{m_services.clipboard, m_services.messages, m_services.numbers,
-                                      m_knownWords.words(), m_runs};
+                                      m_knownWords.words(), m_runs, m_levels};
     for (std::size_t i = 0; i < searchPageCount; ++i)
         m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, services);
     m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, m_services, m_unreadableFiles, m_runs);
@@ -84,9 +84,16 @@ void TMainForm1::createMenu()
     separator(FileMenu, "N2");
     action(FileMenu, "ExitOption", "E&xit", [this] { close(); });
 
+    QMenu* ViewMenu = MainMenu1->addMenu(QStringLiteral("&View"));
+    ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
+    ViewMenu->setToolTipsVisible(true);
+    Commonest_Words_First_Option = action(ViewMenu, "Commonest_Words_First_Option", "&Commonest Words First",
+                                          [this] { Toggle_Commonest_Words_First(); }, true);
+
     QMenu* HelpMenu = MainMenu1->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    action(HelpMenu, "View_Readme_file_Option", "&View Readme file", [this] { m_desktop.View_Readme(); });
+    action(HelpMenu, "View_Readme_file_Option", "&View Readme file", [this] { m_desktop.View_Readme(); })
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     action(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog", [this] { m_desktop.View_Catalog(); });
     separator(HelpMenu, "N1");
     // The about box is modal; what it returns is of no interest.
@@ -113,8 +120,6 @@ void TMainForm1::setUpKeyboardAccess()
 
     // Return presses a focused button, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
-
-    useReadableHighlight(*this);
 }
 
 void TMainForm1::selectPage(int index)

@@ -5,6 +5,7 @@
 #include "LineListModel.h"
 #include "RunController.h"
 #include "SharedFilters.h"
+#include "WordLevels.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/QtText.h"
@@ -56,10 +57,16 @@ SearchPage::SearchPage(const SearchPageDescription& description, QTabWidget& pag
     m_results->setAccessibleName(searchName + QStringLiteral(" results"));
     m_criteria->view()->setAccessibleName(searchName + QStringLiteral(" history"));
 
-    m_results->setModel(new LineListModel(m_lines, this));
+    auto* model = new LineListModel(m_lines, this);
+    model->setToolTips([this](std::size_t row) {
+        return m_services.levels.commonestFirst() && m_rowLevels ? toQString(levelText(m_rowLevels->of(row)))
+                                                                 : QString();
+    });
+    m_results->setModel(model);
     addCopySelectionCommand(m_results, m_services.clipboard);
     addDefinitionCommand(m_results, [this](const std::string& word) { emit definitionRequested(word); });
     connect(this, &SearchPage::matchesFound, this, &SearchPage::showMatches, Qt::QueuedConnection);
+    connect(this, &SearchPage::matchesOrdered, this, &SearchPage::showOrdered, Qt::QueuedConnection);
     connect(m_run, &QPushButton::clicked, this, &SearchPage::search);
     connect(m_criteria->lineEdit(), &QLineEdit::returnPressed, this, &SearchPage::search);
     connect(m_reset, &QPushButton::clicked, this, &SearchPage::resetCriteria);
@@ -102,6 +109,7 @@ void SearchPage::search()
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginBulkUpdate();
     QThreadPool::globalInstance()->start([lastLines = m_lines.take()] {});
+    m_rowLevels.reset();
     model->endBulkUpdate();
     runs.begin(runs.searchBar(), m_services.words.size());
     addToHistory(m_criteria, criteria, false);
@@ -110,11 +118,18 @@ void SearchPage::search()
     connect(&runs, &RunController::workFinished, this, &SearchPage::finishSearch, Qt::SingleShotConnection);
     // The list cannot change while the window is locked. The halt is seen
     // after each slice of words; the bar moves, and the matches go to the
-    // view, at most once a frame.
-    runs.startWorker([this, &runs, &words = m_services.words, scan = std::move(prepared.scan)] {
+    // view, at most once a frame. Listed commonest first, they are ordered
+    // once the run ends, halted or not.
+    runs.startWorker([this, &runs, &words = m_services.words, scan = std::move(prepared.scan),
+                      ordering = m_services.levels.ordering()] {
         constexpr std::size_t slice = 4096;
         const std::size_t count = words.size();
         auto found = std::make_shared<std::vector<std::string>>();
+        LineBatches sent;
+        const auto send = [&] {
+            sent.append(found);
+            emit matchesFound(std::exchange(found, std::make_shared<std::vector<std::string>>()));
+        };
         FrameClock frame;
         for (std::size_t index = 0; index < count && !runs.halted();) {
             const std::size_t end = std::min(index + slice, count);
@@ -122,9 +137,11 @@ void SearchPage::search()
             index = end;
             if (!frame.due()) continue;
             runs.reportProgress(index);
-            if (!found->empty()) emit matchesFound(std::exchange(found, std::make_shared<std::vector<std::string>>()));
+            if (!found->empty()) send();
         }
-        if (!found->empty()) emit matchesFound(found);
+        if (!found->empty()) send();
+        if (ordering && sent.size() > 0)
+            if (std::shared_ptr<LevelOrder> order = orderOf(sent)) emit matchesOrdered(std::move(order));
     });
 }
 
@@ -134,6 +151,25 @@ void SearchPage::showMatches(const std::shared_ptr<const std::vector<std::string
     model->beginAppend(lines->size());
     m_lines.append(lines);
     model->endAppend();
+}
+
+std::shared_ptr<LevelOrder> SearchPage::orderOf(const LineBatches& lines) const
+{
+    const CommonnessLevels* levels = m_services.levels.levels();
+    if (!levels) return nullptr;
+    std::vector<std::string_view> words(lines.size());
+    for (std::size_t i = 0; i < words.size(); ++i) words[i] = lines.received(i);
+    if (m_description.resultsLowerCased) words = wordsOfLowerCased(words, m_services.words);
+    return std::make_shared<LevelOrder>(levelOrder(words, *levels));
+}
+
+void SearchPage::showOrdered(const std::shared_ptr<LevelOrder>& order)
+{
+    auto* model = static_cast<LineListModel*>(m_results->model());
+    model->beginBulkUpdate();
+    m_lines.setOrder(std::move(order->rows));
+    m_rowLevels = order->levels;
+    model->endBulkUpdate();
 }
 
 void SearchPage::finishSearch()
@@ -203,6 +239,7 @@ void SearchPage::clearResults()
     auto* model = static_cast<LineListModel*>(m_results->model());
     model->beginBulkUpdate();
     m_lines.take();
+    m_rowLevels.reset();
     model->endBulkUpdate();
 }
 

@@ -6,6 +6,7 @@
 
 #include "LineBatches.h"
 #include "app/core/History.h"
+#include "app/core/ResultLevels.h"
 #include "app/core/SettingsTable.h"
 #include "search/LetterSearch.h"
 #include "search/Scan.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,7 @@ class MessageBoxes;
 class NumberFormat;
 class RunController;
 class SharedFilters;
+class WordLevels;
 class WordStore;
 
 // The letter search's modes and the caption of the exclusion box, which
@@ -68,6 +71,7 @@ struct SearchPageDescription {
     const char* completion;   // after the count of words found
     const char* historyFile;
     bool resultsEmptiedAtStartUp; // the phonetic results survive a second start-up
+    bool resultsLowerCased;   // the phonetic results: a word's level is that of the word it came from
     const char* searchName;   // what a screen reader calls its results ("... results") and history ("... history")
     // The page's own controls in its criteria group (hints, modes) on its
     // sheet, made between the reset button and the results view; the letter
@@ -88,6 +92,7 @@ struct SearchPageServices {
     const NumberFormat& numbers;  // writes the count found
     const WordStore& words;       // what the search scans
     RunController& runs;          // locks the window during a run
+    const WordLevels& levels;     // orders the results, commonest first, when chosen
 };
 
 class SearchPage final : public QObject {
@@ -132,6 +137,8 @@ public slots:
 signals:
     // From the run's worker, at most once a frame: the next results in list order.
     void matchesFound(std::shared_ptr<const std::vector<std::string>> lines);
+    // From the run's worker after its last matches, when the commonest are listed first.
+    void matchesOrdered(std::shared_ptr<LevelOrder> order);
     void searchFinished(qsizetype count);
     // The word of a results line, for its definition.
     void definitionRequested(const std::string& word);
@@ -153,6 +160,9 @@ private:
     void tellOutcome(const QString& outcome);
     void clearResults();
     void showMatches(const std::shared_ptr<const std::vector<std::string>>& lines);
+    void showOrdered(const std::shared_ptr<LevelOrder>& order);
+    // On the run's worker: the order of the lines it found, commonest first.
+    std::shared_ptr<LevelOrder> orderOf(const LineBatches& lines) const;
     // The run's end on the window's thread: the count or the halt, the unlock.
     void finishSearch();
 
@@ -170,6 +180,7 @@ private:
     QLabel* m_status;
     QRect m_statusPlace;
     LineBatches m_lines; // what the results view shows
+    std::optional<RowLevels> m_rowLevels; // when listed commonest first
 };
 
 } // namespace verbalia

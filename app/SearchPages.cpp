@@ -75,6 +75,7 @@ const std::array<SearchPageDescription, searchPageCount>& searchPageDescriptions
             .completion = " words found.",
             .historyFile = "verbalia.wcs",
             .resultsEmptiedAtStartUp = true,
+            .resultsLowerCased = false,
             .searchName = "Wildcard search",
             .createDetails = createWildcardDetails,
             .prepare = [](const SearchInput& input) { return preparedScan(prepareWildcardSearch(input)); },
@@ -98,6 +99,7 @@ const std::array<SearchPageDescription, searchPageCount>& searchPageDescriptions
             .completion = " words found.",
             .historyFile = "verbalia.wwt",
             .resultsEmptiedAtStartUp = true,
+            .resultsLowerCased = false,
             .searchName = "Letter search",
             .createDetails = createLetterDetails,
             .prepare = [](const SearchInput& input) {
@@ -123,6 +125,7 @@ const std::array<SearchPageDescription, searchPageCount>& searchPageDescriptions
             .completion = " words found that sound similar.",
             .historyFile = "verbalia.phs",
             .resultsEmptiedAtStartUp = false,
+            .resultsLowerCased = true,
             .searchName = "Phonetic search",
             .createDetails = createPhoneticDetails,
             .prepare = [](const SearchInput& input) { return preparedScan(preparePhoneticSearch(input)); },

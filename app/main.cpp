@@ -5,6 +5,7 @@
 #include "about/AboutBox.h"
 #include "platform/CodePage.h"
 #include "platform/ProgramFolder.h"
+#include "platform/qt/WindowHandOver.h"
 
 #include <QApplication>
 #include <QFile>
@@ -56,11 +57,21 @@ int main(int argc, char* argv[])
     application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(programFolder() + "verbalia.png"))));
 
     DesktopServices services(programFolder(), executableName());
-    MessageBoxes& messages = services.messages;
-    // One window per program folder, and per word list file: two would each
-    // save over the other's words.
+    QtMessageBoxes& messages = services.messages;
+    // A second start brings the window running from its folder to the front
+    // and ends. The locks are the safety net: one window per program folder,
+    // and per word list file, as two would each save over the other's words.
+    const QDeadlineTimer answerDeadline(2000);
+    HandOver handOver = handOverToRunningWindow(programFolder(), answerDeadline, false);
+    if (handOver == HandOver::answered) return 0;
     const std::string wordList = programFolder() + "wordlist.dat";
     if (const WindowLock lock = lockProgramFolder(programFolder(), wordList); lock != WindowLock::taken) {
+        // A window starting up holds the folder before it listens.
+        if (lock == WindowLock::folderHeld && handOver == HandOver::nobody)
+            handOver = handOverToRunningWindow(programFolder(), answerDeadline, true);
+        if (handOver == HandOver::answered) return 0;
+        // Seen even over a window kept above the others.
+        messages.setKeepAbove(true);
         messages.show(MessageKind::Information,
                       (lock == WindowLock::folderHeld
                            ? "Verbalia is already running from the folder " + codepage::fromUtf8(programFolder())
@@ -68,6 +79,8 @@ int main(int argc, char* argv[])
                           "\r\n\r\nOnly one window at a time can use its word list.");
         return 0;
     }
+    // Listening before the start-up's messages: a start meanwhile ends at once.
+    WindowHandOverService handOverService(programFolder(), [&services] { services.windowManager.bringToFront(); });
     // Temporary files of saves that a crash cut short, and files that a crash
     // left half rewritten in place.
     services.files.removeLeftovers(programFolder());

@@ -1,9 +1,11 @@
 // The word levels: loading the release's levels file (targets 30 ms, 8 MB),
 // and ordering the matches of '*' by level (target 5 ms per 100,000 matches)
-// on the release's list and on a large one.
+// on the release's list and on a large one, alone and as the window lists
+// them (the order and each row's level).
 // Usage: levels_bench [BENCHMARK-OPTIONS] [LIST] (default /tmp/large.txt, the
 // 5.3M list that bench/make_large_list.sh makes; skipped when missing).
 #include "HeapInUse.h"
+#include "app/core/ResultLevels.h"
 #include "lexicon/CommonnessLevels.h"
 #include "search/Scan.h"
 #include "search/WildcardSearch.h"
@@ -62,6 +64,13 @@ std::vector<std::string> everyWord(const std::string& list)
     return matches;
 }
 
+// Seconds per 100,000 matches ("3m" is 3 ms).
+void countPerHundredThousand(benchmark::State& state, std::size_t matches)
+{
+    state.counters["per_100k"] = benchmark::Counter(double(state.iterations()) * double(matches) / 1e5,
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 void order(benchmark::State& state, const CommonnessLevels& levels, const std::vector<std::string>& matches)
 {
     std::size_t withLevel = 0;
@@ -73,10 +82,15 @@ void order(benchmark::State& state, const CommonnessLevels& levels, const std::v
         levels.orderByLevel(ordered);
         benchmark::DoNotOptimize(ordered.data());
     }
-    // Seconds per 100,000 matches ("3m" is 3 ms).
-    state.counters["per_100k"] = benchmark::Counter(double(state.iterations()) * double(matches.size()) / 1e5,
-                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    countPerHundredThousand(state, matches.size());
     state.SetLabel(std::to_string(matches.size()) + " matches, " + std::to_string(withLevel) + " with a level");
+}
+
+void windowOrder(benchmark::State& state, const CommonnessLevels& levels, const std::vector<std::string>& matches)
+{
+    const std::vector<std::string_view> words(matches.begin(), matches.end());
+    for (auto _ : state) benchmark::DoNotOptimize(levelOrder(words, levels).rows.data());
+    countPerHundredThousand(state, matches.size());
 }
 
 } // namespace
@@ -95,6 +109,10 @@ int main(int argc, char** argv)
             if (matches->empty()) continue;
             benchmark::RegisterBenchmark(matches == &shipped ? "order '*'/release list" : "order '*'/large list",
                                          [matches](benchmark::State& state) { order(state, *levels, *matches); })
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(matches == &shipped ? "window order '*'/release list"
+                                                             : "window order '*'/large list",
+                                         [matches](benchmark::State& state) { windowOrder(state, *levels, *matches); })
                 ->Unit(benchmark::kMillisecond);
         }
     }

@@ -49,6 +49,7 @@ const std::vector<Setting>& settingsTable()
         row("Lower_Length_SpinEdit", G::Controls, &V::lowerLength, 1),
         row("Upper_Length_SpinEdit", G::Controls, &V::upperLength, 50),
         row("PageControl1", G::Controls, &V::page, 0),
+        row("Commonest_Words_First", G::Controls, &V::commonestFirst, false),
     };
     return table;
 }

@@ -24,6 +24,8 @@ struct SettingsValues {
     bool containsAll, onlyThese, exactCount; // the letter search's modes
     int lowerLength, upperLength;
     int page;
+    // The View menu's check mark, written after the others.
+    bool commonestFirst;
 };
 
 // Where a key's value lives, which also orders the start-up steps and the

@@ -26,6 +26,7 @@ void QtMessageBoxes::show(MessageKind kind, const std::string& text)
 {
     QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::Ok, m_parent);
     frameAsDialog(box, TitleButtons::Close);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, m_keepAbove);
     box.exec();
 }
 
@@ -34,6 +35,7 @@ static Answer question(QWidget* parent, MessageKind kind, const std::string& tex
 {
     QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, parent);
     frameAsDialog(box, TitleButtons::Close);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, m_keepAbove);
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
     QPushButton* cancel = cancellable ? box.addButton(QObject::tr("Cancel"), QMessageBox::RejectRole) : nullptr;

@@ -14,4 +14,12 @@ void QtWindowManager::setKeepAbove(bool above)
     if (QWindow* handle = m_window->windowHandle()) handle->setFlag(Qt::WindowStaysOnTopHint, above);
 }
 
+void QtWindowManager::bringToFront()
+{
+    if (!m_window) return;
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->raise();
+    m_window->activateWindow();
+}
+
 } // namespace verbalia

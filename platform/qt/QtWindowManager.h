@@ -14,6 +14,8 @@ class QtWindowManager final : public WindowManager {
 public:
     void setWindow(QWidget* window) { m_window = window; }
     void setKeepAbove(bool above) override;
+    // Brings the window to the front, out of a minimised state, and gives it the focus.
+    void bringToFront();
 
 private:
     QWidget* m_window = nullptr;

@@ -188,6 +188,36 @@ private slots:
         QVERIFY(!Halt_Processing_BitBtn->isEnabled());
     }
 
+    // At start the criteria box of the page shown has the focus: typing
+    // searches at once. F1 opens the user guide from anywhere.
+    void typingAtStartSearches_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("first page by default") << "" << 0 << "c?t";
+        QTest::newRow("phonetic page kept") << "[verbalia]\r\nPageControl1=2\r\n" << 2 << "cot";
+    }
+
+    void typingAtStartSearches()
+    {
+        QFETCH(QString, settings);
+        QFETCH(int, page);
+        QFETCH(QString, typed);
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "cat\ncut\ndog\n");
+        if (!settings.isEmpty()) fixture.writeFile("verbalia.ini", settings.toStdString());
+        startActive(fixture);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        press(Qt::Key_Return);
+        QVERIFY(fixture.runEnded());
+        QCOMPARE(searchPage(*fixture.window, std::size_t(page)).results->model()->index(0, 0).data().toString(),
+                 QStringLiteral("cat"));
+
+        press(Qt::Key_F1);
+        QCOMPARE(fixture.services.viewer.opened, std::vector<std::string>{fixture.pathOf("verbalia.txt")});
+    }
+
     // Return presses the focused button as Space does.
     void returnPressesTheFocusedButton()
     {

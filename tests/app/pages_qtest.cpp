@@ -5,6 +5,7 @@
 #include "app/MaintenancePage.h"
 #include "app/RunController.h"
 #include "app/SharedFilters.h"
+#include "app/WordLevels.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TemporaryFolder.h"
 #include "platform/UnreadableFiles.h"
@@ -37,6 +38,7 @@ struct PageStand {
     QWidget window;
     QTabWidget* pages = new QTabWidget(&window);
     RunController runs{window};
+    WordLevels levels{services.files, folder.path() + "wordlist-levels.txt"};
     QPushButton* halt = new QPushButton(&window);
     QCheckBox* haltMirror = new QCheckBox(&window);
     QProgressBar* bar = new QProgressBar(&window);
@@ -45,7 +47,7 @@ struct PageStand {
 
     SearchPageServices searchServices()
     {
-        return {services.clipboard, services.messages, services.numbers, list.words(), runs};
+        return {services.clipboard, services.messages, services.numbers, list.words(), runs, levels};
     }
     void writeList(const std::string& words) const { std::ofstream(folder.path() + "wordlist.dat") << words; }
 };

@@ -3,6 +3,7 @@
 
 #include "WindowFixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -42,6 +43,18 @@ SearchControls typeCriteria(TMainForm1& window, int page, const QString& criteri
     controls.criteria->setEditText(criteria);
     control<QLineEdit>(window, "Excluded_Letters_Edit")->setText(exclusion);
     return controls;
+}
+
+// The words and levels of the core's tests: subtle 10, hurtle and turtle 35,
+// auntie 55, bustee, buttle and guttae 80, cuttoe none.
+void writeLevelledList(const WindowFixture& fixture, bool withLevels)
+{
+    const auto copy = [&fixture](const char* from, const char* to) {
+        std::ifstream in(std::string(VERBALIA_SOURCE_DIR "/tests/lexicon/") + from, std::ios::binary);
+        fixture.writeFile(to, std::string(std::istreambuf_iterator<char>(in), {}));
+    };
+    copy("words.txt", "wordlist.dat");
+    if (withLevels) copy("levels.txt", "wordlist-levels.txt");
 }
 
 } // namespace
@@ -266,6 +279,77 @@ private slots:
         QVERIFY(fixture.fileExists("verbalia.ini"));
         QCOMPARE(fixture.messages.shown.size(), std::size_t(1));
         QVERIFY(fixture.messages.shown[0].question);
+    }
+
+    // View > Commonest Words First: a run lists its matches by level, then in
+    // list order, each row's tooltip naming its level; the count is as before.
+    void commonestWordsFirst_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("criteria");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("tips");
+        const QStringList ordered{"subtle", "hurtle", "turtle", "auntie", "bustee", "buttle", "guttae", "cuttoe"};
+        const QStringList tips{"SCOWL size 10", "SCOWL size 35", "SCOWL size 35", "SCOWL size 55",
+                               "SCOWL size 80", "SCOWL size 80", "SCOWL size 80", "not in SCOWL"};
+        QTest::newRow("wildcard") << int(wildcardPage) << "?u?t?e" << true << ordered << tips;
+        QTest::newRow("letters") << int(letterPage) << "tu" << true << ordered << tips;
+        QTest::newRow("off") << int(wildcardPage) << "?u?t?e" << false
+                             << QStringList{"auntie", "bustee", "buttle", "cuttoe", "guttae", "hurtle", "subtle", "turtle"}
+                             << QStringList{"", "", "", "", "", "", "", ""};
+    }
+
+    void commonestWordsFirst()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, criteria);
+        QFETCH(bool, on);
+        WindowFixture fixture;
+        writeLevelledList(fixture, true);
+        TMainForm1& window = fixture.start();
+        auto* const option = control<QAction>(window, "Commonest_Words_First_Option");
+        QVERIFY(option->isEnabled() && !option->isChecked());
+        if (on) option->trigger();
+        const SearchControls controls = typeCriteria(window, page, criteria, QString());
+        controls.run->click();
+        QVERIFY(fixture.runEnded());
+        QTEST(linesOf(controls.results), "rows");
+        QStringList tips;
+        for (int row = 0; row < controls.results->model()->rowCount(); ++row)
+            tips << controls.results->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+        QTEST(tips, "tips");
+        QCOMPARE(controls.status->text(), QStringLiteral("8 words found."));
+    }
+
+    // Without a levels file, or with a damaged one, the choice is out of use,
+    // its tooltip saying why, and the results come in list order.
+    void withoutLevelsTheChoiceIsOutOfUse_data()
+    {
+        QTest::addColumn<QString>("levels"); // none: no file
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("missing") << QString() << " was not found.";
+        QTest::newRow("damaged") << "subtle 10\n" << " is damaged: ";
+    }
+
+    void withoutLevelsTheChoiceIsOutOfUse()
+    {
+        QFETCH(QString, levels);
+        QFETCH(QString, problem);
+        WindowFixture fixture;
+        writeLevelledList(fixture, false);
+        if (!levels.isNull()) fixture.writeFile("wordlist-levels.txt", levels.toStdString());
+        fixture.writeFile("verbalia.ini", "[verbalia]\r\nCommonest_Words_First=1\r\n");
+        TMainForm1& window = fixture.start();
+        auto* const option = control<QAction>(window, "Commonest_Words_First_Option");
+        QTRY_VERIFY(!option->isEnabled());
+        QVERIFY(option->isChecked());
+        const QString file = QStringLiteral("The word levels file ") + QString::fromStdString(fixture.pathOf("wordlist-levels.txt"));
+        QVERIFY2(option->toolTip().startsWith(file + problem), qPrintable(option->toolTip()));
+        const SearchControls wildcard = typeCriteria(window, wildcardPage, QStringLiteral("?u?t?e"), QString());
+        wildcard.run->click();
+        QVERIFY(fixture.runEnded());
+        QCOMPARE(linesOf(wildcard.results).value(0), QStringLiteral("auntie"));
     }
 
     void theExactCountModeFindsAnagramsWithoutTheExclusionList()

@@ -67,7 +67,8 @@ const char* const FACTORY_INI =
     "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
     "Lower_Length_SpinEdit=1\r\n"
     "Upper_Length_SpinEdit=50\r\n"
-    "PageControl1=0\r\n";
+    "PageControl1=0\r\n"
+    "Commonest_Words_First=0\r\n";
 // ... and of the run that changes every setting below.
 const char* const CHANGED_INI =
     "[verbalia]\r\n"
@@ -89,7 +90,8 @@ const char* const CHANGED_INI =
     "Search_for_Words_with_only_these_Specified_Number_RadioButton=1\r\n"
     "Lower_Length_SpinEdit=3\r\n"
     "Upper_Length_SpinEdit=12\r\n"
-    "PageControl1=3\r\n";
+    "PageControl1=3\r\n"
+    "Commonest_Words_First=1\r\n";
 
 } // namespace
 
@@ -121,7 +123,8 @@ private slots:
                           "Search_for_Words_with_these_and_other_letters_RadioButton=0\r\n"
                           "Search_for_Words_with_only_these_Any_Number_RadioButton=0\r\n"
                           "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
-                          "PageControl1=3\r\nExcluded_Letters_Edit=qz\r\nwindow_Width=$200\r\n");
+                          "PageControl1=3\r\nExcluded_Letters_Edit=qz\r\nwindow_Width=$200\r\n"
+                          "Commonest_Words_First=1\r\n");
         TMainForm1& window = fixture.start();
         QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 10);
         QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->value(), 10);
@@ -132,6 +135,7 @@ private slots:
         QVERIFY(!control<QGroupBox>(window, "Limit_Word_Length_GroupBox")->isVisible());
         QCOMPARE(control<QLineEdit>(window, "Excluded_Letters_Edit")->text(), QStringLiteral("qz"));
         QCOMPARE(window.frameGeometry().width(), 512);
+        QVERIFY(control<QAction>(window, "Commonest_Words_First_Option")->isChecked());
     }
 
     void pageOutOfRangeShowsNoPageUntilATabIsPicked()
@@ -217,7 +221,8 @@ private slots:
                                            "Search_for_Words_with_these_and_other_letters_RadioButton",
                                            "Search_for_Words_with_only_these_Any_Number_RadioButton",
                                            "Search_for_Words_with_only_these_Specified_Number_RadioButton",
-                                           "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1"}));
+                                           "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1",
+                                           "Commonest_Words_First"}));
 
         TMainForm1& window = fixture.start();
         const SearchControls wildcard = searchPage(window, wildcardPage);
@@ -255,6 +260,7 @@ private slots:
     {
         WindowFixture fixture;
         fixture.writeFile("wordlist.dat", "acrid\r\naphid\r\nmice\r\nstop\r\npots\r\n");
+        fixture.writeFile("wordlist-levels.txt", "mice\t10\n");
         TMainForm1& window = fixture.start();
         window.setGeometry(40, 60, 700, 520);
         auto* const pages = control<QTabWidget>(window, "PageControl1");
@@ -278,6 +284,7 @@ private slots:
         control<QSpinBox>(window, "Lower_Length_SpinEdit")->setValue(3);
         window.findChild<QAction*>(QStringLiteral("Always_On_Top_Option"))->trigger();
         window.findChild<QAction*>(QStringLiteral("Auto_Run_at_Windows_Startup_Option"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("Commonest_Words_First_Option"))->trigger();
         pages->setCurrentIndex(3);
         window.showMaximized();
         fixture.close();

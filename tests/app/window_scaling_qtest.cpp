@@ -46,9 +46,9 @@ private slots:
         };
         QVERIFY(at("TabSheet1") > 0 && at("TabSheet1") < at("TabSheet2") && at("TabSheet3") < at("TabSheet4"));
         QVERIFY(at("TabSheet4") < at("Limit_Word_Length_GroupBox") && at("Label1") < at("Exit_BitBtn"));
-        // The menu bar, its two menus and their nine entries (separators included) close the list.
-        QCOMPARE(lines.mid(lines.size() - 12), QStringList(12, QStringLiteral("0")));
-        QCOMPARE(lines.count(QStringLiteral("0")), 12);
+        // The menu bar, its three menus and their ten entries (separators included) close the list.
+        QCOMPARE(lines.mid(lines.size() - 14), QStringList(14, QStringLiteral("0")));
+        QCOMPARE(lines.count(QStringLiteral("0")), 14);
 
         fixture.setClientSize(900, 700);
         window.FormShow(); // a second start-up sequence, as after Restore Factory Defaults

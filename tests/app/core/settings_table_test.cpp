@@ -51,7 +51,7 @@ TEST(SettingsTableTest, WritesGroupsInTableOrderAndReadsThemBack)
               "Search_for_Words_with_these_and_other_letters_RadioButton=1\r\n"
               "Search_for_Words_with_only_these_Any_Number_RadioButton=0\r\n"
               "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
-              "Lower_Length_SpinEdit=1\r\nUpper_Length_SpinEdit=7\r\nPageControl1=0\r\n");
+              "Lower_Length_SpinEdit=1\r\nUpper_Length_SpinEdit=7\r\nPageControl1=0\r\nCommonest_Words_First=0\r\n");
     const SettingsValues read = readSettingsValues(IniFile(files, path));
     EXPECT_EQ(std::tie(read.top, read.autoRun, read.letterCriteria, read.upperLength),
               std::tie(values.top, values.autoRun, values.letterCriteria, values.upperLength));
