@@ -30,10 +30,9 @@ void QtMessageBoxes::show(MessageKind kind, const std::string& text)
     box.exec();
 }
 
-// A question with Yes and No, and Cancel when offered (then Escape's answer).
-static Answer question(QWidget* parent, MessageKind kind, const std::string& text, Answer defaultAnswer, bool cancellable)
+Answer QtMessageBoxes::question(MessageKind kind, const std::string& text, Answer defaultAnswer, bool cancellable)
 {
-    QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, parent);
+    QMessageBox box(iconOf(kind), messageTitle(kind), toQString(text), QMessageBox::NoButton, m_parent);
     frameAsDialog(box, TitleButtons::Close);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, m_keepAbove);
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
@@ -48,12 +47,12 @@ static Answer question(QWidget* parent, MessageKind kind, const std::string& tex
 
 Answer QtMessageBoxes::ask(MessageKind kind, const std::string& text, Answer defaultAnswer)
 {
-    return question(m_parent, kind, text, defaultAnswer, false);
+    return question(kind, text, defaultAnswer, false);
 }
 
 Answer QtMessageBoxes::askOrCancel(MessageKind kind, const std::string& text)
 {
-    return question(m_parent, kind, text, Answer::Yes, true);
+    return question(kind, text, Answer::Yes, true);
 }
 
 } // namespace verbalia

@@ -17,6 +17,9 @@ public:
     Answer askOrCancel(MessageKind kind, const std::string& text) override;
 
 private:
+    // A question with Yes and No, and Cancel when offered (then Escape's answer).
+    Answer question(MessageKind kind, const std::string& text, Answer defaultAnswer, bool cancellable);
+
     QWidget* m_parent = nullptr;
     bool m_keepAbove = false;
 };
