@@ -24,6 +24,10 @@ struct SettingsValues {
     bool containsAll, onlyThese, exactCount; // the letter search's modes
     int lowerLength, upperLength;
     int page;
+    // The crossword solver page: its mode, the Show choice, the Find box, phrases.
+    int solverMode, solverShow;
+    std::string solverCriteria;
+    bool solverPhrases;
 };
 
 // Where a key's value lives, which also orders the start-up steps and the

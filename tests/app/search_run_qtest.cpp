@@ -2,6 +2,7 @@
 // lock, the menu and close requests during a run, and the shared buttons.
 
 #include "WindowFixture.h"
+#include "platform/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTableView>
 
 
 using namespace verbalia;
@@ -281,6 +284,62 @@ private slots:
         QVERIFY(fixture.runEnded());
         QCOMPARE(linesOf(letters.results), (QStringList{"opts", "spot", "stop"}));
         QCOMPARE(Excluded_Letters_Edit->text(), QStringLiteral("s"));
+    }
+
+    // The solver answers as the query is typed, without Enter and without
+    // locking the window; Enter keeps the query in the history.
+    void theSolverAnswersAsTyped_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("pattern") << "Solver_Pattern_RadioButton" << "a??i?" << QStringList{"acrid", "Aphid", "April"}
+                                 << "3 solutions.";
+        QTest::newRow("blank") << "Solver_Anagram_RadioButton" << "c?t" << QStringList{"act", "cat", "çat"}
+                               << "3 solutions.";
+        QTest::newRow("lengths") << "Solver_Made_From_RadioButton" << "tac"
+                                 << QStringList{"act", "at", "cat", "çat"} << "4 solutions: 2 letters 1, 3 letters 3.";
+        QTest::newRow("not understood") << "Solver_Pattern_RadioButton" << "a[b" << QStringList{}
+                                        << "Not understood: '[' at 2 has no closing ']'.";
+    }
+
+    void theSolverAnswersAsTyped()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, words);
+        QFETCH(QString, status);
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "acrid\nact\nAphid\nApril\nat\ncat\ntact\n\xC3\xA7at\n");
+        TMainForm1& window = fixture.start();
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(4);
+        control<QRadioButton>(window, qPrintable(mode))->click();
+        auto* const find = control<QComboBox>(window, "Solver_Find_ComboBox");
+        auto* const table = control<QTableView>(window, "Solver_Results_Table");
+        QTest::keyClicks(find->lineEdit(), typed);
+        QTRY_COMPARE(control<QLabel>(window, "Solver_Status_Label")->text(), status);
+        QStringList shown;
+        for (int row = 0; row < table->model()->rowCount(); ++row) shown << table->model()->index(row, 0).data().toString();
+        QCOMPARE(shown, words);
+        QVERIFY(!window.isRunning());
+        QCOMPARE(find->count(), 0);
+        QTest::keyClick(find->lineEdit(), Qt::Key_Return);
+        QCOMPARE(find->itemText(0), typed);
+        if (words.isEmpty()) return;
+
+        table->setFocus();
+        table->selectRow(0);
+        QTest::keyClick(table, Qt::Key_D, Qt::ControlModifier);
+        auto* const definition = control<QPlainTextEdit>(window, "Definition_Text");
+        QVERIFY(definition->window()->isVisible());
+        QVERIFY(definition->toPlainText().startsWith(words[0].toLower()));
+        table->selectAll();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(toQString(fixture.clipboard.content.value_or("")), words.join(QStringLiteral("\r\n")));
+        fixture.fileDialog.choices.push_back(fixture.pathOf("solutions.txt"));
+        control<QPushButton>(window, "Solver_Save_BitBtn")->click();
+        QCOMPARE(fixture.readFile("solutions.txt"), (words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString());
     }
 };
 
