@@ -7,7 +7,6 @@
 #include "platform/MessageBoxes.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/QtText.h"
-#include "solver/Fold.h"
 #include "text/TextHelpers.h"
 #include "wordlist/KnownWordList.h"
 
@@ -75,19 +74,19 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     setParent(m_sheet);
     pages.addTab(m_sheet, QStringLiteral("Crossword Solver"));
     QGroupBox* group = groupBox(m_sheet, "Solver_GroupBox", 4, 4, 589, 140, " Crossword Solver : ");
-    QLabel* findCaption = label(group, "Solver_Find_Label", 12, 24, 56, 17, "Find :");
-    m_find = criteriaBox(group, "Solver_Find_ComboBox", 72, 21, 290, 25);
+    QLabel* findCaption = label(group, "Solver_Find_Label", 10, 24, 64, 17, "Find :");
+    m_find = criteriaBox(group, "Solver_Find_ComboBox", 78, 21, 284, 25);
     QLabel* showCaption = label(group, "Solver_Show_Label", 374, 24, 44, 17, "Show :");
     m_show = make<QComboBox>(group, "Solver_Show_ComboBox", 420, 21, 160, 25);
     for (const char* caption : showCaptions) m_show->addItem(QString::fromLatin1(caption));
-    m_modes = {modeButton(group, "Solver_Pattern_RadioButton", 12, 85, "Pattern"),
+    m_modes = {modeButton(group, "Solver_Pattern_RadioButton", 10, 85, "Pattern"),
                modeButton(group, "Solver_Anagram_RadioButton", 100, 90, "Anagram"),
                modeButton(group, "Solver_Made_From_RadioButton", 195, 105, "Made From")};
     m_modes[0]->setChecked(true);
     m_phrases = make<QCheckBox>(group, "Solver_Include_Phrases_CheckBox", 420, 50, 160, 20);
     m_phrases->setText(QStringLiteral("Include Phrases"));
-    QLabel* meaningCaption = label(group, "Solver_Meaning_Label", 12, 78, 56, 17, "Meaning :");
-    m_meaning = criteriaBox(group, "Solver_Meaning_ComboBox", 72, 75, 290, 25);
+    QLabel* meaningCaption = label(group, "Solver_Meaning_Label", 10, 78, 64, 17, "Meaning :");
+    m_meaning = criteriaBox(group, "Solver_Meaning_ComboBox", 78, 75, 284, 25);
     hintLine(group, "Solver_Hint_Label", 104, 32,
              "Pattern: '?' or '.' one letter, '*' any letters, [abc] [a-f] [!abc] one letter of a set, '@' a vowel, "
              "'#' a consonant.  Anagram and Made From: '?' a blank.  Meaning: the words related to it.");

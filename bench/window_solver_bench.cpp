@@ -16,14 +16,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTest>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,11 @@ double timeKey(TMainForm1& window, SolverPage& page, const char* mode, const std
     watch.model = table->model();
     table->viewport()->installEventFilter(&watch);
     clock.start();
-    QTest::keyClick(find->lineEdit(), text.back());
+    const QString key(QChar::fromLatin1(text.back()));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, key);
+    QCoreApplication::sendEvent(find->lineEdit(), &press);
+    QCoreApplication::sendEvent(find->lineEdit(), &release);
     runUntil([&] { return shown && (watch.firstRowsPaint >= 0 || table->model()->rowCount() == 0); });
     // The paint follows the answer within the event loop's next turns.
     QElapsedTimer wait;

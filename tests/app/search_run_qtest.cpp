@@ -311,7 +311,7 @@ private slots:
         QFETCH(QStringList, words);
         QFETCH(QString, status);
         WindowFixture fixture;
-        fixture.writeFile("wordlist.dat", "acrid\nact\nAphid\nApril\nat\ncat\ntact\n\xC3\xA7at\n");
+        fixture.writeFile("wordlist.dat", "acrid\nact\nAphid\nApril\nat\ncat\ntact\n\xE7" "at\n"); // Windows-1252
         TMainForm1& window = fixture.start();
         control<QTabWidget>(window, "PageControl1")->setCurrentIndex(4);
         control<QRadioButton>(window, qPrintable(mode))->click();
@@ -340,6 +340,43 @@ private slots:
         fixture.fileDialog.choices.push_back(fixture.pathOf("solutions.txt"));
         control<QPushButton>(window, "Solver_Save_BitBtn")->click();
         QCOMPARE(fixture.readFile("solutions.txt"), (words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString());
+    }
+
+    // Meanings and phrases come from WordNet (here the excerpt the lexicon
+    // tests read), read on a worker when first wanted.
+    void theSolverFindsByMeaningAndPhrases_data()
+    {
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("meaning");
+        QTest::addColumn<bool>("phrases");
+        QTest::addColumn<QStringList>("rows"); // word and letters, row by row
+        QTest::newRow("pattern and meaning") << "?r?s?w?r?" << "puzzle" << false << QStringList{"crossword", "9"};
+        QTest::newRow("reverse dictionary") << "" << "puzzles" << false
+                                            << QStringList{"teaser", "6", "crossword", "9", "jigsaw", "6"};
+        QTest::newRow("enumeration") << "(5,2,4)" << "" << true << QStringList{"piece of cake", "11 (5,2,4)"};
+    }
+
+    void theSolverFindsByMeaningAndPhrases()
+    {
+        QFETCH(QString, find);
+        QFETCH(QString, meaning);
+        QFETCH(bool, phrases);
+        QFETCH(QStringList, rows);
+        WindowFixture fixture;
+        std::filesystem::copy(VERBALIA_SOURCE_DIR "/tests/lexicon/wordnet", fixture.pathOf("wordnet"));
+        fixture.writeFile("wordlist.dat", "crossword\ncrosswort\njigsaw\nteaser\ntiger\n");
+        TMainForm1& window = fixture.start();
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(4);
+        control<QCheckBox>(window, "Solver_Include_Phrases_CheckBox")->setChecked(phrases);
+        control<QComboBox>(window, "Solver_Meaning_ComboBox")->setEditText(meaning);
+        QTest::keyClicks(control<QComboBox>(window, "Solver_Find_ComboBox")->lineEdit(), find);
+        auto* const table = control<QTableView>(window, "Solver_Results_Table");
+        QTRY_COMPARE(table->model()->rowCount(), int(rows.size() / 2));
+        QStringList shown;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            shown << table->model()->index(row, 0).data().toString() << table->model()->index(row, 1).data().toString();
+        QCOMPARE(shown, rows);
+        QVERIFY(!table->model()->index(0, 2).data().toString().isEmpty()); // its first sense
     }
 };
 
