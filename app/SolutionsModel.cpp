@@ -8,20 +8,21 @@
 
 namespace verbalia {
 
-SolutionsModel::SolutionsModel(MeaningOf meaningOf, QObject* parent)
+SolutionsModel::SolutionsModel(QObject* parent)
     : QAbstractTableModel(parent)
-    , m_meaningOf(std::move(meaningOf))
 {
 }
 
 void SolutionsModel::setRows(std::vector<solver::AnswerRow> rows)
 {
     beginResetModel();
+    ++m_generation;
+    m_meaningsWanted.clear();
     m_rows.clear();
     m_rows.reserve(rows.size());
     for (std::size_t rank = 0; rank < rows.size(); ++rank) {
         const unsigned long letters = std::strtoul(rows[rank].letters.c_str(), nullptr, 10);
-        m_rows.push_back({std::move(rows[rank]), rank, letters, {}});
+        m_rows.push_back({std::move(rows[rank]), rank, letters, {}, false});
     }
     if (m_sortColumn == meaningColumn) m_sortColumn = -1;
     sortRows(m_sortColumn, m_sortOrder);
@@ -52,25 +53,29 @@ std::string SolutionsModel::words(const QModelIndexList& indices, std::string_vi
     return text;
 }
 
-std::vector<std::string> SolutionsModel::wordsWithoutMeaning() const
+std::vector<SolutionsModel::RankedText> SolutionsModel::takeMeaningsWanted() { return std::exchange(m_meaningsWanted, {}); }
+
+std::vector<SolutionsModel::RankedText> SolutionsModel::rowsWithoutMeaning() const
 {
-    std::vector<std::string> words;
+    std::vector<RankedText> rows;
     for (const Row& row : m_rows)
-        if (!row.meaning) words.push_back(row.solution.text);
-    return words;
+        if (!row.meaning) rows.emplace_back(row.rank, row.solution.text);
+    return rows;
 }
 
-void SolutionsModel::setMeanings(const std::vector<std::string>& meanings)
+void SolutionsModel::setMeanings(std::size_t generation, const std::vector<RankedText>& meanings)
 {
-    auto next = meanings.begin();
-    for (Row& row : m_rows)
-        if (!row.meaning && next != meanings.end()) row.meaning = *next++;
-}
-
-const std::string& SolutionsModel::meaningOf(const Row& row) const
-{
-    if (!row.meaning) row.meaning = m_meaningOf(row.solution.text);
-    return *row.meaning;
+    if (generation != m_generation || meanings.empty()) return;
+    std::vector<std::size_t> rowOfRank(m_rows.size());
+    for (std::size_t row = 0; row < m_rows.size(); ++row) rowOfRank[m_rows[row].rank] = row;
+    std::size_t first = m_rows.size(), last = 0;
+    for (const auto& [rank, meaning] : meanings) {
+        const std::size_t row = rowOfRank[rank];
+        m_rows[row].meaning = meaning;
+        first = std::min(first, row);
+        last = std::max(last, row);
+    }
+    emit dataChanged(index(int(first), meaningColumn), index(int(last), meaningColumn), {Qt::DisplayRole});
 }
 
 int SolutionsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
@@ -87,7 +92,13 @@ QVariant SolutionsModel::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case wordColumn: return toQString(row.solution.text);
     case lettersColumn: return toQString(row.solution.letters);
-    case meaningColumn: return toQString(meaningOf(row));
+    case meaningColumn:
+        if (row.meaning) return toQString(*row.meaning);
+        if (!std::exchange(row.meaningAsked, true)) {
+            m_meaningsWanted.emplace_back(row.rank, row.solution.text);
+            if (m_meaningsWanted.size() == 1 && meaningsWanted) meaningsWanted();
+        }
+        return QString();
     default: return {};
     }
 }
@@ -101,9 +112,9 @@ QVariant SolutionsModel::headerData(int section, Qt::Orientation orientation, in
 
 void SolutionsModel::sort(int column, Qt::SortOrder order)
 {
-    if (column == meaningColumn && meaningsWanted &&
+    if (column == meaningColumn && sortWantsMeanings &&
         std::any_of(m_rows.begin(), m_rows.end(), [](const Row& row) { return !row.meaning; })) {
-        meaningsWanted(order);
+        sortWantsMeanings(order);
         return;
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -145,7 +156,7 @@ void SolutionsModel::sortRows(int column, Qt::SortOrder order)
         break;
     case meaningColumn:
         std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row& a, const Row& b) {
-            const std::string &x = meaningOf(a), &y = meaningOf(b);
+            const std::string_view x = a.meaning ? *a.meaning : "", y = b.meaning ? *b.meaning : "";
             if (x.empty() || y.empty()) return !x.empty() && y.empty();
             return descending ? y < x : x < y;
         });

@@ -15,14 +15,15 @@ namespace verbalia {
 // The solver page's results: Word, Letters and Meaning. Rows come in the
 // answer's order (commonest first); a header click sorts them by a column,
 // and sorting by none brings that order back. A meaning (the word's first
-// sense, on one line) is looked up when its row is first painted and kept.
+// sense, on one line) is asked for when its row is first painted, looked up
+// by the page away from the window's thread and kept.
 class SolutionsModel final : public QAbstractTableModel {
 public:
     enum Column { wordColumn, lettersColumn, meaningColumn, columns };
-    // The first sense of a word, on one line; empty when it has none.
-    using MeaningOf = std::function<std::string(std::string_view word)>;
+    // A row's meaning wanted or found: its place in the answer and its word or meaning.
+    using RankedText = std::pair<std::size_t, std::string>;
 
-    SolutionsModel(MeaningOf meaningOf, QObject* parent);
+    explicit SolutionsModel(QObject* parent);
 
     // Replaces the rows; the sort stays when it needs no meaning looked up.
     void setRows(std::vector<solver::AnswerRow> rows);
@@ -34,35 +35,42 @@ public:
     std::string words(std::string_view separator) const;
     std::string words(const QModelIndexList& indices, std::string_view separator) const;
 
-    // The words whose meanings are not known yet, and those meanings given
-    // (in the same order), so that a sort by meaning looks none up here.
-    std::vector<std::string> wordsWithoutMeaning() const;
-    void setMeanings(const std::vector<std::string>& meanings);
+    // Counts the sets of rows given (setRows), so that meanings found for
+    // an earlier set are dropped.
+    std::size_t generation() const { return m_generation; }
+    // The rows painted without a meaning since the last call, or all rows
+    // without one; then their meanings, for rows of this generation.
+    std::vector<RankedText> takeMeaningsWanted();
+    std::vector<RankedText> rowsWithoutMeaning() const;
+    void setMeanings(std::size_t generation, const std::vector<RankedText>& meanings);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // By a column (a meaning sort asks for the meanings it lacks first,
-    // through meaningsWanted), or by none: the answer's order.
+    // through sortWantsMeanings), or by none: the answer's order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // Called when a sort by meaning needs meanings not yet looked up; the
-    // caller gives them (setMeanings) and sorts again.
-    std::function<void(Qt::SortOrder)> meaningsWanted;
+    // Called when a painted row wants its meaning (once until
+    // takeMeaningsWanted), and when a sort by meaning needs meanings not yet
+    // known: the caller gives them (setMeanings) and sorts again.
+    std::function<void()> meaningsWanted;
+    std::function<void(Qt::SortOrder)> sortWantsMeanings;
 
 private:
     struct Row {
         solver::AnswerRow solution;
         std::size_t rank; // its place in the answer
         unsigned long letterCount;
-        mutable std::optional<std::string> meaning;
+        std::optional<std::string> meaning;
+        mutable bool meaningAsked = false;
     };
-    const std::string& meaningOf(const Row& row) const;
     void sortRows(int column, Qt::SortOrder order);
 
-    MeaningOf m_meaningOf;
     std::vector<Row> m_rows;
+    mutable std::vector<RankedText> m_meaningsWanted;
+    std::size_t m_generation = 0;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -103,8 +103,13 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     m_find->view()->setAccessibleName(QStringLiteral("Find history"));
     m_meaning->view()->setAccessibleName(QStringLiteral("Meaning history"));
 
-    m_model = new SolutionsModel([this](std::string_view word) { return firstSense(word); }, this);
-    m_model->meaningsWanted = [this](Qt::SortOrder order) { sortByMeaning(order); };
+    m_model = new SolutionsModel(this);
+    // Asked during a paint: looked up once the paint is over.
+    m_model->meaningsWanted = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { lookUpMeanings(m_model->takeMeaningsWanted(), std::nullopt); }, Qt::QueuedConnection);
+    };
+    m_model->sortWantsMeanings = [this](Qt::SortOrder order) { lookUpMeanings(m_model->rowsWithoutMeaning(), order); };
     m_table->setModel(m_model);
     m_table->setAccessibleName(QStringLiteral("Solutions"));
     m_table->setFont(QFont(bodyFontFamily, 10));
@@ -162,7 +167,7 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     connect(m_copy, &QPushButton::clicked, this, &SolverPage::copyResults);
     connect(m_save, &QPushButton::clicked, this, &SolverPage::saveResults);
     m_listWork.setMaxThreadCount(2);
-    m_lexiconWork.setMaxThreadCount(1);
+    m_lexiconWork.setMaxThreadCount(2);
 }
 
 SolverPage::~SolverPage() { stopWork(); }
@@ -171,7 +176,7 @@ void SolverPage::stopWork()
 {
     m_typing.stop();
     m_stopping = true;
-    for (const auto& cancel : {m_runCancel, m_buildCancel, m_meaningsCancel})
+    for (const auto& cancel : {m_runCancel, m_buildCancel})
         if (cancel) cancel->store(true);
     m_listWork.waitForDone();
     m_lexiconWork.waitForDone();
@@ -343,32 +348,24 @@ const std::optional<Definitions>& SolverPage::definitions() const
     return *m_definitions;
 }
 
-std::string SolverPage::firstSense(std::string_view word) const
+// Meanings are looked up on a worker: those of the rows painted without
+// one, or all that a sort by meaning lacks, the sort following. What comes
+// for rows since replaced is dropped.
+void SolverPage::lookUpMeanings(std::vector<SolutionsModel::RankedText> rows, std::optional<Qt::SortOrder> sortAfter)
 {
-    return definitions() ? firstSenseOf(definitions()->lookup(word)) : std::string();
-}
-
-// The meanings a sort by them lacks are looked up on a worker; the sort
-// follows, unless the rows have changed meanwhile.
-void SolverPage::sortByMeaning(Qt::SortOrder order)
-{
-    if (m_meaningsCancel) m_meaningsCancel->store(true);
-    std::vector<std::string> words = m_model->wordsWithoutMeaning();
-    auto cancel = std::make_shared<std::atomic<bool>>(false);
-    m_meaningsCancel = cancel;
-    m_lexiconWork.start([this, database = definitions(), words = std::move(words), cancel, order,
-                         serial = m_runSerial] {
-        auto meanings = std::make_shared<std::vector<std::string>>();
-        for (const std::string& word : words) {
-            if (cancel->load(std::memory_order_relaxed)) return;
-            meanings->push_back(database ? firstSenseOf(database->lookup(word)) : std::string());
+    if (rows.empty() && !sortAfter) return;
+    m_lexiconWork.start([this, database = definitions(), rows = std::move(rows), sortAfter,
+                         generation = m_model->generation()]() mutable {
+        for (auto& [rank, text] : rows) {
+            if (m_stopping.load(std::memory_order_relaxed)) return;
+            text = database ? firstSenseOf(database->lookup(text)) : std::string();
         }
         QMetaObject::invokeMethod(
             this,
-            [this, meanings, order, serial] {
-                if (serial != m_runSerial) return;
-                m_model->setMeanings(*meanings);
-                m_model->sort(SolutionsModel::meaningColumn, order);
+            [this, meanings = std::make_shared<decltype(rows)>(std::move(rows)), sortAfter, generation] {
+                m_model->setMeanings(generation, *meanings);
+                if (sortAfter && generation == m_model->generation())
+                    m_model->sort(SolutionsModel::meaningColumn, *sortAfter);
             },
             Qt::QueuedConnection);
     });

@@ -93,10 +93,9 @@ private:
     void showStatus(const QString& text);
     void copySelection();
     void defineCurrentRow();
-    void sortByMeaning(Qt::SortOrder order);
+    void lookUpMeanings(std::vector<SolutionsModel::RankedText> rows, std::optional<Qt::SortOrder> sortAfter);
     // The database, opened at the first meaning wanted.
     const std::optional<Definitions>& definitions() const;
-    std::string firstSense(std::string_view word) const;
 
     const KnownWordList& m_list;
     const PlatformServices m_services;
@@ -120,13 +119,13 @@ private:
     bool m_phrasesAsked = false, m_meaningsAsked = false;
     std::string m_wordNetProblem; // a database file that could not be read
     mutable std::optional<std::optional<Definitions>> m_definitions;
-    std::shared_ptr<std::atomic<bool>> m_runCancel, m_buildCancel, m_meaningsCancel;
+    std::shared_ptr<std::atomic<bool>> m_runCancel, m_buildCancel;
     std::uint64_t m_runSerial = 0, m_buildSerial = 0;
     bool m_listHeld = false;
     std::atomic<bool> m_stopping = false; // ends the reading of WordNet
     // Declared last, so destroyed first: their work still reaches a whole page.
     QThreadPool m_listWork;    // the index build and the runs: they read the list
-    QThreadPool m_lexiconWork; // the levels and the meanings: they do not
+    QThreadPool m_lexiconWork; // WordNet, the levels and the meanings shown: they do not
 };
 
 } // namespace verbalia
