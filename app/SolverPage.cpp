@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +31,8 @@ namespace verbalia {
 using solver::SolveMode;
 
 namespace {
+
+constexpr int designPoints = 10; // the table's font at the design size
 
 // The Show choices, in the box's order: the rarest level each keeps.
 constexpr std::array<std::optional<Level>, 5> showLimits{std::nullopt, Level::size70, Level::size50, Level::size35,
@@ -112,7 +115,7 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     m_model->sortWantsMeanings = [this](Qt::SortOrder order) { lookUpMeanings(m_model->rowsWithoutMeaning(), order); };
     m_table->setModel(m_model);
     m_table->setAccessibleName(QStringLiteral("Solutions"));
-    m_table->setFont(QFont(bodyFontFamily, 10));
+    m_table->setFont(QFont(bodyFontFamily, designPoints));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,11 +124,10 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
     QHeaderView* header = m_table->horizontalHeader();
     header->setStretchLastSection(true);
-    header->resizeSection(SolutionsModel::wordColumn, 150);
-    header->resizeSection(SolutionsModel::lettersColumn, 80);
+    fitTableToFont();
+    m_table->installEventFilter(this); // a new font when the window is rescaled
     header->setSortIndicatorClearable(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
@@ -171,6 +173,21 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
 }
 
 SolverPage::~SolverPage() { stopWork(); }
+
+bool SolverPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::FontChange) fitTableToFont();
+    return QObject::eventFilter(watched, event);
+}
+
+// Rows and the first two columns follow the table's font, designed at 10 points.
+void SolverPage::fitTableToFont()
+{
+    const double scale = m_table->font().pointSizeF() / designPoints;
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+    m_table->horizontalHeader()->resizeSection(SolutionsModel::wordColumn, int(150 * scale));
+    m_table->horizontalHeader()->resizeSection(SolutionsModel::lettersColumn, int(80 * scale));
+}
 
 void SolverPage::stopWork()
 {

@@ -84,7 +84,11 @@ signals:
     // After each answer shown (or message), for tests and benchmarks.
     void answerShown();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void fitTableToFont();
     void scheduleRun();
     void cancelRun();
     void buildIndex();
