@@ -77,9 +77,9 @@ protected:
 
 LineListModel* modelOf(QListView* view) { return static_cast<LineListModel*>(view->model()); }
 
-// The row a command on "this line" acts on: the current row, or with none the
-// first selected row in list order.
-QModelIndex rowActedOn(const QListView* view)
+} // namespace
+
+QModelIndex rowActedOn(const QAbstractItemView* view)
 {
     if (view->currentIndex().isValid()) return view->currentIndex();
     const QModelIndexList rows = view->selectionModel()->selectedRows();
@@ -87,8 +87,6 @@ QModelIndex rowActedOn(const QListView* view)
                                         [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     return first == rows.end() ? QModelIndex() : *first;
 }
-
-} // namespace
 
 // A one-line label grows to fit its caption, as it was sized to at design.
 QLabel* label(QWidget* parent, const char* name, int left, int top, int width, int height, const char* caption)

@@ -4,12 +4,14 @@
 // system name (objectName), as the shell and its pages make them.
 
 #include <QColor>
+#include <QModelIndex>
 #include <QString>
 #include <QStyle>
 
 #include <functional>
 #include <string>
 
+class QAbstractItemView;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -83,5 +85,8 @@ void addCopySelectionCommand(QListView* view, Clipboard& clipboard);
 // The view's context menu and Ctrl+D hand `define` the line of the current
 // row (with none, of the first selected row); with neither, the entry is disabled.
 void addDefinitionCommand(QListView* view, std::function<void(const std::string&)> define);
+// The row a command on "this line" acts on: the current row, or with none the
+// first selected row in list order.
+QModelIndex rowActedOn(const QAbstractItemView* view);
 
 } // namespace verbalia

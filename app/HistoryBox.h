@@ -8,6 +8,12 @@ class QComboBox;
 
 namespace verbalia {
 
+// A box whose drop-down list is kept in a history file of the program folder.
+struct KeptHistory {
+    const char* file;
+    QComboBox* box;
+};
+
 // A criteria box's drop-down list is its search history; these carry it
 // between the box and the Qt-free history functions (app/History.h).
 History historyOf(const QComboBox* box);

@@ -5,6 +5,7 @@
 #include "MaintenancePage.h"
 #include "SearchPage.h"
 #include "SharedFilters.h"
+#include "SolverPage.h"
 #include "WindowScaling.h"
 #include "about/AboutBox.h"
 #include "platform/CodePage.h"
@@ -26,6 +27,7 @@ const char* const wordListFileName = "wordlist.dat";
 const char* const closeQuestion =
     "The Known Word List has been changed, but not saved.  Would you like to save the list before exiting ?";
 constexpr int maintenancePage = 3;
+constexpr int solverPage = 4;
 
 } // namespace
 
@@ -56,6 +58,9 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
         connect(page, &SearchPage::exclusionInUseChanged, m_filters, &SharedFilters::setExclusionInUse);
     }
     connect(m_maintenance, &MaintenancePage::definitionRequested, this, &TMainForm1::showDefinition);
+    connect(m_maintenance, &MaintenancePage::listAboutToChange, m_solver, &SolverPage::holdList);
+    connect(m_maintenance, &MaintenancePage::listChanged, m_solver, &SolverPage::listChanged);
+    connect(m_solver, &SolverPage::definitionRequested, this, &TMainForm1::showDefinition);
     connect(m_maintenance, &MaintenancePage::countShown, this, [this](const QString& count) {
         setWindowTitle(QString::fromLatin1(programTitle) + QStringLiteral(" - ") + count);
     });
@@ -66,7 +71,8 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     if (const std::string problem = m_levels.startLoading(); !problem.empty()) levelsUnavailable(toQString(problem));
 }
 
-TMainForm1::~TMainForm1() = default;
+// The solver's workers read the list, which goes before the pages.
+TMainForm1::~TMainForm1() { m_solver->stopWork(); }
 
 void TMainForm1::showEvent(QShowEvent* event)
 {
@@ -130,6 +136,7 @@ void TMainForm1::FormShow()
     PageControl1Change();
     m_knownWords.setChanged(false);
     for (SearchPage* page : m_searchPages) page->startUp();
+    m_solver->startUp();
     m_maintenance->loadList();
     for (const std::string& path : m_services.unsavedLists.takeUntold())
         m_services.messages.show(MessageKind::Warning, "Words that were not saved when Verbalia last closed are in " +
@@ -150,7 +157,7 @@ void TMainForm1::PageControl1Change()
     const int page = activePageIndex();
     m_filters->setExclusionInUse(true);
     for (std::size_t i = 0; i < searchPageCount; ++i) m_searchPages[i]->pageChanged(page == int(i));
-    m_filters->setVisible(page != maintenancePage);
+    m_filters->setVisible(page != maintenancePage && page != solverPage);
     const std::vector<QWidget*> order = tabOrder(page);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -203,6 +210,14 @@ void TMainForm1::keepUnsavedList()
     if (m_knownWords.changed()) m_services.unsavedLists.keep(m_knownWords.fileBytes());
 }
 
+std::vector<KeptHistory> TMainForm1::keptHistories() const
+{
+    std::vector<KeptHistory> histories;
+    for (const SearchPage* page : m_searchPages) histories.push_back(page->keptHistory());
+    for (const KeptHistory& history : m_solver->keptHistories()) histories.push_back(history);
+    return histories;
+}
+
 void TMainForm1::showDefinition(const std::string& word)
 {
     if (!m_definitionWindow)
@@ -221,10 +236,11 @@ void TMainForm1::readSettings()
     Auto_Run_at_Windows_Startup_Option->setChecked(values.autoRun);
     Commonest_Words_First_Option->setChecked(values.commonestFirst);
     m_levels.setCommonestFirst(values.commonestFirst);
-    m_settingsFiles.loadHistories(m_searchPages);
+    m_settingsFiles.loadHistories(keptHistories());
     for (SearchPage* page : m_searchPages) page->applySettings(values);
     m_filters->applySettings(values);
     m_maintenance->applySettings(values);
+    m_solver->applySettings(values);
     selectPage(values.page);
 }
 
@@ -244,7 +260,8 @@ void TMainForm1::Save_Settings()
     for (const SearchPage* page : m_searchPages) page->collectSettings(values);
     m_filters->collectSettings(values);
     m_maintenance->collectSettings(values);
-    m_settingsFiles.save(values, m_searchPages);
+    m_solver->collectSettings(values);
+    m_settingsFiles.save(values, keptHistories());
 }
 
 // The File and Help menu commands that talk to the desktop.
@@ -290,7 +307,7 @@ void TMainForm1::Restore_Factory_Defaults()
     // start-up reads again: this session's searches are written first, and a
     // changed list is offered for saving as at close: a failed or refused
     // save, or Cancel, restores nothing, since the start-up would load the file.
-    m_settingsFiles.saveHistories(m_searchPages);
+    m_settingsFiles.saveHistories(keptHistories());
     const auto restore = [this] {
         m_desktop.Delete_File_Safely(m_settingsFiles.settingsPath());
         showNormal();

@@ -29,11 +29,13 @@ class DefinitionWindow;
 class MaintenancePage;
 class SearchPage;
 class SharedFilters;
+class SolverPage;
 class TAboutBox;
+struct KeptHistory;
 class WindowScaling;
 
-// The main window: the menu, the page control with three search pages and
-// the word list maintenance page, the filters the searches share, Exit and
+// The main window: the menu, the page control with three search pages, the
+// word list maintenance page and the crossword solver page, the filters the searches share, Exit and
 // Halt, the start-up sequence, the settings and the close query. The pages
 // do their own work; the window connects their signals.
 class TMainForm1 : public QMainWindow {
@@ -91,6 +93,8 @@ private:
     void selectPage(int index);
     void switchPage(int step);
     std::vector<QWidget*> tabOrder(int page) const;
+    // Every box whose list is kept in a history file.
+    std::vector<KeptHistory> keptHistories() const;
     void showDefinition(const std::string& word);
 
     PlatformServices m_services;
@@ -109,6 +113,7 @@ private:
     QTabWidget* PageControl1 = nullptr;
     std::array<SearchPage*, 3> m_searchPages{};
     MaintenancePage* m_maintenance = nullptr;
+    SolverPage* m_solver = nullptr;
     SharedFilters* m_filters = nullptr;
     QPushButton* Halt_Processing_BitBtn = nullptr;
     QPushButton* Exit_BitBtn = nullptr;

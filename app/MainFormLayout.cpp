@@ -9,6 +9,7 @@
 #include "MaintenancePage.h"
 #include "SearchPage.h"
 #include "SharedFilters.h"
+#include "SolverPage.h"
 #include "WindowScaling.h"
 #include "about/AboutBox.h"
 
@@ -32,11 +33,16 @@ void TMainForm1::createControls()
     setFont(QFont(bodyFontFamily, 11));
 
     PageControl1 = make<QTabWidget>(client, "PageControl1", 5, 4, 605, 409);
+    // Five captions are wider than the page control: each gives up a little
+    // of its end, and every tab stays in sight.
+    PageControl1->tabBar()->setUsesScrollButtons(false);
+    PageControl1->tabBar()->setElideMode(Qt::ElideRight);
     const SearchPageServices services{m_services.clipboard, m_services.messages, m_services.numbers,
                                       m_knownWords.words(), m_runs, m_levels};
     for (std::size_t i = 0; i < searchPageCount; ++i)
         m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, services);
     m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, m_services, m_unreadableFiles, m_runs);
+    m_solver = new SolverPage(*PageControl1, m_knownWords, m_services);
     m_filters = new SharedFilters(client, m_searchPages[letterPage]->exclusionCaption());
     for (SearchPage* page : m_searchPages) page->setFilters(*m_filters);
 
@@ -161,6 +167,8 @@ std::vector<QWidget*> TMainForm1::tabOrder(int page) const
     };
     if (page == int(searchPageCount)) {
         append(m_maintenance->tabOrder());
+    } else if (page == int(searchPageCount) + 1) {
+        append(m_solver->tabOrder());
     } else {
         const SearchPage* search = page >= 0 ? m_searchPages[std::size_t(page)] : nullptr;
         if (search) append(search->tabOrderBeforeFilters());

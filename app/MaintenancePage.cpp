@@ -75,8 +75,16 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, const P
     addDefinitionCommand(m_view, [this](const std::string& word) { emit definitionRequested(word); });
     addEditCommands();
     m_list.observe({
-        .wordsAboutToChange = [model] { model->beginBulkUpdate(); },
-        .wordsChanged = [model] { model->endBulkUpdate(); },
+        .wordsAboutToChange =
+            [this, model] {
+                emit listAboutToChange();
+                model->beginBulkUpdate();
+            },
+        .wordsChanged =
+            [this, model] {
+                model->endBulkUpdate();
+                emit listChanged();
+            },
         .countChanged = [this] { if (!m_harvesting) Show_Known_Word_Count(); },
         .changedFlagSet = [this](bool changed) { m_changedMirror->setChecked(changed); },
     });
@@ -84,10 +92,14 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, const P
     connect(m_reset, &QPushButton::clicked, this, &MaintenancePage::resetList);
     connect(m_save, &QPushButton::clicked, this, &MaintenancePage::saveList);
     connect(m_load, &QPushButton::clicked, this, &MaintenancePage::loadList);
-    connect(m_workArea, &WorkArea::harvestStarted, this, [this] { holdList(true); });
+    connect(m_workArea, &WorkArea::harvestStarted, this, [this] {
+        emit listAboutToChange();
+        holdList(true);
+    });
     connect(m_workArea, &WorkArea::wordsAdded, this, &MaintenancePage::Show_Known_Word_Count);
     connect(m_workArea, &WorkArea::harvestFinished, this, [this](qsizetype added) {
         holdList(false);
+        emit listChanged();
         if (added > 0) selectHarvestedWords();
     });
 }

@@ -67,6 +67,10 @@ signals:
     void countShown(const QString& count);
     // The word of a line of the list, for its definition.
     void definitionRequested(const std::string& word);
+    // Before and after the list's words change: a load, a reset, a harvest,
+    // a removal, an undo.
+    void listAboutToChange();
+    void listChanged();
 
 private:
     // Whether the user lets the save replace the list's file.

@@ -243,10 +243,6 @@ void SearchPage::clearResults()
     model->endBulkUpdate();
 }
 
-History SearchPage::history() const { return historyOf(m_criteria); }
-
-void SearchPage::setHistory(const History& history) { verbalia::setHistory(m_criteria, history); }
-
 void SearchPage::applySettings(const SettingsValues& values)
 {
     m_criteria->setEditText(toQString(values.*m_description.criteriaSetting));

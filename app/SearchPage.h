@@ -4,6 +4,7 @@
 // search (criteria box and Enter, run, reset and copy buttons, results and
 // status) and tells the window what happened through its signals.
 
+#include "HistoryBox.h"
 #include "LineBatches.h"
 #include "app/core/History.h"
 #include "app/core/ResultLevels.h"
@@ -116,9 +117,7 @@ public:
     // exclusion list is in use.
     void pageChanged(bool shown);
 
-    const char* historyFile() const { return m_description.historyFile; }
-    History history() const;
-    void setHistory(const History& history);
+    KeptHistory keptHistory() const { return {m_description.historyFile, m_criteria}; }
     void applySettings(const SettingsValues& values);
     void collectSettings(SettingsValues& values) const;
 

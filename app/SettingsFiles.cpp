@@ -1,6 +1,6 @@
 #include "SettingsFiles.h"
 
-#include "SearchPage.h"
+#include "HistoryBox.h"
 #include "platform/CodePage.h"
 #include "platform/IniFile.h"
 #include "platform/UnreadableFiles.h"
@@ -22,18 +22,18 @@ SettingsValues SettingsFiles::read()
     return readSettingsValues(settings);
 }
 
-// Load_History for each page.
-void SettingsFiles::loadHistories(std::span<SearchPage* const> pages)
+// Load_History for each box.
+void SettingsFiles::loadHistories(std::span<const KeptHistory> histories)
 {
-    for (SearchPage* page : pages) {
-        const std::string path = m_services.pathOf(page->historyFile());
+    for (const KeptHistory& history : histories) {
+        const std::string path = m_services.pathOf(history.file);
         const FileRead read = m_services.files.read(path);
         m_unreadableFiles.note(path, read.outcome);
-        page->setHistory(read.outcome == ReadOutcome::read ? parseHistory(read.bytes) : History());
+        setHistory(history.box, read.outcome == ReadOutcome::read ? parseHistory(read.bytes) : History());
     }
 }
 
-void SettingsFiles::save(const SettingsValues& values, std::span<SearchPage* const> pages)
+void SettingsFiles::save(const SettingsValues& values, std::span<const KeptHistory> histories)
 {
     IniFile settings(m_services.files, settingsPath());
     // Unreadable now, or gone (nothing left to lose); a file read now but not
@@ -46,17 +46,17 @@ void SettingsFiles::save(const SettingsValues& values, std::span<SearchPage* con
         writing = false;
     };
     writeGroups({SettingGroup::Window, SettingGroup::Menu});
-    saveHistories(pages);
+    saveHistories(histories);
     writeGroups({SettingGroup::Controls});
 }
 
-// Save_History for each page.
-void SettingsFiles::saveHistories(std::span<SearchPage* const> pages)
+// Save_History for each box.
+void SettingsFiles::saveHistories(std::span<const KeptHistory> histories)
 {
-    for (const SearchPage* page : pages) {
-        const std::string path = m_services.pathOf(page->historyFile());
+    for (const KeptHistory& history : histories) {
+        const std::string path = m_services.pathOf(history.file);
         if (m_unreadableFiles.keepsUnread(path, m_services.messages)) continue;
-        if (!m_services.files.writeAll(path, serializeHistory(page->history())))
+        if (!m_services.files.writeAll(path, serializeHistory(historyOf(history.box))))
             m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
     }
 }

@@ -8,10 +8,10 @@
 
 namespace verbalia {
 
-class SearchPage;
+struct KeptHistory;
 class UnreadableFiles;
 
-// The settings file and the search histories in the program folder: read at
+// The settings file and the box histories in the program folder: read at
 // start-up, written at close. Each file is written on its own, so one that
 // fails costs only its own contents and is reported once; a file that could
 // not be read, at start-up or at the save, is not written over.
@@ -22,11 +22,11 @@ public:
     std::string settingsPath() const;
     // Every value, a missing or unreadable one taking its default.
     SettingsValues read();
-    void loadHistories(std::span<SearchPage* const> pages);
-    // The settings in the order of the table, with the search histories
+    void loadHistories(std::span<const KeptHistory> histories);
+    // The settings in the order of the table, with the histories
     // between the menu's check marks and the controls.
-    void save(const SettingsValues& values, std::span<SearchPage* const> pages);
-    void saveHistories(std::span<SearchPage* const> pages);
+    void save(const SettingsValues& values, std::span<const KeptHistory> histories);
+    void saveHistories(std::span<const KeptHistory> histories);
 
 private:
     const PlatformServices& m_services;

@@ -6,7 +6,7 @@
 
 namespace verbalia {
 
-// The file-open dialog.
+// The file dialogs: open and save.
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
@@ -16,6 +16,8 @@ public:
     // "Text Files|*.txt|All Files|*.*". The chosen path, or nothing when the
     // user cancels.
     virtual std::optional<std::string> chooseFileToOpen(const std::string& filter) = 0;
+    // The same for a file to write; the dialog asks before replacing one.
+    virtual std::optional<std::string> chooseFileToSave(const std::string& filter) = 0;
 };
 
 // A "name|pattern|name|pattern" filter as file dialogs list it:

@@ -50,6 +50,10 @@ const std::vector<Setting>& settingsTable()
         row("Upper_Length_SpinEdit", G::Controls, &V::upperLength, 50),
         row("PageControl1", G::Controls, &V::page, 0),
         row("Commonest_Words_First", G::Controls, &V::commonestFirst, false),
+        row("Solver_Mode", G::Controls, &V::solverMode, 0),
+        row("Solver_Show", G::Controls, &V::solverShow, 0),
+        row("Solver_Find_ComboBox", G::Controls, &V::solverCriteria),
+        row("Solver_Include_Phrases", G::Controls, &V::solverPhrases, false),
     };
     return table;
 }

@@ -26,6 +26,10 @@ struct SettingsValues {
     int page;
     // The View menu's check mark, written after the others.
     bool commonestFirst;
+    // The crossword solver page: its mode, the Show choice, the Find box, phrases.
+    int solverMode, solverShow;
+    std::string solverCriteria;
+    bool solverPhrases;
 };
 
 // Where a key's value lives, which also orders the start-up steps and the

@@ -130,11 +130,11 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::newRow("ctrl+tab from exit") << "Exit_BitBtn" << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 1;
         QTest::newRow("ctrl+shift+tab from a length limit")
-            << "Lower_Length_SpinEdit" << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 3;
+            << "Lower_Length_SpinEdit" << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 4;
         QTest::newRow("ctrl+pagedown from the results")
             << "WildCard_Search_Results_MemoEx" << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 1;
         QTest::newRow("ctrl+pageup from the criteria")
-            << "Wildcard_Search_ComboBox" << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 3;
+            << "Wildcard_Search_ComboBox" << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 4;
     }
 
     void pageKeysSwitchPagesFromAnywhere()
@@ -156,7 +156,7 @@ private slots:
         // Focus left on the outgoing page goes straight into the new one.
         if (focus == "Wildcard_Search_ComboBox") {
             QCOMPARE(arrivals.arrivals.size(), std::size_t(1));
-            QCOMPARE(arrivals.arrivals[0].control, control<QListView>(window, "Known_Words_MemoEx"));
+            QCOMPARE(arrivals.arrivals[0].control, control<QComboBox>(window, "Solver_Find_ComboBox"));
         }
     }
 

@@ -89,6 +89,7 @@ private slots:
         QCOMPARE(control<QRadioButton>(window, "Search_for_Words_with_only_these_Specified_Number_RadioButton")->text(),
                  QStringLiteral("Search for words containing only these letters and only the specified number of each letter."));
         QCOMPARE(PageControl1->tabText(3), QStringLiteral("Word List Maintenance"));
+        QCOMPARE(PageControl1->tabText(4), QStringLiteral("Crossword Solver"));
         QCOMPARE(phonetic.criteria->geometry(), QRect(132, 21, 361, 25)); // found by its name
         QCOMPARE(phonetic.status->geometry().topLeft(), QPoint(388, 350));
         QCOMPARE(Exit_BitBtn->font().pointSize(), 14);
@@ -109,14 +110,14 @@ private slots:
         QCOMPARE(accessibleName(control<QLineEdit>(window, "Excluded_Letters_Edit")), QStringLiteral("Exclude words containing these letters :"));
     }
 
-    void sharedGroupsHideOnTheMaintenancePageOnly()
+    void sharedGroupsHideOnTheListAndSolverPages()
     {
         WindowFixture fixture;
         TMainForm1& window = fixture.start();
-        for (int page : {0, 1, 2, 3, 0}) {
+        for (int page : {0, 1, 2, 3, 4, 0}) {
             control<QTabWidget>(window, "PageControl1")->setCurrentIndex(page);
-            QCOMPARE(control<QGroupBox>(window, "Limit_Word_Length_GroupBox")->isVisible(), page != 3);
-            QCOMPARE(control<QGroupBox>(window, "Excluded_Letters_GroupBox")->isVisible(), page != 3);
+            QCOMPARE(control<QGroupBox>(window, "Limit_Word_Length_GroupBox")->isVisible(), page < 3);
+            QCOMPARE(control<QGroupBox>(window, "Excluded_Letters_GroupBox")->isVisible(), page < 3);
             QVERIFY(control<QLineEdit>(window, "Excluded_Letters_Edit")->isEnabled());
         }
     }

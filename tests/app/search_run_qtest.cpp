@@ -2,6 +2,7 @@
 // lock, the menu and close requests during a run, and the shared buttons.
 
 #include "WindowFixture.h"
+#include "platform/qt/QtText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,7 +15,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTableView>
 
 
 using namespace verbalia;
@@ -365,6 +368,99 @@ private slots:
         QVERIFY(fixture.runEnded());
         QCOMPARE(linesOf(letters.results), (QStringList{"opts", "spot", "stop"}));
         QCOMPARE(Excluded_Letters_Edit->text(), QStringLiteral("s"));
+    }
+
+    // The solver answers as the query is typed, without Enter and without
+    // locking the window; Enter keeps the query in the history.
+    void theSolverAnswersAsTyped_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("pattern") << "Solver_Pattern_RadioButton" << "a??i?" << QStringList{"acrid", "Aphid", "April"}
+                                 << "3 solutions.";
+        QTest::newRow("blank") << "Solver_Anagram_RadioButton" << "c?t" << QStringList{"act", "cat", "çat"}
+                               << "3 solutions.";
+        QTest::newRow("lengths") << "Solver_Made_From_RadioButton" << "tac"
+                                 << QStringList{"act", "at", "cat", "çat"} << "4 solutions: 2 letters 1, 3 letters 3.";
+        QTest::newRow("not understood") << "Solver_Pattern_RadioButton" << "a[b" << QStringList{}
+                                        << "Not understood: '[' at 2 has no closing ']'.";
+    }
+
+    void theSolverAnswersAsTyped()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, words);
+        QFETCH(QString, status);
+        WindowFixture fixture;
+        fixture.writeFile("wordlist.dat", "acrid\nact\nAphid\nApril\nat\ncat\ntact\n\xE7" "at\n"); // Windows-1252
+        TMainForm1& window = fixture.start();
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(4);
+        control<QRadioButton>(window, qPrintable(mode))->click();
+        auto* const find = control<QComboBox>(window, "Solver_Find_ComboBox");
+        auto* const table = control<QTableView>(window, "Solver_Results_Table");
+        QTest::keyClicks(find->lineEdit(), typed);
+        QTRY_COMPARE(control<QLabel>(window, "Solver_Status_Label")->text(), status);
+        QStringList shown;
+        for (int row = 0; row < table->model()->rowCount(); ++row) shown << table->model()->index(row, 0).data().toString();
+        QCOMPARE(shown, words);
+        QVERIFY(!window.isRunning());
+        QCOMPARE(find->count(), 0);
+        QTest::keyClick(find->lineEdit(), Qt::Key_Return);
+        QCOMPARE(find->itemText(0), typed);
+        if (words.isEmpty()) return;
+
+        table->setFocus();
+        table->selectRow(0);
+        QTest::keyClick(table, Qt::Key_D, Qt::ControlModifier);
+        auto* const definition = control<QPlainTextEdit>(window, "Definition_Text");
+        QVERIFY(definition->window()->isVisible());
+        QVERIFY(definition->toPlainText().startsWith(words[0].toLower()));
+        table->selectAll();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(toQString(fixture.clipboard.content.value_or("")), words.join(QStringLiteral("\r\n")));
+        fixture.fileDialog.choices.push_back(fixture.pathOf("solutions.txt"));
+        control<QPushButton>(window, "Solver_Save_BitBtn")->click();
+        QCOMPARE(fixture.readFile("solutions.txt"), (words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString());
+    }
+
+    // Meanings and phrases come from WordNet (here the excerpt the lexicon
+    // tests read), read on a worker when first wanted.
+    void theSolverFindsByMeaningAndPhrases_data()
+    {
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("meaning");
+        QTest::addColumn<bool>("phrases");
+        QTest::addColumn<QStringList>("rows"); // word and letters, row by row
+        QTest::newRow("pattern and meaning") << "?r?s?w?r?" << "puzzle" << false << QStringList{"crossword", "9"};
+        QTest::newRow("reverse dictionary") << "" << "puzzles" << false
+                                            << QStringList{"teaser", "6", "crossword", "9", "jigsaw", "6"};
+        QTest::newRow("enumeration") << "(5,2,4)" << "" << true << QStringList{"piece of cake", "11 (5,2,4)"};
+    }
+
+    void theSolverFindsByMeaningAndPhrases()
+    {
+        QFETCH(QString, find);
+        QFETCH(QString, meaning);
+        QFETCH(bool, phrases);
+        QFETCH(QStringList, rows);
+        WindowFixture fixture;
+        std::filesystem::copy(VERBALIA_SOURCE_DIR "/tests/lexicon/wordnet", fixture.pathOf("wordnet"));
+        fixture.writeFile("wordlist.dat", "crossword\ncrosswort\njigsaw\nteaser\ntiger\n");
+        TMainForm1& window = fixture.start();
+        control<QTabWidget>(window, "PageControl1")->setCurrentIndex(4);
+        control<QCheckBox>(window, "Solver_Include_Phrases_CheckBox")->setChecked(phrases);
+        control<QComboBox>(window, "Solver_Meaning_ComboBox")->setEditText(meaning);
+        QTest::keyClicks(control<QComboBox>(window, "Solver_Find_ComboBox")->lineEdit(), find);
+        auto* const table = control<QTableView>(window, "Solver_Results_Table");
+        QTRY_COMPARE(table->model()->rowCount(), int(rows.size() / 2));
+        QStringList shown;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            shown << table->model()->index(row, 0).data().toString() << table->model()->index(row, 1).data().toString();
+        QCOMPARE(shown, rows);
+        QTRY_VERIFY(!table->model()->index(0, 2).data().toString().isEmpty()); // its first sense, once painted
     }
 };
 

@@ -68,7 +68,11 @@ const char* const FACTORY_INI =
     "Lower_Length_SpinEdit=1\r\n"
     "Upper_Length_SpinEdit=50\r\n"
     "PageControl1=0\r\n"
-    "Commonest_Words_First=0\r\n";
+    "Commonest_Words_First=0\r\n"
+    "Solver_Mode=0\r\n"
+    "Solver_Show=0\r\n"
+    "Solver_Find_ComboBox=\r\n"
+    "Solver_Include_Phrases=0\r\n";
 // ... and of the run that changes every setting below.
 const char* const CHANGED_INI =
     "[verbalia]\r\n"
@@ -90,8 +94,12 @@ const char* const CHANGED_INI =
     "Search_for_Words_with_only_these_Specified_Number_RadioButton=1\r\n"
     "Lower_Length_SpinEdit=3\r\n"
     "Upper_Length_SpinEdit=12\r\n"
-    "PageControl1=3\r\n"
-    "Commonest_Words_First=1\r\n";
+    "PageControl1=4\r\n"
+    "Commonest_Words_First=1\r\n"
+    "Solver_Mode=2\r\n"
+    "Solver_Show=3\r\n"
+    "Solver_Find_ComboBox=pots\r\n"
+    "Solver_Include_Phrases=1\r\n";
 
 } // namespace
 
@@ -205,7 +213,10 @@ private slots:
             control<QRadioButton>(window, "Search_for_Words_with_only_these_Any_Number_RadioButton")->click();
             control<QSpinBox>(window, "Upper_Length_SpinEdit")->setValue(12);
             control<QSpinBox>(window, "Lower_Length_SpinEdit")->setValue(3);
-            control<QTabWidget>(window, "PageControl1")->setCurrentIndex(2);
+            control<QRadioButton>(window, "Solver_Anagram_RadioButton")->click();
+            control<QComboBox>(window, "Solver_Show_ComboBox")->setCurrentIndex(1);
+            control<QComboBox>(window, "Solver_Find_ComboBox")->setEditText(QStringLiteral("?ats"));
+            control<QTabWidget>(window, "PageControl1")->setCurrentIndex(4);
             QCOMPARE(wildcard.criteria->currentText(), QStringLiteral("a??i?"));
             fixture.close();
         }
@@ -222,7 +233,9 @@ private slots:
                                            "Search_for_Words_with_only_these_Any_Number_RadioButton",
                                            "Search_for_Words_with_only_these_Specified_Number_RadioButton",
                                            "Lower_Length_SpinEdit", "Upper_Length_SpinEdit", "PageControl1",
-                                           "Commonest_Words_First"}));
+                                           "Commonest_Words_First",
+                                           "Solver_Mode", "Solver_Show", "Solver_Find_ComboBox",
+                                           "Solver_Include_Phrases"}));
 
         TMainForm1& window = fixture.start();
         const SearchControls wildcard = searchPage(window, wildcardPage);
@@ -240,7 +253,11 @@ private slots:
         QVERIFY(control<QRadioButton>(window, "Search_for_Words_with_only_these_Any_Number_RadioButton")->isChecked());
         QCOMPARE(control<QSpinBox>(window, "Lower_Length_SpinEdit")->value(), 3);
         QCOMPARE(control<QSpinBox>(window, "Upper_Length_SpinEdit")->value(), 12);
-        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentIndex(), 2);
+        QCOMPARE(control<QTabWidget>(window, "PageControl1")->currentIndex(), 4);
+        QVERIFY(!control<QGroupBox>(window, "Limit_Word_Length_GroupBox")->isVisible());
+        QVERIFY(control<QRadioButton>(window, "Solver_Anagram_RadioButton")->isChecked());
+        QCOMPARE(control<QComboBox>(window, "Solver_Show_ComboBox")->currentText(), QStringLiteral("Up to SCOWL 70"));
+        QCOMPARE(control<QComboBox>(window, "Solver_Find_ComboBox")->currentText(), QStringLiteral("?ats"));
     }
 
     // The files a run leaves, byte for byte: one that changes nothing, and
@@ -251,7 +268,7 @@ private slots:
         fixture.start();
         fixture.close();
         QCOMPARE(fixture.readFile("verbalia.ini"), std::string(FACTORY_INI));
-        for (const char* history : {"verbalia.wcs", "verbalia.wwt", "verbalia.phs"})
+        for (const char* history : {"verbalia.wcs", "verbalia.wwt", "verbalia.phs", "verbalia.sol", "verbalia.mng"})
             QCOMPARE(fixture.readFile(history), std::string());
         QVERIFY(!fixture.fileExists("wordlist.dat"));
     }
@@ -285,13 +302,20 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("Always_On_Top_Option"))->trigger();
         window.findChild<QAction*>(QStringLiteral("Auto_Run_at_Windows_Startup_Option"))->trigger();
         window.findChild<QAction*>(QStringLiteral("Commonest_Words_First_Option"))->trigger();
-        pages->setCurrentIndex(3);
+        pages->setCurrentIndex(4);
+        control<QRadioButton>(window, "Solver_Made_From_RadioButton")->click();
+        control<QComboBox>(window, "Solver_Show_ComboBox")->setCurrentIndex(3);
+        control<QCheckBox>(window, "Solver_Include_Phrases_CheckBox")->setChecked(true);
+        auto* const find = control<QComboBox>(window, "Solver_Find_ComboBox");
+        find->setEditText(QStringLiteral("pots"));
+        QTest::keyClick(find->lineEdit(), Qt::Key_Return);
         window.showMaximized();
         fixture.close();
         QCOMPARE(fixture.readFile("verbalia.ini"), std::string(CHANGED_INI));
         QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("ac*\r\na??i?\r\n"));
         QCOMPARE(fixture.readFile("verbalia.wwt"), std::string("stop\r\n"));
         QCOMPARE(fixture.readFile("verbalia.phs"), std::string("Mice\r\n"));
+        QCOMPARE(fixture.readFile("verbalia.sol"), std::string("pots\r\n"));
         QCOMPARE(textsOf(fixture.messages),
                  (std::vector<std::string>{"This program (verbalia) will now run automatically at Windows Start-Up."}));
     }
@@ -384,6 +408,8 @@ private slots:
                                                   "Cannot create file " + fixture.pathOf("verbalia.wcs"),
                                                   "Cannot create file " + fixture.pathOf("verbalia.wwt"),
                                                   "Cannot create file " + fixture.pathOf("verbalia.phs"),
+                                                  "Cannot create file " + fixture.pathOf("verbalia.sol"),
+                                                  "Cannot create file " + fixture.pathOf("verbalia.mng"),
                                                   "The Known Word List has been changed, but not saved.  "
                                                   "Would you like to save the list before exiting ?"}));
         QVERIFY(!fixture.fileExists("verbalia.ini"));

@@ -53,6 +53,8 @@ public:
 class FakeFileDialog final : public FileDialog {
 public:
     std::optional<std::string> chooseFileToOpen(const std::string& filter) override;
+    // Answers from the same choices.
+    std::optional<std::string> chooseFileToSave(const std::string& filter) override { return chooseFileToOpen(filter); }
 
     std::deque<std::optional<std::string>> choices;
     std::vector<std::string> filters;

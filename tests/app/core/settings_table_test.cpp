@@ -26,6 +26,8 @@ TEST(SettingsTableTest, MissingFileGivesTheFactoryDefaults)
     EXPECT_TRUE(values.ignoreNumbers && values.ignoreSymbols && values.containsAll);
     EXPECT_EQ(values.wildcardCriteria + values.letterCriteria + values.phoneticCriteria + values.excludedLetters, "");
     EXPECT_EQ(std::tie(values.lowerLength, values.upperLength, values.page), std::tuple(1, 50, 0));
+    EXPECT_EQ(std::tie(values.solverMode, values.solverShow, values.solverCriteria, values.solverPhrases),
+              std::tuple(0, 0, "", false));
 }
 
 // Keys go out in the table's order, group by group, and read back as written.
@@ -40,6 +42,8 @@ TEST(SettingsTableTest, WritesGroupsInTableOrderAndReadsThemBack)
     values.autoRun = true;
     values.letterCriteria = "c\xE9t";
     values.upperLength = 7;
+    values.solverMode = 2;
+    values.solverCriteria = "p?zzle";
     ASSERT_TRUE(writeSettingsValues(settings, {SettingGroup::Menu}, values));
     ASSERT_TRUE(writeSettingsValues(settings, {SettingGroup::Window, SettingGroup::Controls}, values));
     EXPECT_EQ(bytesOf(path),
@@ -51,10 +55,13 @@ TEST(SettingsTableTest, WritesGroupsInTableOrderAndReadsThemBack)
               "Search_for_Words_with_these_and_other_letters_RadioButton=1\r\n"
               "Search_for_Words_with_only_these_Any_Number_RadioButton=0\r\n"
               "Search_for_Words_with_only_these_Specified_Number_RadioButton=0\r\n"
-              "Lower_Length_SpinEdit=1\r\nUpper_Length_SpinEdit=7\r\nPageControl1=0\r\nCommonest_Words_First=0\r\n");
+              "Lower_Length_SpinEdit=1\r\nUpper_Length_SpinEdit=7\r\nPageControl1=0\r\nCommonest_Words_First=0\r\n"
+              "Solver_Mode=2\r\nSolver_Show=0\r\nSolver_Find_ComboBox=p?zzle\r\nSolver_Include_Phrases=0\r\n");
     const SettingsValues read = readSettingsValues(IniFile(files, path));
-    EXPECT_EQ(std::tie(read.top, read.autoRun, read.letterCriteria, read.upperLength),
-              std::tie(values.top, values.autoRun, values.letterCriteria, values.upperLength));
+    EXPECT_EQ(std::tie(read.top, read.autoRun, read.letterCriteria, read.upperLength, read.solverMode,
+                       read.solverCriteria),
+              std::tie(values.top, values.autoRun, values.letterCriteria, values.upperLength, values.solverMode,
+                       values.solverCriteria));
 }
 
 TEST(SettingsTableTest, StopsAtTheFirstKeyThatCannotBeWritten)
