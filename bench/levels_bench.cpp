@@ -6,8 +6,8 @@
 // 5.3M list that bench/make_large_list.sh makes; skipped when missing).
 #include "HeapInUse.h"
 #include "app/core/ResultLevels.h"
+#include "cli/WordArena.h"
 #include "lexicon/CommonnessLevels.h"
-#include "search/Scan.h"
 #include "search/WildcardSearch.h"
 #include "wordlist/WordListFile.h"
 
@@ -52,15 +52,18 @@ void BM_Load(benchmark::State& state)
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
-// The matches of '*' as a search hands them out: every word, in list order.
-std::vector<std::string> everyWord(const std::string& list)
+// The matches of '*' as verbalia-find gathers them to list the commonest
+// first: every word, in list order, in an arena.
+WordArena everyWord(const std::string& list)
 {
     WordStore store;
     WordListFormat format;
-    if (loadWordList(DiskFileSystem(), list, store, format) != PieceRead::done) return {};
+    WordArena matches;
+    if (loadWordList(DiskFileSystem(), list, store, format) != PieceRead::done) return matches;
     const auto prepared = prepareWildcardSearch(SearchInput{"*", "", {}});
-    std::vector<std::string> matches;
-    scanRange(store, 0, store.size(), *prepared.matcher, matches);
+    store.forEach(0, store.size(), [&](std::string_view word) {
+        if (prepared.matcher->matches(word)) matches.append(word);
+    });
     return matches;
 }
 
@@ -71,26 +74,29 @@ void countPerHundredThousand(benchmark::State& state, std::size_t matches)
                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void order(benchmark::State& state, const CommonnessLevels& levels, const std::vector<std::string>& matches)
+void order(benchmark::State& state, const CommonnessLevels& levels, const WordArena& matches)
 {
+    const std::vector<std::size_t> starts = matches.starts<std::size_t>();
+    const auto wordOf = [&matches](std::size_t start) { return matches.word(start); };
     std::size_t withLevel = 0;
-    for (const std::string& word : matches) withLevel += levels.levelOf(word) != Level::none;
+    for (const std::size_t start : starts) withLevel += levels.levelOf(wordOf(start)) != Level::none;
     for (auto _ : state) {
         state.PauseTiming();
-        std::vector<std::string> ordered = matches;
+        std::vector<std::size_t> ordered = starts;
         state.ResumeTiming();
-        levels.orderByLevel(ordered);
+        levels.orderByLevel(ordered, wordOf);
         benchmark::DoNotOptimize(ordered.data());
     }
-    countPerHundredThousand(state, matches.size());
-    state.SetLabel(std::to_string(matches.size()) + " matches, " + std::to_string(withLevel) + " with a level");
+    countPerHundredThousand(state, starts.size());
+    state.SetLabel(std::to_string(starts.size()) + " matches, " + std::to_string(withLevel) + " with a level");
 }
 
-void windowOrder(benchmark::State& state, const CommonnessLevels& levels, const std::vector<std::string>& matches)
+void windowOrder(benchmark::State& state, const CommonnessLevels& levels, const WordArena& matches)
 {
-    const std::vector<std::string_view> words(matches.begin(), matches.end());
+    std::vector<std::string_view> words;
+    for (const std::size_t start : matches.starts<std::size_t>()) words.push_back(matches.word(start));
     for (auto _ : state) benchmark::DoNotOptimize(levelOrder(words, levels).rows.data());
-    countPerHundredThousand(state, matches.size());
+    countPerHundredThousand(state, words.size());
 }
 
 } // namespace
@@ -100,13 +106,13 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     const std::string largeList = argc > 1 ? argv[1] : "/tmp/large.txt";
     static const std::optional<CommonnessLevels> levels = loadLevels();
-    static std::vector<std::string> shipped, large;
+    static WordArena shipped, large;
     if (levels) {
         shipped = everyWord(releaseFolder + "wordlist.dat");
         large = everyWord(largeList);
-        if (large.empty()) std::fprintf(stderr, "%s is missing (bench/make_large_list.sh makes it)\n", largeList.c_str());
+        if (large.size() == 0) std::fprintf(stderr, "%s is missing (bench/make_large_list.sh makes it)\n", largeList.c_str());
         for (const auto* matches : {&shipped, &large}) {
-            if (matches->empty()) continue;
+            if (matches->size() == 0) continue;
             benchmark::RegisterBenchmark(matches == &shipped ? "order '*'/release list" : "order '*'/large list",
                                          [matches](benchmark::State& state) { order(state, *levels, *matches); })
                 ->Unit(benchmark::kMillisecond);

@@ -8,7 +8,12 @@
 #include <limits>
 #include <map>
 #include <stdexcept>
+#include <new>
+#include <set>
 #include <string>
+#include <thread>
+
+#include <sys/mman.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -20,8 +25,20 @@ namespace {
 constexpr std::size_t tileWords = 64;
 constexpr std::uint64_t manyBit = std::uint64_t(1) << 63; // a letter three times or more
 constexpr std::size_t tilesBetweenCancelChecks = 4096;
+// An index is built on up to this many threads, each taking this many words or more.
+constexpr std::size_t maxThreads = 4;
+constexpr std::size_t minWordsPerThread = 100000;
 
 using Group = SolverIndex::Group;
+
+// Calls work(part) for each part, each on a thread of its own (the first on this one).
+template <class Part, class Work>
+void onThreads(std::vector<Part>& parts, const Work& work)
+{
+    std::vector<std::jthread> helpers;
+    for (std::size_t p = 1; p < parts.size(); ++p) helpers.emplace_back([&work, &part = parts[p]] { work(part); });
+    work(parts.front());
+}
 
 std::size_t tileWidth(const Group& group, std::size_t tile)
 {
@@ -30,8 +47,21 @@ std::size_t tileWidth(const Group& group, std::size_t tile)
 
 const char* tileStart(const Group& group, std::size_t tile)
 {
-    return group.tiles.get() + tile * tileWords * group.letters;
+    return group.tiles + tile * tileWords * group.letters;
 }
+
+// Bit i of the set at bit 2i: a signature's place for a letter seen once.
+std::uint64_t spreadBits(LetterSet set)
+{
+    std::uint64_t bits = set;
+    bits = (bits | bits << 16) & 0x0000FFFF0000FFFFu;
+    bits = (bits | bits << 8) & 0x00FF00FF00FF00FFu;
+    bits = (bits | bits << 4) & 0x0F0F0F0F0F0F0F0Fu;
+    bits = (bits | bits << 2) & 0x3333333333333333u;
+    return (bits | bits << 1) & 0x5555555555555555u;
+}
+
+std::size_t tileCount(const Group& group) { return (group.words + tileWords - 1) / tileWords; }
 
 std::uint64_t widthMask(std::size_t width)
 {
@@ -126,6 +156,27 @@ std::uint64_t testColumn(const char* column, std::size_t width, const LetterTest
     return testColumn64(padded, test) & widthMask(width);
 }
 
+// Which words of the tile the test lets through at the place; vowels and
+// consonants, which '@' and '#' ask for, read from the group's vowel masks.
+std::uint64_t testPlace(const Group& group, std::size_t tile, std::size_t place, const LetterTest& test)
+{
+    const std::size_t width = tileWidth(group, tile);
+    if (test.set == vowels) return group.vowels[tile * group.letters + place];
+    if (test.set == consonants) return ~group.vowels[tile * group.letters + place] & widthMask(width);
+    return testColumn(tileStart(group, tile) + place * width, width, test);
+}
+
+// The words of `through` whose signatures hold the letters of `needed`.
+std::uint64_t holdingLetters(const Group& group, std::size_t tile, std::uint64_t through, std::uint64_t needed)
+{
+    const std::uint64_t* signatures = group.signatures + tile * tileWords;
+    for (std::uint64_t left = through; left; left &= left - 1) {
+        const int word = std::countr_zero(left);
+        if ((signatures[word] & needed) != needed) through &= ~(std::uint64_t(1) << word);
+    }
+    return through;
+}
+
 // A pattern cut at its '*'s: the letters before the first, those after the
 // last, and the runs between.
 struct PatternParts {
@@ -202,13 +253,13 @@ public:
     {
     }
 
-    std::uint64_t at(std::size_t tile, const char* start, std::size_t width, std::size_t place, const LetterTest& test)
+    std::uint64_t at(const Group& group, std::size_t tile, std::size_t place, const LetterTest& test)
     {
-        if (!m_remember) return testColumn(start + place * width, width, test);
+        if (!m_remember) return testPlace(group, tile, place, test);
         const std::size_t key = test.id * m_letters + place;
         if (m_tiles[key] != tile) {
             m_tiles[key] = tile;
-            m_masks[key] = testColumn(start + place * width, width, test);
+            m_masks[key] = testPlace(group, tile, place, test);
         }
         return m_masks[key];
     }
@@ -224,7 +275,7 @@ private:
 // The words of `through` in which the runs fit one after another between
 // windowStart and windowEnd, 64 words at a time: reach[o] holds the words in
 // which the runs so far fit before place o.
-std::uint64_t runsInOrder(std::size_t tile, const char* start, std::size_t width,
+std::uint64_t runsInOrder(const Group& group, std::size_t tile,
                           const std::vector<std::vector<LetterTest>>& runs, std::size_t windowStart,
                           std::size_t windowEnd, std::uint64_t through, RunTests& tests,
                           std::vector<std::uint64_t>& reach, std::vector<std::uint64_t>& next)
@@ -237,7 +288,7 @@ std::uint64_t runsInOrder(std::size_t tile, const char* start, std::size_t width
         for (std::size_t at = windowStart; at + run.size() <= windowEnd; ++at) {
             std::uint64_t here = reach[at];
             for (std::size_t j = 0; j < run.size() && here; ++j)
-                if (run[j].set != allLetters) here &= tests.at(tile, start, width, at + j, run[j]);
+                if (run[j].set != allLetters) here &= tests.at(group, tile, at + j, run[j]);
             ended |= here;
             next[at + run.size()] = ended;
         }
@@ -267,19 +318,19 @@ bool solvePattern(const Group& group, const PatternParts& parts, const std::vect
     for (const auto& run : middles) runItems += run.size();
     RunTests tests(runSets < runItems, runSets, letters);
 
-    const std::size_t tiles = (group.size() + tileWords - 1) / tileWords;
+    const std::size_t tiles = tileCount(group);
     for (std::size_t tile = 0; tile < tiles; ++tile) {
         if (tile % tilesBetweenCancelChecks == 0 && cancel.load(std::memory_order_relaxed)) return false;
-        const std::size_t width = tileWidth(group, tile);
-        const char* start = tileStart(group, tile);
         if (parts.letters & ~group.tileLetters[tile]) continue;
-        std::uint64_t through = widthMask(width);
+        std::uint64_t through = widthMask(tileWidth(group, tile));
         for (const auto& [place, test] : fixed) {
-            through &= testColumn(start + place * width, width, *test);
+            through &= testPlace(group, tile, place, *test);
             if (!through) break;
         }
+        // The runs cost a test at every place: first the words that lack a letter go.
+        if (through && !middles.empty() && parts.letters) through = holdingLetters(group, tile, through, parts.letters);
         if (through && !middles.empty())
-            through = runsInOrder(tile, start, width, middles, windowStart, windowEnd, through, tests, reach, next);
+            through = runsInOrder(group, tile, middles, windowStart, windowEnd, through, tests, reach, next);
         for (; through; through &= through - 1)
             out.push_back(group.entries[tile * tileWords + std::size_t(std::countr_zero(through))]);
     }
@@ -293,7 +344,7 @@ bool scanSignatures(const Group& group, const SolverQuery& query, Fits fits, con
                     std::vector<WordIndex>& out)
 {
     std::string word;
-    const std::uint64_t* signatures = group.signatures.get();
+    const std::uint64_t* signatures = group.signatures;
     constexpr std::size_t step = tileWords * tilesBetweenCancelChecks;
     for (std::size_t begin = 0; begin < group.size(); begin += step) {
         if (cancel.load(std::memory_order_relaxed)) return false;
@@ -343,76 +394,143 @@ std::unique_ptr<const SolverIndex> SolverIndex::build(const WordStore& list, con
     index->m_listSize = list.size();
     constexpr std::size_t step = 16384; // entries between looks at the cancel flag
 
-    // Each word's length, 255 standing for that or more (rare: looked up
-    // again), and how many words have each length.
-    std::vector<unsigned char> lengths(list.size());
-    std::array<std::size_t, 256> shortCounts{};
-    std::map<std::size_t, std::size_t> longCounts;
-    for (std::size_t begin = 0; begin < list.size(); begin += step) {
-        if (cancel.load(std::memory_order_relaxed)) return nullptr;
-        std::size_t entry = begin;
-        list.forEach(begin, begin + step, [&](std::string_view word) {
-            const std::size_t letters = foldedLength(word);
-            lengths[entry++] = static_cast<unsigned char>(std::min<std::size_t>(letters, 255));
-            if (letters < 255) ++shortCounts[letters];
-            else ++longCounts[letters];
-        });
+    // The list in consecutive parts, each measured and then filled in by a
+    // thread of its own.
+    struct Part {
+        std::size_t begin = 0, end = 0;
+        std::array<std::size_t, 256> shortCounts{}; // words of each length
+        std::map<std::size_t, std::size_t> longCounts; // of 255 letters or more
+        std::vector<std::size_t> nextSlot; // in each group
+        std::array<std::uint64_t, 26> frequency{};
+        bool stopped = false;
+    };
+    const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, maxThreads);
+    std::vector<Part> parts(std::clamp<std::size_t>(list.size() / minWordsPerThread, 1, threads));
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        parts[p].begin = list.size() * p / parts.size();
+        parts[p].end = list.size() * (p + 1) / parts.size();
     }
+    const auto stopped = [&parts] {
+        return std::any_of(parts.begin(), parts.end(), [](const Part& part) { return part.stopped; });
+    };
+    // Over each part's words in steps, `entry` the index of the word.
+    const auto walk = [&list, &cancel](Part& part, auto&& visit) {
+        for (std::size_t begin = part.begin; begin < part.end; begin += step) {
+            if (cancel.load(std::memory_order_relaxed)) {
+                part.stopped = true;
+                return;
+            }
+            auto entry = WordIndex(begin);
+            list.forEach(begin, std::min(part.end, begin + step), [&](std::string_view word) { visit(word, entry++); });
+        }
+    };
+
+    // Each word's length, 255 standing for that or more (rare: looked up again).
+    std::vector<unsigned char> lengths(list.size());
+    onThreads(parts, [&](Part& part) {
+        walk(part, [&](std::string_view word, WordIndex entry) {
+            const std::size_t letters = foldedLength(word);
+            lengths[entry] = static_cast<unsigned char>(std::min<std::size_t>(letters, 255));
+            if (letters < 255) ++part.shortCounts[letters];
+            else ++part.longCounts[letters];
+        });
+    });
+    if (stopped()) return nullptr;
+
     std::array<std::size_t, 255> shortGroup{};
     std::map<std::size_t, std::size_t> longGroup;
-    const auto addGroup = [&](std::size_t letters, std::size_t words) {
+    const auto addGroup = [&](std::size_t letters) {
         Group& group = index->m_groups.emplace_back();
         group.letters = letters;
-        group.words = words;
-        group.tiles = std::make_unique_for_overwrite<char[]>(letters * words);
-        group.signatures = std::make_unique_for_overwrite<std::uint64_t[]>(words);
-        group.entries = std::make_unique_for_overwrite<WordIndex[]>(words);
-        group.tileLetters = std::make_unique<std::uint64_t[]>((words + tileWords - 1) / tileWords);
+        // Each part's words of the group come after those of the parts before.
+        for (Part& part : parts) {
+            part.nextSlot.push_back(group.words);
+            group.words += letters < 255 ? part.shortCounts[letters] : part.longCounts[letters];
+        }
         return index->m_groups.size() - 1;
     };
     for (std::size_t letters = 1; letters < shortGroup.size(); ++letters)
-        if (shortCounts[letters] > 0) shortGroup[letters] = addGroup(letters, shortCounts[letters]);
-    for (const auto& [letters, words] : longCounts) longGroup[letters] = addGroup(letters, words);
+        if (std::any_of(parts.begin(), parts.end(), [&](const Part& part) { return part.shortCounts[letters] > 0; }))
+            shortGroup[letters] = addGroup(letters);
+    std::set<std::size_t> longLengths;
+    for (const Part& part : parts)
+        for (const auto& counted : part.longCounts) longLengths.insert(counted.first);
+    for (const std::size_t letters : longLengths) longGroup[letters] = addGroup(letters);
 
-    // Each word folded straight into its column of its tile.
-    std::vector<std::size_t> filled(index->m_groups.size());
-    std::array<std::uint64_t, 26> frequency{};
-    for (std::size_t begin = 0; begin < list.size(); begin += step) {
-        if (cancel.load(std::memory_order_relaxed)) return nullptr;
-        auto entry = WordIndex(begin);
-        list.forEach(begin, begin + step, [&](std::string_view word) {
-            const std::size_t length = lengths[entry];
-            if (length != 0) {
-                const std::size_t g = length < 255 ? shortGroup[length] : longGroup[foldedLength(word)];
-                Group& group = index->m_groups[g];
-                const std::size_t slot = filled[g]++;
-                const std::size_t tile = slot / tileWords;
-                const std::size_t width = tileWidth(group, tile);
-                char* column = group.tiles.get() + tile * tileWords * group.letters + slot % tileWords;
-                std::uint64_t signature = 0;
-                const auto add = [&](char letter) {
-                    *column = letter;
-                    column += width;
-                    const unsigned shift = 2 * unsigned(letter - 'a');
-                    const std::uint64_t seen = (signature >> shift) & 3; // 0, 1 or 3
-                    signature |= (std::uint64_t(1) << (shift + (seen & 1))) | (std::uint64_t(seen == 3) << 63);
-                };
-                for (const char c : word) {
-                    const FoldedChar& f = foldChar(c);
-                    if (f.count > 0) add(f.letters[0]);
-                    if (f.count > 1) add(f.letters[1]);
-                }
-                group.signatures[slot] = signature;
-                group.tileLetters[tile] |= signature;
-                group.entries[slot] = entry;
-                // A sample of the letters is enough to order the tests.
-                if (entry % 16 == 0)
-                    for (std::size_t l = 0; l < 26; ++l) frequency[l] += (signature >> (2 * l)) & 1;
-            }
-            ++entry;
-        });
+    // The arrays of all groups in one block: the 8-byte ones first, the tiles last.
+    std::size_t bytes = 0;
+    for (const Group& group : index->m_groups)
+        bytes += group.words * (sizeof(std::uint64_t) + sizeof(WordIndex) + group.letters) +
+                 tileCount(group) * (1 + group.letters) * sizeof(std::uint64_t);
+    index->m_block = std::make_unique<Block>(bytes);
+    std::byte* unused = index->m_block->data();
+    const auto take = [&unused]<class T>(T*& array, std::size_t count) {
+        array = reinterpret_cast<T*>(unused);
+        unused += count * sizeof(T);
+    };
+    for (Group& group : index->m_groups) {
+        take(group.signatures, group.words);
+        take(group.tileLetters, tileCount(group));
+        take(group.vowels, tileCount(group) * group.letters);
     }
-    index->m_frequency = frequency;
+    for (Group& group : index->m_groups) take(group.entries, group.words);
+    for (Group& group : index->m_groups) take(group.tiles, group.words * group.letters);
+
+    // Each word folded straight into its column of its tile. Parts meet
+    // inside tiles, so the tiles' letters are joined afterwards.
+    onThreads(parts, [&](Part& part) {
+        walk(part, [&](std::string_view word, WordIndex entry) {
+            const std::size_t length = lengths[entry];
+            if (length == 0) return;
+            const std::size_t g = length < 255 ? shortGroup[length] : longGroup.at(foldedLength(word));
+            Group& group = index->m_groups[g];
+            const std::size_t slot = part.nextSlot[g]++;
+            const std::size_t tile = slot / tileWords;
+            const std::size_t width = tileWidth(group, tile);
+            char* column = group.tiles + tile * tileWords * group.letters + slot % tileWords;
+            // The letters seen once, twice and three times or more.
+            LetterSet once = 0, twice = 0, thrice = 0;
+            const auto add = [&](char letter) {
+                *column = letter;
+                column += width;
+                const LetterSet bit = LetterSet(1) << (letter - 'a');
+                thrice |= twice & bit;
+                twice |= once & bit;
+                once |= bit;
+            };
+            for (const char c : word) {
+                const FoldedChar& f = foldChar(c);
+                if (f.count > 0) add(f.letters[0]);
+                if (f.count > 1) add(f.letters[1]);
+            }
+            const std::uint64_t signature = spreadBits(once) | spreadBits(twice) << 1 | (thrice ? manyBit : 0);
+            group.signatures[slot] = signature;
+            group.entries[slot] = entry;
+            // A sample of the letters is enough to order the tests.
+            if (entry % 16 == 0)
+                for (std::size_t l = 0; l < 26; ++l) part.frequency[l] += (signature >> (2 * l)) & 1;
+        });
+    });
+    if (stopped()) return nullptr;
+    // Each tile's letters joined and its vowel masks, a share of each group's tiles to each thread.
+    const LetterTest vowelTest = makeTest(vowels, {});
+    onThreads(parts, [&](Part& part) {
+        const std::size_t p = std::size_t(&part - parts.data());
+        for (Group& group : index->m_groups) {
+            const std::size_t tiles = tileCount(group);
+            for (std::size_t tile = tiles * p / parts.size(); tile < tiles * (p + 1) / parts.size(); ++tile) {
+                const std::size_t width = tileWidth(group, tile);
+                std::uint64_t joined = 0;
+                for (std::size_t word = 0; word < width; ++word) joined |= group.signatures[tile * tileWords + word];
+                group.tileLetters[tile] = joined;
+                const char* start = tileStart(group, tile);
+                for (std::size_t place = 0; place < group.letters; ++place)
+                    group.vowels[tile * group.letters + place] = testColumn(start + place * width, width, vowelTest);
+            }
+        }
+    });
+    for (const Part& part : parts)
+        for (std::size_t l = 0; l < 26; ++l) index->m_frequency[l] += part.frequency[l];
     return index;
 }
 
@@ -458,11 +576,19 @@ std::optional<Solutions> SolverIndex::solve(const SolverQuery& query, const std:
 
 std::size_t SolverIndex::memoryBytes() const
 {
-    std::size_t bytes = sizeof(SolverIndex) + m_groups.capacity() * sizeof(Group);
-    for (const Group& group : m_groups)
-        bytes += group.words * (group.letters + sizeof(std::uint64_t) + sizeof(WordIndex)) +
-                 (group.words + tileWords - 1) / tileWords * sizeof(std::uint64_t);
-    return bytes;
+    return sizeof(SolverIndex) + m_groups.capacity() * sizeof(Group) + (m_block ? m_block->size() : 0);
 }
+
+SolverIndex::Block::Block(std::size_t bytes)
+    : m_size(bytes)
+{
+    void* data = ::mmap(nullptr, std::max<std::size_t>(bytes, 1), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (data == MAP_FAILED) throw std::bad_alloc();
+    // Large pages spare a fault for each 4 KiB written; the kernel may refuse.
+    ::madvise(data, bytes, MADV_HUGEPAGE);
+    m_data = static_cast<std::byte*>(data);
+}
+
+SolverIndex::Block::~Block() { ::munmap(m_data, std::max<std::size_t>(m_size, 1)); }
 
 } // namespace verbalia::solver

@@ -40,15 +40,21 @@ std::string randomQuery(std::mt19937& random, SolveMode mode)
     return query;
 }
 
-TEST(SolverIndex, AnswersAsAPlainScanDoes)
+// Many queries on a small list; a few on one large enough to be built on several threads.
+class SolverIndexSizes : public testing::TestWithParam<std::pair<std::size_t, int>> {};
+INSTANTIATE_TEST_SUITE_P(Lists, SolverIndexSizes, testing::Values(std::pair<std::size_t, int>{3000, 3000},
+                                                                  std::pair<std::size_t, int>{250000, 30}));
+
+TEST_P(SolverIndexSizes, AnswersAsAPlainScanDoes)
 {
+    const auto [words, queries] = GetParam();
     std::mt19937 random(32);
-    const WordStore list = randomList(random, 3000);
+    const WordStore list = randomList(random, words);
     const std::atomic<bool> cancel = false;
     const std::unique_ptr<const SolverIndex> index = SolverIndex::build(list, cancel);
     ASSERT_TRUE(index);
     std::size_t found = 0;
-    for (int run = 0; run < 3000; ++run) {
+    for (int run = 0; run < queries; ++run) {
         const auto mode = SolveMode(run % 3);
         const std::string text = randomQuery(random, mode);
         const ParsedQuery parsed = parseQuery(mode, text);
