@@ -20,7 +20,7 @@ class FileSystem;
 // Its text is a read-only view with a name, so a screen reader reads it.
 class DefinitionWindow final : public QDialog {
 public:
-    DefinitionWindow(const std::string& programFolder, const FileSystem& files, QWidget* parent);
+    DefinitionWindow(std::vector<std::string> folders, const FileSystem& files, QWidget* parent);
 
     // Shows the senses of a word of the list (in the code page), or why there
     // are none.

@@ -11,6 +11,7 @@
 #include "MemoryStatus.h"
 #include "MessageBoxes.h"
 #include "NumberFormat.h"
+#include "ProgramFolder.h"
 #include "TextViewer.h"
 #include "WindowFrame.h"
 #include "WindowManager.h"
@@ -38,11 +39,8 @@ struct PlatformServices {
     TextViewer& viewer;
     WindowManager& windowManager;
     WindowFrame& frame;
-    std::string programFolder; // ends with '/'
-    std::string executableName; // the running program's file name, in the program folder
-
-    std::string pathOf(const std::string& fileName) const { return programFolder + fileName; }
-    std::string executablePath() const { return programFolder + executableName; }
+    const FileLocations& locations;
+    std::string executableName; // the running program's file name
 };
 
 // The services a factory owns, as members of the same names.
@@ -51,7 +49,7 @@ PlatformServices servicesOf(Factory& factory)
 {
     return {factory.messages, factory.clipboard,  factory.files,      factory.fileDialog,    factory.collation,
             factory.numbers,  factory.launch,     factory.memory,     factory.desktop,       factory.autostart,
-            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.programFolder,
+            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.locations,
             factory.executableName};
 }
 

@@ -243,11 +243,6 @@ Definition Definitions::lookup(std::string_view word) const
     return definition;
 }
 
-std::vector<std::string> definitionFolders(const std::string& programFolder)
-{
-    return {programFolder + "wordnet/", "/usr/share/wordnet/"};
-}
-
 std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files)
 {
     for (const std::string& folder : folders) {

@@ -56,9 +56,6 @@ private:
     std::string m_folder;
 };
 
-// Where the database is looked for: wordnet/ in the program folder, then the system's folder.
-std::vector<std::string> definitionFolders(const std::string& programFolder);
-
 // The database in the first of the folders that holds every file; nothing when none does.
 std::optional<Definitions> openDefinitions(const std::vector<std::string>& folders, const FileSystem& files);
 

@@ -86,7 +86,7 @@ grep -qx $'subtle\t10' "$folder/wordlist-levels.txt" || fail "the levels file do
 
 # The manual pages and the completion, as the release holds them.
 "$(dirname "$0")/../packaging/shipped_files_test.sh" "$folder/man/man1" "$folder/share/bash-completion/completions/verbalia-find" \
-    || fail "the manual pages or the completion"
+    "$folder/verbalia-find" || fail "the manual pages or the completion"
 
 # verbalia-find from the unpacked folder, on a list of its own and on the shipped one.
 printf 'cat\ncot\ndog\n' > "$work/list.txt"
