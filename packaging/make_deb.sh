@@ -21,6 +21,7 @@ trap 'rm -rf "$work"' EXIT
 stage=$work/stage
 DESTDIR=$stage cmake --install "$build" --strip >/dev/null
 chmod 0644 "$stage"/usr/lib/verbalia/*.so
+strip --remove-section=.comment --remove-section=.note "$stage"/usr/bin/* "$stage"/usr/lib/verbalia/*.so
 gzip -9n "$stage"/usr/share/man/man1/*.1
 
 doc=$stage/usr/share/doc/verbalia
@@ -41,8 +42,9 @@ printf 'verbalia (%s) stable; urgency=medium\n\n  * Verbalia %s.\n\n -- %s  %s\n
 # The libraries the programs need, as Debian's packages provide them.
 mkdir -p "$work/debian" "$stage/DEBIAN"
 printf 'Source: verbalia\n\nPackage: verbalia\nArchitecture: any\n' > "$work/debian/control"
-libraries=$(cd "$work" && dpkg-shlibdeps --warnings=0 -O -e stage/usr/bin/verbalia -e stage/usr/bin/verbalia-find \
-    -e stage/usr/lib/verbalia/libverbalia-find-icu.so | sed -n 's/^shlibs:Depends=//p')
+libraries=$(cd "$work" && dpkg-shlibdeps -O -e stage/usr/bin/verbalia -e stage/usr/bin/verbalia-find \
+    -e stage/usr/lib/verbalia/libverbalia-find-icu.so 2> >(grep -v 'should already be installed' >&2) \
+    | sed -n 's/^shlibs:Depends=//p')
 rm -r "$work/debian"
 cat > "$stage/DEBIAN/control" <<CONTROL
 Package: verbalia
@@ -66,7 +68,7 @@ CONTROL
 rm -f "$dist"/verbalia_*.deb
 dpkg-deb --root-owner-group -Zxz --build "$stage" "$deb" >/dev/null
 echo "$deb: $(du -h "$deb" | cut -f1) ($(stat -c %s "$deb") bytes)"
-lintian "$deb" > "$work/lintian" 2>&1 || true
-echo "lintian:"
+lintian "$deb" 2>&1 | grep -v '^running with root privileges' > "$work/lintian" || true
+echo "lintian: $(grep -c . "$work/lintian") tags"
 cat "$work/lintian"
 ! grep -q '^E:' "$work/lintian" || { echo "FAILED: lintian reports an error"; exit 1; }

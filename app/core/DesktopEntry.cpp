@@ -141,18 +141,17 @@ int removeDesktopEntry(FileSystem& files, const std::string& program, const std:
 {
     std::vector<std::string> paths{dataFolder + std::string(entryFile)};
     for (const ShippedFile& file : shippedFiles) paths.push_back(dataFolder + std::string(file.installed));
+    std::erase_if(paths, [&](const std::string& path) { return !files.exists(path); });
+    // The link goes even when what it leads to has gone.
     if (const FinderLink link = finderLink(program, binFolder); link.state == FinderLink::ours) paths.push_back(link.path);
 
-    bool found = false;
     for (const std::string& path : paths) {
-        if (!files.exists(path)) continue;
-        found = true;
         if (!files.remove(path)) {
             err << "Cannot remove " << path << '\n';
             return 1;
         }
     }
-    out << (found ? "Verbalia is no longer in the desktop's menu.\n" : "Verbalia was not in the desktop's menu.\n");
+    out << (paths.empty() ? "Verbalia was not in the desktop's menu.\n" : "Verbalia is no longer in the desktop's menu.\n");
     return 0;
 }
 
