@@ -107,8 +107,9 @@ grep -qxF "Exec=\"$folder/verbalia\"" "$entry" || fail "the desktop entry does n
 [ -f "$home/.local/share/icons/hicolor/256x256/apps/verbalia.png" ] || fail "the icon was not installed"
 cmp -s "$home/.local/share/bash-completion/completions/verbalia-find" "$folder/share/bash-completion/completions/verbalia-find" \
     || fail "the completion was not installed"
+[ "$(readlink "$home/.local/bin/verbalia-find")" = "$folder/verbalia-find" ] || fail "verbalia-find was not linked into ~/.local/bin"
 "${bare[@]}" "$folder/verbalia" --remove-desktop-entry
-[ -z "$(find "$home/.local/share" -type f)" ] || fail "--remove-desktop-entry left files"
+[ -z "$(find "$home/.local/share" "$home/.local/bin" -not -type d)" ] || fail "--remove-desktop-entry left files"
 
 # The window, in its own X server.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
