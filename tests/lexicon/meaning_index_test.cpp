@@ -7,12 +7,6 @@
 
 #include <filesystem>
 
-// GCC 12 at -O3 takes a literal added to a temporary string for an overlapping copy
-// inside libstdc++ (its bug 105329): a false -Wrestrict.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-
 namespace verbalia {
 
 namespace {
