@@ -9,10 +9,10 @@
 
 namespace verbalia {
 
-DefinitionWindow::DefinitionWindow(const std::string& programFolder, const FileSystem& files, QWidget* parent)
+DefinitionWindow::DefinitionWindow(std::vector<std::string> folders, const FileSystem& files, QWidget* parent)
     : QDialog(parent)
     , m_files(files)
-    , m_folders(definitionFolders(programFolder))
+    , m_folders(std::move(folders))
     , m_text(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("Definition_Window"));

@@ -23,7 +23,7 @@ class FileSystem;
 // Its text is a read-only view with a name, so a screen reader reads it.
 class DefinitionWindow final : public QDialog {
 public:
-    DefinitionWindow(const std::string& programFolder, const FileSystem& files, QWidget* parent);
+    DefinitionWindow(std::vector<std::string> folders, const FileSystem& files, QWidget* parent);
     ~DefinitionWindow() override;
 
     // Looks up a word of the list (in the code page) on a worker and shows

@@ -21,10 +21,10 @@
 
 namespace verbalia {
 
-// The real desktop services the program runs on, and the program folder.
+// The real desktop services the program runs on, and where its files lie.
 struct DesktopServices {
-    DesktopServices(std::string folder, std::string executable)
-        : programFolder(std::move(folder)), executableName(std::move(executable)) {}
+    DesktopServices(FileLocations where, std::string executable)
+        : locations(std::move(where)), executableName(std::move(executable)) {}
     PlatformServices platform() { return servicesOf(*this); }
 
     QtMessageBoxes messages;
@@ -41,7 +41,7 @@ struct DesktopServices {
     XdgTextViewer viewer;
     QtWindowManager windowManager;
     X11WindowFrame frame;
-    std::string programFolder;
+    FileLocations locations;
     std::string executableName;
     UnsavedLists unsavedLists{files, rewriteCopyFolder()};
 };

@@ -23,7 +23,6 @@
 namespace verbalia {
 namespace {
 
-const char* const wordListFileName = "wordlist.dat";
 const char* const closeQuestion =
     "The Known Word List has been changed, but not saved.  Would you like to save the list before exiting ?";
 constexpr int maintenancePage = 3;
@@ -34,7 +33,7 @@ constexpr int solverPage = 4;
 TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
     : QMainWindow(parent)
     , m_services(std::move(services))
-    , m_knownWords(m_services.files, m_services.pathOf(wordListFileName))
+    , m_knownWords(m_services.files, m_services.locations.wordList())
 {
     setObjectName(QStringLiteral("MainForm1"));
     createControls();
@@ -221,7 +220,7 @@ std::vector<KeptHistory> TMainForm1::keptHistories() const
 void TMainForm1::showDefinition(const std::string& word)
 {
     if (!m_definitionWindow)
-        m_definitionWindow = new DefinitionWindow(m_services.programFolder, m_services.files, this);
+        m_definitionWindow = new DefinitionWindow(m_services.locations.definitionFolders, m_services.files, this);
     m_definitionWindow->define(word);
 }
 

@@ -102,7 +102,7 @@ private:
     KnownWordList m_knownWords;
     UnreadableFiles m_unreadableFiles; // the program's files found unreadable
     SettingsFiles m_settingsFiles{m_services, m_unreadableFiles};
-    WordLevels m_levels{m_services.files, m_services.pathOf(std::string(levelsFileName))};
+    WordLevels m_levels{m_services.files, m_services.locations.sharedFolder + std::string(levelsFileName)};
     TAboutBox* m_aboutBox = nullptr;
     bool m_shown = false;
     bool m_closing = false; // the close query has let the window go, or nothing may ask

@@ -13,7 +13,7 @@ SettingsFiles::SettingsFiles(const PlatformServices& services, UnreadableFiles& 
 {
 }
 
-std::string SettingsFiles::settingsPath() const { return m_services.pathOf("verbalia.ini"); }
+std::string SettingsFiles::settingsPath() const { return m_services.locations.configFolder + "verbalia.ini"; }
 
 SettingsValues SettingsFiles::read()
 {
@@ -26,7 +26,7 @@ SettingsValues SettingsFiles::read()
 void SettingsFiles::loadHistories(std::span<const KeptHistory> histories)
 {
     for (const KeptHistory& history : histories) {
-        const std::string path = m_services.pathOf(history.file);
+        const std::string path = m_services.locations.stateFolder + history.file;
         const FileRead read = m_services.files.read(path);
         m_unreadableFiles.note(path, read.outcome);
         setHistory(history.box, read.outcome == ReadOutcome::read ? parseHistory(read.bytes) : History());
@@ -54,7 +54,7 @@ void SettingsFiles::save(const SettingsValues& values, std::span<const KeptHisto
 void SettingsFiles::saveHistories(std::span<const KeptHistory> histories)
 {
     for (const KeptHistory& history : histories) {
-        const std::string path = m_services.pathOf(history.file);
+        const std::string path = m_services.locations.stateFolder + history.file;
         if (m_unreadableFiles.keepsUnread(path, m_services.messages)) continue;
         if (!m_services.files.writeAll(path, serializeHistory(historyOf(history.box))))
             m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));

@@ -203,7 +203,7 @@ void SolverPage::startUp()
 {
     showStatus(QString());
     m_meaning->setEditText(QString());
-    m_lexiconWork.start([this, files = &m_services.files, path = m_services.pathOf(std::string(levelsFileName))] {
+    m_lexiconWork.start([this, files = &m_services.files, path = m_services.locations.sharedFolder + std::string(levelsFileName)] {
         LevelsLoad load = CommonnessLevels::load(*files, path);
         if (!load.levels) return;
         auto levels = std::make_shared<const CommonnessLevels>(std::move(*load.levels));
@@ -316,7 +316,7 @@ void SolverPage::readWordNet(bool phrases, bool meanings)
     const std::optional<Definitions>& database = definitions();
     if (!database || !m_wordNetProblem.empty()) {
         m_model->setRows({});
-        showStatus(toQString(database ? m_wordNetProblem : definitionsMissingText(definitionFolders(m_services.programFolder))));
+        showStatus(toQString(database ? m_wordNetProblem : definitionsMissingText(m_services.locations.definitionFolders)));
         emit answerShown();
         return;
     }
@@ -361,7 +361,7 @@ void SolverPage::showStatus(const QString& text) { m_status->setText(text); }
 
 const std::optional<Definitions>& SolverPage::definitions() const
 {
-    if (!m_definitions) m_definitions = openDefinitions(definitionFolders(m_services.programFolder), m_services.files);
+    if (!m_definitions) m_definitions = openDefinitions(m_services.locations.definitionFolders, m_services.files);
     return *m_definitions;
 }
 

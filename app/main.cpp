@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <memory>
+#include <set>
 #include <unistd.h>
 
 namespace {
@@ -53,37 +54,48 @@ int main(int argc, char* argv[])
     using namespace verbalia;
     // Options that need no window are done before Qt sees a display.
     if (const std::optional<int> status = runCommandLine({argv + 1, argv + argc}, std::cout, std::cerr)) return *status;
+    std::optional<FileLocations> locations = fileLocations();
+    if (!locations) {
+        std::cerr << "verbalia: no home folder: HOME is not set and the user database names none\n";
+        return 1;
+    }
     QApplication application(argc, argv);
-    application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(programFolder() + "verbalia.png"))));
+    application.setWindowIcon(QIcon(QFile::decodeName(QByteArray::fromStdString(locations->icon))));
 
-    DesktopServices services(programFolder(), executableName());
+    DesktopServices services(std::move(*locations), executableName());
+    const FileLocations& where = services.locations;
     QtMessageBoxes& messages = services.messages;
+    // The folders a system install keeps the user's files in, made at the first start.
+    const std::set<std::string> userFolders = {where.dataFolder, where.configFolder, where.stateFolder};
+    for (const std::string& folder : userFolders) makeFolders(folder);
     // A second start brings the window running from its folder to the front
-    // and ends. The locks are the safety net: one window per program folder,
+    // and ends. The locks are the safety net: one window per data folder,
     // and per word list file, as two would each save over the other's words.
     const QDeadlineTimer answerDeadline(2000);
-    HandOver handOver = handOverToRunningWindow(programFolder(), answerDeadline, false);
+    HandOver handOver = handOverToRunningWindow(where.dataFolder, answerDeadline, false);
     if (handOver == HandOver::answered) return 0;
-    const std::string wordList = programFolder() + "wordlist.dat";
-    if (const WindowLock lock = lockProgramFolder(programFolder(), wordList); lock != WindowLock::taken) {
+    const std::string wordList = where.wordList();
+    if (const WindowLock lock = lockProgramFolder(where.dataFolder, wordList); lock != WindowLock::taken) {
         // A window starting up holds the folder before it listens.
         if (lock == WindowLock::folderHeld && handOver == HandOver::nobody)
-            handOver = handOverToRunningWindow(programFolder(), answerDeadline, true);
+            handOver = handOverToRunningWindow(where.dataFolder, answerDeadline, true);
         if (handOver == HandOver::answered) return 0;
         // Seen even over a window kept above the others.
         messages.setKeepAbove(true);
         messages.show(MessageKind::Information,
                       (lock == WindowLock::folderHeld
-                           ? "Verbalia is already running from the folder " + codepage::fromUtf8(programFolder())
+                           ? "Verbalia is already running from the folder " + codepage::fromUtf8(where.dataFolder)
                            : "Verbalia is already running with the word list " + codepage::fromUtf8(wordList)) +
                           "\r\n\r\nOnly one window at a time can use its word list.");
         return 0;
     }
     // Listening before the start-up's messages: a start meanwhile ends at once.
-    WindowHandOverService handOverService(programFolder(), [&services] { services.windowManager.bringToFront(); });
+    WindowHandOverService handOverService(where.dataFolder, [&services] { services.windowManager.bringToFront(); });
+    if (const std::optional<std::string> problem = provideWordList(where))
+        messages.show(MessageKind::Warning, codepage::fromUtf8(*problem));
     // Temporary files of saves that a crash cut short, and files that a crash
     // left half rewritten in place.
-    services.files.removeLeftovers(programFolder());
+    for (const std::string& folder : userFolders) services.files.removeLeftovers(folder);
     for (const InterruptedRewrite& rewrite : finishInterruptedRewrites())
         messages.show(MessageKind::Warning, rewrite.message());
     TMainForm1 mainForm(services.platform());

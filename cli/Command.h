@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/ProgramFolder.h"
 #include "search/SearchRules.h"
 
 #include <iosfwd>
@@ -34,7 +35,7 @@ struct Invocation {
     std::optional<std::string> levelsPath; // --levels
     std::vector<std::string> operands;   // what follows the command
     std::map<std::string, std::string> options; // the command's own options given, with their values
-    std::string programFolder;           // ending in '/'
+    FileLocations locations;             // where the list, its levels and the definitions lie
     std::optional<FileIdentity> outputFile; // what standard output writes to
 
     bool given(const std::string& option) const { return options.contains(option); }

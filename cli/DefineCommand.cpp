@@ -14,7 +14,7 @@ Command defineCommand()
             {},
             [](const Invocation& invocation, std::ostream& out, std::ostream& err) {
                 const IcuPart* icu = loadIcuPart(err);
-                return icu ? icu->define(invocation.operands, invocation.programFolder, DiskFileSystem(), out, err)
+                return icu ? icu->define(invocation.operands, invocation.locations.definitionFolders, DiskFileSystem(), out, err)
                            : unavailable;
             }};
 }

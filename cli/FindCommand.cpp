@@ -101,7 +101,7 @@ std::vector<std::string> parserArguments(const std::vector<std::string>& args)
 
 } // namespace
 
-int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+int runFindCommand(const std::vector<std::string>& args, const FileLocations& locations, std::ostream& out,
                    std::ostream& err, const std::optional<FileIdentity>& outputFile)
 {
     Invocation invocation;
@@ -114,7 +114,8 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     app.get_formatter()->column_width(24);
     app.add_option("--list", invocation.listPath,
                    "The word list, one word per line (default: wordlist.dat beside\n"
-                   "the program, or the built-in list when there is none)")
+                   "the program, or the built-in list when there is none; installed\n"
+                   "from a package, ~/.local/share/verbalia/wordlist.dat)")
         ->type_name("FILE");
     const CLI::Validator length = CLI::Range(1, 50).description("");
     CLI::Option* lower =
@@ -152,7 +153,8 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     CLI::Option* levels =
         app.add_option("--levels", invocation.levelsPath,
                        "The words' SCOWL sizes, for --order common and --common\n"
-                       "(default: wordlist-levels.txt beside the program)\n"
+                       "(default: wordlist-levels.txt beside the program,\n"
+                       "or in /usr/share/verbalia installed from a package)\n"
                        "(the options from --min on apply to the searches only)")
             ->type_name("FILE");
     for (const Command& command : commands()) addCommand(app, command, invocation);
@@ -188,7 +190,7 @@ int runFindCommand(const std::vector<std::string>& args, const std::string& prog
     if (command.searches && !command.ranged && anyGiven({lower, upper, exclusion}))
         return usage(err, std::string("--min, --max and --exclude do not apply to ") + command.name);
     if (invocation.range.lower > invocation.range.upper) return usage(err, "--min is greater than --max");
-    invocation.programFolder = programFolder;
+    invocation.locations = locations;
     invocation.outputFile = outputFile;
     return command.run(invocation, out, err);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/ProgramFolder.h"
 
 #include <iosfwd>
 #include <optional>
@@ -21,7 +22,7 @@ namespace verbalia {
 // ICU part of the program cannot be loaded, 74 output not written.
 // outputFile is what out writes to: when that is the list or the text file
 // itself, the command is refused (64) before either is read or written.
-int runFindCommand(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+int runFindCommand(const std::vector<std::string>& args, const FileLocations& locations, std::ostream& out,
                    std::ostream& err, const std::optional<FileIdentity>& outputFile = std::nullopt);
 
 } // namespace verbalia

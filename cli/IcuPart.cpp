@@ -12,10 +12,8 @@ extern "C" const IcuPart* verbaliaFindIcuPart()
     static const IcuPart part{
         [] { return std::unique_ptr<Collation>(std::make_unique<IcuCollation>()); },
         [] { return std::unique_ptr<NumberFormat>(std::make_unique<IcuNumberFormat>()); },
-        [](const std::vector<std::string>& words, const std::string& programFolder, const FileSystem& files,
-           std::ostream& out, std::ostream& err) {
-            return printDefinitions(words, definitionFolders(programFolder), files, out, err);
-        },
+        [](const std::vector<std::string>& words, const std::vector<std::string>& folders, const FileSystem& files,
+           std::ostream& out, std::ostream& err) { return printDefinitions(words, folders, files, out, err); },
     };
     return &part;
 }

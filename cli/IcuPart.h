@@ -18,8 +18,8 @@ namespace verbalia {
 struct IcuPart {
     std::unique_ptr<Collation> (*collation)();
     std::unique_ptr<NumberFormat> (*numberFormat)();
-    // printDefinitions from the database beside the program or the system's.
-    int (*define)(const std::vector<std::string>& words, const std::string& programFolder, const FileSystem& files,
+    // printDefinitions from the database in the first of the folders that holds one.
+    int (*define)(const std::vector<std::string>& words, const std::vector<std::string>& folders, const FileSystem& files,
                   std::ostream& out, std::ostream& err);
 };
 

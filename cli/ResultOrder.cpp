@@ -11,7 +11,7 @@ bool ResultOrder::load(const Invocation& invocation, std::ostream& err)
     m_commonFirst = invocation.commonFirst;
     if (invocation.common) m_limit = *levelOfSize(*invocation.common);
     if (!m_commonFirst && !invocation.common) return true;
-    const std::string path = invocation.levelsPath.value_or(invocation.programFolder + std::string(levelsFileName));
+    const std::string path = invocation.levelsPath.value_or(invocation.locations.sharedFolder + std::string(levelsFileName));
     LevelsLoad loaded = CommonnessLevels::load(DiskFileSystem(), path);
     if (!loaded.levels) {
         err << codepage::toUtf8(loaded.problem) << '\n';

@@ -23,7 +23,7 @@ bool loadLevels(const Invocation& invocation, std::optional<CommonnessLevels>& l
 {
     const bool needed = invocation.commonFirst || invocation.common;
     if (invocation.orderGiven && !needed) return true;
-    const std::string path = invocation.levelsPath.value_or(invocation.programFolder + std::string(levelsFileName));
+    const std::string path = invocation.levelsPath.value_or(invocation.locations.sharedFolder + std::string(levelsFileName));
     if (!needed && !invocation.levelsPath && !DiskFileSystem().exists(path)) return true;
     LevelsLoad loaded = CommonnessLevels::load(DiskFileSystem(), path);
     if (!loaded.levels) {
@@ -40,7 +40,7 @@ bool loadWordNet(const Invocation& invocation, bool phrases, bool meaning, std::
                  std::optional<MeaningIndex>& meanings, std::ostream& err)
 {
     if (!phrases && !meaning) return true;
-    const std::vector<std::string> folders = definitionFolders(invocation.programFolder);
+    const std::vector<std::string> folders = invocation.locations.definitionFolders;
     const std::optional<std::string> folder = wordNetFolder(folders, DiskFileSystem());
     if (!folder) {
         err << "verbalia-find: " << codepage::toUtf8(definitionsMissingText(folders)) << '\n';

@@ -22,7 +22,9 @@ bool WordList::open(const Invocation& invocation, std::ostream& err)
     if (invocation.listPath) {
         m_path = invocation.listPath;
     } else {
-        const std::string beside = invocation.programFolder + "wordlist.dat";
+        if (const std::optional<std::string> problem = provideWordList(invocation.locations))
+            err << "verbalia-find: " << *problem << '\n';
+        const std::string beside = invocation.locations.wordList();
         struct stat status;
         const bool there = ::stat(beside.c_str(), &status) == 0;
         if (!there && errno == ENOENT) return true; // the built-in list

@@ -59,7 +59,7 @@ struct Outcome {
 Outcome runFind(const std::vector<std::string>& args)
 {
     std::ostringstream out, err;
-    const int code = runFindCommand(args, "/nonexistent-folder/", out, err);
+    const int code = runFindCommand(args, portableLocations("/nonexistent-folder/", "verbalia-find"), out, err);
     // Every documented exit code: 1 for a word define or remove lacks, 65 for a
     // list they refuse, 66 for a list or levels file that cannot be read.
     constexpr int documented[] = {0, 1, 2, 64, 65, 66, 74};

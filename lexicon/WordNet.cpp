@@ -139,11 +139,6 @@ const std::vector<std::string>& wordNetFileNames()
     return names;
 }
 
-std::vector<std::string> definitionFolders(const std::string& programFolder)
-{
-    return {programFolder + "wordnet/", "/usr/share/wordnet/"};
-}
-
 std::optional<std::string> wordNetFolder(const std::vector<std::string>& folders, const FileSystem& files)
 {
     for (const std::string& folder : folders) {

@@ -65,9 +65,6 @@ std::vector<std::string> baseForms(const std::string& key, PartOfSpeech part, bo
 // The files a database folder holds: index.*, data.* and *.exc of each part of speech.
 const std::vector<std::string>& wordNetFileNames();
 
-// Where the database is looked for: wordnet/ in the program folder, then the system's folder.
-std::vector<std::string> definitionFolders(const std::string& programFolder);
-
 // The first of the folders that holds every file; nothing when none does.
 std::optional<std::string> wordNetFolder(const std::vector<std::string>& folders, const FileSystem& files);
 

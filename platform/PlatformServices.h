@@ -11,6 +11,7 @@
 #include "MemoryStatus.h"
 #include "MessageBoxes.h"
 #include "NumberFormat.h"
+#include "ProgramFolder.h"
 #include "TextViewer.h"
 #include "UnsavedLists.h"
 #include "WindowFrame.h"
@@ -40,11 +41,8 @@ struct PlatformServices {
     WindowManager& windowManager;
     WindowFrame& frame;
     UnsavedLists& unsavedLists;
-    std::string programFolder; // ends with '/'
-    std::string executableName; // the running program's file name, in the program folder
-
-    std::string pathOf(const std::string& fileName) const { return programFolder + fileName; }
-    std::string executablePath() const { return programFolder + executableName; }
+    const FileLocations& locations;
+    std::string executableName; // the running program's file name
 };
 
 // The services a factory owns, as members of the same names.
@@ -53,7 +51,7 @@ PlatformServices servicesOf(Factory& factory)
 {
     return {factory.messages, factory.clipboard,  factory.files,      factory.fileDialog,    factory.collation,
             factory.numbers,  factory.launch,     factory.memory,     factory.desktop,       factory.autostart,
-            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.unsavedLists, factory.programFolder,
+            factory.attributes, factory.viewer,   factory.windowManager, factory.frame,      factory.unsavedLists, factory.locations,
             factory.executableName};
 }
 

@@ -1,13 +1,19 @@
 #include "ProgramFolder.h"
 
+#include "platform/DesktopEntryFile.h"
 #include "platform/FileSystem.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <system_error>
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -73,5 +79,83 @@ WindowLock lockProgramFolder(const std::string& folder, const std::string& wordL
 }
 
 std::string executableName() { return std::filesystem::path(executablePath()).filename().string(); }
+
+FileLocations portableLocations(const std::string& programFolder, const std::string& executableName)
+{
+    return {false,
+            programFolder + executableName,
+            programFolder,
+            programFolder,
+            programFolder,
+            programFolder,
+            programFolder + "verbalia.png",
+            {programFolder + "wordnet/", "/usr/share/wordnet/"}};
+}
+
+std::optional<FileLocations> systemLocations(const XdgVariables& variables, const std::string& prefix)
+{
+    const auto folder = [&](const char* value, std::string_view underHome) -> std::optional<std::string> {
+        const std::optional<std::string> base = xdgBaseFolder(value, variables.home, underHome);
+        return base ? std::optional(*base + "/verbalia/") : std::nullopt;
+    };
+    const std::optional<std::string> data = folder(variables.dataHome, ".local/share");
+    const std::optional<std::string> config = folder(variables.configHome, ".config");
+    const std::optional<std::string> state = folder(variables.stateHome, ".local/state");
+    if (!data || !config || !state) return std::nullopt;
+    return FileLocations{true,
+                         prefix + "/bin/verbalia",
+                         *data,
+                         *config,
+                         *state,
+                         prefix + "/share/verbalia/",
+                         prefix + "/share/icons/hicolor/256x256/apps/verbalia.png",
+                         {"/usr/share/wordnet/"}};
+}
+
+std::optional<FileLocations> fileLocations()
+{
+#ifdef VERBALIA_SYSTEM_PREFIX
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : nullptr;
+    }
+    return systemLocations(
+        {home, std::getenv("XDG_DATA_HOME"), std::getenv("XDG_CONFIG_HOME"), std::getenv("XDG_STATE_HOME")},
+        VERBALIA_SYSTEM_PREFIX);
+#else
+    return portableLocations(programFolder(), executableName());
+#endif
+}
+
+std::string privateLibraryFolder()
+{
+#ifdef VERBALIA_SYSTEM_PREFIX
+    return VERBALIA_SYSTEM_PREFIX "/lib/verbalia/";
+#else
+    return {};
+#endif
+}
+
+std::optional<std::string> provideWordList(const FileLocations& locations)
+{
+    struct stat status;
+    const std::string target = locations.wordList();
+    if (!locations.system || ::lstat(target.c_str(), &status) == 0 || errno != ENOENT) return std::nullopt;
+    const std::string source = locations.sharedFolder + "wordlist.dat";
+    const auto problem = [&](const std::string& cause) {
+        return "Cannot copy the word list " + source + " to " + target + ": " + cause;
+    };
+    if (!makeFolders(locations.dataFolder)) return problem(std::strerror(errno));
+    // Copied under a name of its own, then linked in: a list another start
+    // has put there meanwhile stays, and a half copy is never the list.
+    const std::string partial = target + ".first-copy-" + std::to_string(::getpid());
+    std::error_code error;
+    std::filesystem::copy_file(source, partial, std::filesystem::copy_options::overwrite_existing, error);
+    const bool linked = !error && (::link(partial.c_str(), target.c_str()) == 0 || errno == EEXIST);
+    const std::string cause = error ? error.message() : std::strerror(errno);
+    ::unlink(partial.c_str());
+    return linked ? std::nullopt : std::optional(problem(cause));
+}
 
 } // namespace verbalia

@@ -23,30 +23,41 @@ constexpr const char* helpText =
     "Finds words for crosswords and word games in a list of known words: by a\n"
     "wildcard pattern, by letters or by sound. Without an option it opens its\n"
     "window. The word list (wordlist.dat), the settings and the search histories\n"
-    "are kept in the program's own folder.\n"
+    "are kept in the program's own folder; installed from a package, in\n"
+    "~/.local/share/verbalia, ~/.config/verbalia and ~/.local/state/verbalia.\n"
     "\n"
     "Options:\n"
-    "  --install-desktop-entry  add Verbalia to the desktop's menu, and the Tab\n"
-    "                           completion of verbalia-find to bash\n"
-    "  --remove-desktop-entry   take both out again\n"
+    "  --install-desktop-entry  add Verbalia to the desktop's menu, the Tab\n"
+    "                           completion of verbalia-find to bash, and a link\n"
+    "                           to verbalia-find to ~/.local/bin\n"
+    "  --remove-desktop-entry   take them out again\n"
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
     "\n"
-    "The user guide is verbalia.txt beside the program; verbalia-find --help\n"
+    "The user guide is verbalia.txt (man verbalia); verbalia-find --help\n"
     "tells how to search from the command line.\n";
 
 int runDesktopEntryCommand(bool install, std::ostream& out, std::ostream& err)
 {
+    if (const std::optional<FileLocations> locations = fileLocations(); locations && locations->system) {
+        out << (install ? "The package has put Verbalia into the desktop's menu and verbalia-find on the PATH "
+                          "already; there is nothing to install.\n"
+                        : "Verbalia's menu entry belongs to its package, and goes when the package is removed.\n");
+        return 0;
+    }
+    const char* home = std::getenv("HOME");
+    const std::optional<std::string> binFolder = xdgBaseFolder(nullptr, home, ".local/bin");
     const std::optional<std::string> dataFolder =
-        xdgBaseFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), ".local/share");
-    if (!dataFolder) {
-        err << "Neither XDG_DATA_HOME nor HOME names the folder of the desktop's menu entries\n";
+        xdgBaseFolder(std::getenv("XDG_DATA_HOME"), home, ".local/share");
+    if (!dataFolder || !binFolder) {
+        err << "HOME does not name the folders of the desktop's menu entries and of the user's programs\n";
         return 1;
     }
     DiskFileSystem files;
     const std::string folder = *dataFolder + "/";
-    return install ? installDesktopEntry(files, executablePath(), folder, out, err)
-                   : removeDesktopEntry(files, folder, out, err);
+    const std::string bin = *binFolder + "/";
+    return install ? installDesktopEntry(files, executablePath(), folder, bin, out, err)
+                   : removeDesktopEntry(files, executablePath(), folder, bin, out, err);
 }
 
 } // namespace

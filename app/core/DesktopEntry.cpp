@@ -58,6 +58,26 @@ bool createFolder(const std::string& folder)
     return std::filesystem::is_directory(folder, error);
 }
 
+// verbalia-find beside the program, and the link to it in the user's bin folder.
+struct FinderLink {
+    std::string target;
+    std::string path;
+    enum { absent, ours, foreign } state;
+};
+
+FinderLink finderLink(const std::string& program, const std::string& binFolder)
+{
+    FinderLink link{parentFolder(program) + "verbalia-find", binFolder + "verbalia-find", FinderLink::foreign};
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(link.path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        link.state = FinderLink::absent;
+    } else if (std::filesystem::is_symlink(status)) {
+        if (std::filesystem::read_symlink(link.path, error) == link.target && !error) link.state = FinderLink::ours;
+    }
+    return link;
+}
+
 } // namespace
 
 std::optional<std::string> desktopEntryText(const std::string& program)
@@ -68,7 +88,7 @@ std::optional<std::string> desktopEntryText(const std::string& program)
 }
 
 int installDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
-                        std::ostream& out, std::ostream& err)
+                        const std::string& binFolder, std::ostream& out, std::ostream& err)
 {
     const std::optional<std::string> entry = desktopEntryText(program);
     if (!entry) {
@@ -99,24 +119,39 @@ int installDesktopEntry(FileSystem& files, const std::string& program, const std
         }
     }
     out << "Verbalia is in the desktop's menu: " << entryPath << '\n';
+
+    const FinderLink link = finderLink(program, binFolder);
+    if (link.state == FinderLink::foreign) {
+        err << link.path << " is not a link to " << link.target << ", so it was left as it is.\n";
+        return 0;
+    }
+    std::error_code error;
+    if (link.state == FinderLink::absent &&
+        (!createFolder(binFolder) || (std::filesystem::create_symlink(link.target, link.path, error), error))) {
+        err << "Cannot make the link " << link.path << '\n';
+        return 1;
+    }
+    out << "verbalia-find is linked from " << link.path << "; the folder " << binFolder
+        << " must be on the PATH for the command to be found by its name.\n";
     return 0;
 }
 
-int removeDesktopEntry(FileSystem& files, const std::string& dataFolder, std::ostream& out, std::ostream& err)
+int removeDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
+                       const std::string& binFolder, std::ostream& out, std::ostream& err)
 {
     std::vector<std::string> paths{dataFolder + std::string(entryFile)};
     for (const ShippedFile& file : shippedFiles) paths.push_back(dataFolder + std::string(file.installed));
+    std::erase_if(paths, [&](const std::string& path) { return !files.exists(path); });
+    // The link goes even when what it leads to has gone.
+    if (const FinderLink link = finderLink(program, binFolder); link.state == FinderLink::ours) paths.push_back(link.path);
 
-    bool found = false;
     for (const std::string& path : paths) {
-        if (!files.exists(path)) continue;
-        found = true;
         if (!files.remove(path)) {
             err << "Cannot remove " << path << '\n';
             return 1;
         }
     }
-    out << (found ? "Verbalia is no longer in the desktop's menu.\n" : "Verbalia was not in the desktop's menu.\n");
+    out << (paths.empty() ? "Verbalia was not in the desktop's menu.\n" : "Verbalia is no longer in the desktop's menu.\n");
     return 0;
 }
 

@@ -16,13 +16,17 @@ std::optional<std::string> desktopEntryText(const std::string& program);
 // Puts the program into the desktop's menu: copies the icons beside the
 // executable into the user's icon theme and verbalia-find's bash completion
 // (share/bash-completion/completions/ beside it) into the user's completions,
-// and writes the menu entry, which points at the executable where it is now. Reports on `out` or `err` and
-// returns the process exit status. `dataFolder` is the user's data folder
-// (~/.local/share), ending with '/'.
+// and writes the menu entry, which points at the executable where it is now;
+// then links verbalia-find beside it into `binFolder` (~/.local/bin), unless
+// something else has that name there. Reports on `out` or `err` and returns
+// the process exit status. `dataFolder` is the user's data folder
+// (~/.local/share); both folders end with '/'.
 int installDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
-                        std::ostream& out, std::ostream& err);
+                        const std::string& binFolder, std::ostream& out, std::ostream& err);
 
-// Removes the menu entry and the files that installDesktopEntry wrote.
-int removeDesktopEntry(FileSystem& files, const std::string& dataFolder, std::ostream& out, std::ostream& err);
+// Removes the menu entry and the files that installDesktopEntry wrote, and
+// the link to this program's verbalia-find (no other file of that name).
+int removeDesktopEntry(FileSystem& files, const std::string& program, const std::string& dataFolder,
+                       const std::string& binFolder, std::ostream& out, std::ostream& err);
 
 } // namespace verbalia

@@ -80,7 +80,7 @@ std::string DesktopIntegration::Read_Registry_String(const std::string& name) co
 bool DesktopIntegration::Enable_Auto_Run()
 {
     const std::string& name = m_services.executableName;
-    if (!Write_Registry_String(name, m_services.executablePath())) return false;
+    if (!Write_Registry_String(name, m_services.locations.executable)) return false;
     m_services.messages.show(MessageKind::Information,
                              "This program (" + shown(name) + ") will now run automatically at Windows Start-Up.");
     return true;
@@ -102,7 +102,7 @@ bool DesktopIntegration::Disable_Auto_Run()
 bool DesktopIntegration::Check_Auto_Run()
 {
     const std::string& name = m_services.executableName;
-    const std::string path = m_services.executablePath();
+    const std::string path = m_services.locations.executable;
     const std::string entry = Read_Registry_String(name);
     if (entry.empty()) return false;
     if (equalsIgnoringAsciiCase(entry, path)) return true;
@@ -168,12 +168,12 @@ void DesktopIntegration::View_In_Notepad(const std::string& path)
 // Whether the read-me exists is left to the viewer to report.
 void DesktopIntegration::View_Readme()
 {
-    View_In_Notepad(m_services.pathOf(readmeFileName(m_services.executableName)));
+    View_In_Notepad(m_services.locations.sharedFolder + readmeFileName(m_services.executableName));
 }
 
 void DesktopIntegration::View_Catalog()
 {
-    const std::string path = m_services.pathOf(catalogFileName);
+    const std::string path = m_services.locations.sharedFolder + catalogFileName;
     if (m_services.files.exists(path)) {
         View_In_Notepad(path);
         return;

@@ -51,9 +51,9 @@ TEST(DefineCommand, UsesTheDatabaseBesideTheProgram)
     std::filesystem::copy(definitionsExcerptFolder(), program.path() + "wordnet");
     std::ostringstream out, err;
     // The excerpt's "gander" lacks a sense that the full database has.
-    EXPECT_EQ(runFindCommand({"define", "gander"}, program.path(), out, err), 1);
-    EXPECT_EQ(runFindCommand({"--list", "words.txt", "define", "gander"}, program.path(), out, err), 1);
-    EXPECT_EQ(runFindCommand({"define"}, program.path(), out, err), 64);
+    EXPECT_EQ(runFindCommand({"define", "gander"}, portableLocations(program.path(), "verbalia-find"), out, err), 1);
+    EXPECT_EQ(runFindCommand({"--list", "words.txt", "define", "gander"}, portableLocations(program.path(), "verbalia-find"), out, err), 1);
+    EXPECT_EQ(runFindCommand({"define"}, portableLocations(program.path(), "verbalia-find"), out, err), 64);
 }
 
 } // namespace

@@ -37,7 +37,7 @@ protected:
     {
         m_out.str({});
         m_err.str({});
-        return runFindCommand(args, (m_folder / "program").string() + "/", m_out, m_err);
+        return runFindCommand(args, portableLocations((m_folder / "program").string() + "/", "verbalia-find"), m_out, m_err);
     }
 
     fs::path m_folder;
@@ -263,10 +263,10 @@ TEST_F(FindCommand, ResultsThatCannotBeWrittenAreAnError)
 {
     std::ostringstream closed;
     closed.setstate(std::ios::badbit);
-    EXPECT_EQ(runFindCommand({"--list", m_list, "wildcard", "*"}, m_folder.string() + "/", closed, m_err), 74);
+    EXPECT_EQ(runFindCommand({"--list", m_list, "wildcard", "*"}, portableLocations(m_folder.string() + "/", "verbalia-find"), closed, m_err), 74);
     EXPECT_EQ(m_err.str(), "verbalia-find: cannot write the results\n");
     m_err.str({});
-    EXPECT_EQ(runFindCommand({"--list", m_list, "harvest", m_list}, m_folder.string() + "/", closed, m_err), 74);
+    EXPECT_EQ(runFindCommand({"--list", m_list, "harvest", m_list}, portableLocations(m_folder.string() + "/", "verbalia-find"), closed, m_err), 74);
     EXPECT_EQ(m_err.str(), "verbalia-find: cannot write the word list\n");
 }
 
@@ -320,7 +320,7 @@ TEST_F(FindCommand, OutputIntoTheListOrTheTextIsRefusedUntouched)
         const auto before = fs::last_write_time(c.output);
         const std::uintmax_t size = fs::file_size(c.output);
         m_err.str({});
-        const int status = runFindCommand(c.args, m_folder.string() + "/", m_out, m_err, identifyFile(c.output));
+        const int status = runFindCommand(c.args, portableLocations(m_folder.string() + "/", "verbalia-find"), m_out, m_err, identifyFile(c.output));
         EXPECT_EQ(status, c.message.empty() ? 0 : 64) << c.output;
         EXPECT_EQ(m_err.str().starts_with("verbalia-find: " + c.message), !c.message.empty()) << m_err.str();
         EXPECT_EQ(m_err.str().find("emptied") != std::string::npos, c.emptiedByTheShell) << m_err.str();
@@ -384,7 +384,7 @@ TEST_F(FindCommand, ListChangedWhileReadIsAnError)
         ChangingOutput changing(path, shorten);
         std::ostream out(&changing);
         m_err.str({});
-        EXPECT_EQ(runFindCommand({"--list", path, "wildcard", "w*"}, m_folder.string() + "/", out, m_err), 66);
+        EXPECT_EQ(runFindCommand({"--list", path, "wildcard", "w*"}, portableLocations(m_folder.string() + "/", "verbalia-find"), out, m_err), 66);
         EXPECT_EQ(m_err.str(), "The file " + path + " changed while it was read.\n");
     }
 }

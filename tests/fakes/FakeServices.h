@@ -15,7 +15,7 @@ namespace verbalia {
 // benchmarks stand in for a program named "verbalia".
 struct FakeServices {
     explicit FakeServices(std::string folder, std::string executable = "verbalia")
-        : programFolder(std::move(folder)), executableName(std::move(executable)) {}
+        : locations(portableLocations(folder, executable)), executableName(std::move(executable)) {}
     PlatformServices platform() { return servicesOf(*this); }
 
     FakeMessageBoxes messages;
@@ -32,7 +32,7 @@ struct FakeServices {
     FakeTextViewer viewer;
     FakeWindowManager windowManager;
     FakeWindowFrame frame;
-    std::string programFolder;
+    FileLocations locations;
     std::string executableName;
     UnsavedLists unsavedLists{files, programFolder + "state/"};
 };

@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # Checks the manual pages and the bash completion that the release ships:
-# each page formats without a warning and shows under man -l; the completion
-# answers as a user at the prompt would expect.
-# Usage: shipped_files_test.sh MAN1_FOLDER COMPLETION_FILE
+# each page formats without a warning, shows under man -l and names every
+# command that verbalia-find --help lists; the completion answers as a user
+# at the prompt would expect.
+# Usage: shipped_files_test.sh MAN1_FOLDER COMPLETION_FILE VERBALIA_FIND
 set -euo pipefail
 pages=$1
 completion=$(realpath "$2")
 fail() { echo "FAILED: $*"; exit 1; }
+
+# The commands: the names that start the lines of --help's list of them.
+commands=$("$3" --help | awk '/^[A-Za-z]*ommands:$/ { listed = 1; next } /^[^ ]/ { listed = 0 }
+                             listed && /^  [a-z]/ { print $1 }')
+[ -n "$commands" ] || fail "verbalia-find --help lists no command"
 
 for page in verbalia verbalia-find; do
     file="$pages/$page.1"
     warnings=$(groff -man -ww -z "$file" 2>&1) || fail "groff cannot format $file"
     [ -z "$warnings" ] || fail "groff warns about $file: $warnings"
     MANWIDTH=80 MANPAGER=cat man -l "$file" 2>/dev/null | grep -qE "^ *$page +- " || fail "man -l does not show $file"
+    # Each command in bold at the start of a line of its own, as a heading or in the synopsis.
+    for command in $commands; do
+        grep -qE "^\.(B|BI|BR) +\"?(verbalia\\\\-find )?$command( |\"|$)" "$file" || fail "$file does not describe $command"
+    done
 done
 
 work=$(mktemp -d)

@@ -86,7 +86,7 @@ grep -qx $'subtle\t10' "$folder/wordlist-levels.txt" || fail "the levels file do
 
 # The manual pages and the completion, as the release holds them.
 "$(dirname "$0")/../packaging/shipped_files_test.sh" "$folder/man/man1" "$folder/share/bash-completion/completions/verbalia-find" \
-    || fail "the manual pages or the completion"
+    "$folder/verbalia-find" || fail "the manual pages or the completion"
 
 # verbalia-find from the unpacked folder, on a list of its own and on the shipped one.
 printf 'cat\ncot\ndog\n' > "$work/list.txt"
@@ -107,8 +107,9 @@ grep -qxF "Exec=\"$folder/verbalia\"" "$entry" || fail "the desktop entry does n
 [ -f "$home/.local/share/icons/hicolor/256x256/apps/verbalia.png" ] || fail "the icon was not installed"
 cmp -s "$home/.local/share/bash-completion/completions/verbalia-find" "$folder/share/bash-completion/completions/verbalia-find" \
     || fail "the completion was not installed"
+[ "$(readlink "$home/.local/bin/verbalia-find")" = "$folder/verbalia-find" ] || fail "verbalia-find was not linked into ~/.local/bin"
 "${bare[@]}" "$folder/verbalia" --remove-desktop-entry
-[ -z "$(find "$home/.local/share" -type f)" ] || fail "--remove-desktop-entry left files"
+[ -z "$(find "$home/.local/share" "$home/.local/bin" -not -type d)" ] || fail "--remove-desktop-entry left files"
 
 # The window, in its own X server.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

@@ -100,8 +100,6 @@ TEST(Definitions, Text)
 TEST(Definitions, FirstFolderHoldingEveryFileIsUsed)
 {
     TemporaryFolder program;
-    const std::vector<std::string> folders = definitionFolders(program.path());
-    EXPECT_EQ(folders, (std::vector<std::string>{program.path() + "wordnet/", "/usr/share/wordnet/"}));
 
     const std::string partial = program.path() + "wordnet/";
     std::filesystem::copy(definitionsExcerptFolder(), partial);

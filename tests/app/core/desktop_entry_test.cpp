@@ -50,14 +50,15 @@ protected:
             ASSERT_TRUE(files.writeAll(root + "release/" + shipped, shipped));
     }
 
-    int install() { return installDesktopEntry(files, program, data, out, err); }
-    int remove() { return removeDesktopEntry(files, data, out, err); }
+    int install() { return installDesktopEntry(files, program, data, bin, out, err); }
+    int remove() { return removeDesktopEntry(files, program, data, bin, out, err); }
 
     TemporaryFolder temporary;
     const std::string& root = temporary.path();
     FakeFileSystem files;
     std::string program;
     std::string data;
+    std::string bin = root + "bin/";
     std::ostringstream out, err;
 };
 
@@ -73,13 +74,34 @@ TEST_F(DesktopEntryFilesTest, InstallsAndRemovesTheEntryAndIcons)
     EXPECT_EQ(files.readAll(svg), "verbalia.svg");
     EXPECT_EQ(files.readAll(png), "verbalia.png");
     EXPECT_EQ(files.readAll(completion), "share/bash-completion/completions/verbalia-find");
+    EXPECT_EQ(fs::read_symlink(bin + "verbalia-find"), root + "release/verbalia-find");
+    EXPECT_NE(out.str().find(bin + " must be on the PATH"), std::string::npos) << out.str();
     ASSERT_EQ(install(), 0) << err.str(); // again replaces them
 
     ASSERT_EQ(remove(), 0) << err.str();
-    for (const std::string& path : {entry, svg, png, completion}) EXPECT_FALSE(fs::exists(path)) << path;
+    for (const std::string& path : {entry, svg, png, completion, bin + "verbalia-find"})
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path))) << path;
     out.str("");
     EXPECT_EQ(remove(), 0); // nothing left to remove
     EXPECT_EQ(out.str(), "Verbalia was not in the desktop's menu.\n");
+}
+
+// A verbalia-find in the bin folder that is not the link to this program's
+// (another release's link, or a file) is never replaced nor removed.
+TEST_F(DesktopEntryFilesTest, AnotherVerbaliaFindIsLeftAlone)
+{
+    fs::create_directories(bin);
+    for (const bool aFile : {false, true}) {
+        fs::remove(bin + "verbalia-find");
+        if (aFile) ASSERT_TRUE(files.writeAll(bin + "verbalia-find", "mine"));
+        else fs::create_symlink(root + "other/verbalia-find", bin + "verbalia-find");
+        err.str("");
+        ASSERT_EQ(install(), 0);
+        EXPECT_EQ(err.str(), bin + "verbalia-find is not a link to " + root + "release/verbalia-find, so it was left as it is.\n");
+        ASSERT_EQ(remove(), 0);
+        EXPECT_EQ(fs::is_symlink(bin + "verbalia-find"), !aFile);
+        EXPECT_TRUE(fs::exists(fs::symlink_status(bin + "verbalia-find")));
+    }
 }
 
 TEST_F(DesktopEntryFilesTest, FailuresAreReportedAndAMissingIconWritesNothing)
