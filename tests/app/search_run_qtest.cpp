@@ -416,7 +416,7 @@ private slots:
         table->selectRow(0);
         QTest::keyClick(table, Qt::Key_D, Qt::ControlModifier);
         auto* const definition = control<QPlainTextEdit>(window, "Definition_Text");
-        QVERIFY(definition->window()->isVisible());
+        QTRY_VERIFY(definition->window()->isVisible());
         QVERIFY(definition->toPlainText().startsWith(words[0].toLower()));
         table->selectAll();
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
