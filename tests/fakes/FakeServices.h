@@ -34,7 +34,7 @@ struct FakeServices {
     FakeWindowFrame frame;
     FileLocations locations;
     std::string executableName;
-    UnsavedLists unsavedLists{files, programFolder + "state/"};
+    UnsavedLists unsavedLists{files, locations.stateFolder + "state/"};
 };
 
 } // namespace verbalia
