@@ -16,7 +16,7 @@ int printDefinitions(const std::vector<std::string>& words, const std::vector<st
 {
     const std::optional<Definitions> definitions = openDefinitions(folders, files);
     if (!definitions) {
-        err << "verbalia-find: " << codepage::toUtf8(definitionsMissingText(folders)) << '\n';
+        err << "verbalia-find: " << definitionsMissingMessage(folders) << '\n';
         return noInput;
     }
     int outcome = done;

@@ -43,7 +43,7 @@ bool loadWordNet(const Invocation& invocation, bool phrases, bool meaning, std::
     const std::vector<std::string> folders = invocation.locations.definitionFolders;
     const std::optional<std::string> folder = wordNetFolder(folders, DiskFileSystem());
     if (!folder) {
-        err << "verbalia-find: " << codepage::toUtf8(definitionsMissingText(folders)) << '\n';
+        err << "verbalia-find: " << definitionsMissingMessage(folders) << '\n';
         return false;
     }
     const std::atomic<bool> cancel = false;

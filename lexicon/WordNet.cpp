@@ -1,6 +1,5 @@
 #include "lexicon/WordNet.h"
 
-#include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -148,14 +147,14 @@ std::optional<std::string> wordNetFolder(const std::vector<std::string>& folders
     return std::nullopt;
 }
 
-std::string definitionsMissingText(const std::vector<std::string>& folders)
+std::string definitionsMissingMessage(const std::vector<std::string>& folders)
 {
     std::string places;
     for (std::size_t i = 0; i < folders.size(); ++i)
-        places += (i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ") + codepage::fromUtf8(folders[i]);
+        places += (i == 0 ? "" : i + 1 == folders.size() ? " or " : ", ") + folders[i];
     return "The definitions database (WordNet 3.0) was not found in " + places +
            ". Install the package wordnet-base, or copy its files (index.*, data.* and *.exc) into " +
-           (folders.empty() ? std::string("wordnet/ beside the program") : codepage::fromUtf8(folders.front())) + ".";
+           (folders.empty() ? std::string("wordnet/ beside the program") : folders.front()) + ".";
 }
 
 } // namespace verbalia

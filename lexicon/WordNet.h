@@ -68,7 +68,8 @@ const std::vector<std::string>& wordNetFileNames();
 // The first of the folders that holds every file; nothing when none does.
 std::optional<std::string> wordNetFolder(const std::vector<std::string>& folders, const FileSystem& files);
 
-// What to show when no folder holds the database: where it was looked for and how to get it.
-std::string definitionsMissingText(const std::vector<std::string>& folders);
+// What to say when no folder holds the database: where it was looked for and
+// how to get it, in UTF-8 as the folders are (the command line's message).
+std::string definitionsMissingMessage(const std::vector<std::string>& folders);
 
 } // namespace verbalia

@@ -236,6 +236,11 @@ std::optional<Definitions> openDefinitions(const std::vector<std::string>& folde
     return Definitions(*folder);
 }
 
+std::string definitionsMissingText(const std::vector<std::string>& folders)
+{
+    return codepage::fromUtf8(definitionsMissingMessage(folders));
+}
+
 std::string definitionText(const Definition& definition)
 {
     const std::string damagedNote =

@@ -65,6 +65,10 @@ std::optional<Definitions> openDefinitions(const std::vector<std::string>& folde
 // database is damaged. Lines end with '\n'; the text is in the word's code page.
 std::string definitionText(const Definition& definition);
 
+// definitionsMissingMessage in the code page, for the window. Apart from
+// lexicon/WordNet, whose users on the command line need no ICU.
+std::string definitionsMissingText(const std::vector<std::string>& folders);
+
 // What to show for a word the database lacks.
 std::string noDefinitionText(std::string_view word);
 
