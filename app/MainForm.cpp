@@ -206,7 +206,7 @@ void TMainForm1::processEnding()
 // The bytes a save would write, under a name of their own.
 void TMainForm1::keepUnsavedList()
 {
-    if (m_knownWords.changed()) m_services.unsavedLists.keep(m_knownWords.fileBytes());
+    if (m_knownWords.changed()) m_services.unsavedLists.keep(m_knownWords.fileContent());
 }
 
 std::vector<KeptHistory> TMainForm1::keptHistories() const

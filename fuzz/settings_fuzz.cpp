@@ -20,10 +20,14 @@ public:
         if (found == files.end()) return std::nullopt;
         return found->second;
     }
-    bool writeAll(const std::string& path, std::string_view bytes) override
+    bool writeAll(const std::string& path, const FileContent& content) override
     {
-        files[path] = std::string(bytes);
-        return true;
+        std::string& bytes = files[path];
+        bytes.clear();
+        return content.forEachSlice([&bytes](std::string_view slice) {
+            bytes += slice;
+            return true;
+        });
     }
     bool remove(const std::string& path) override { return files.erase(path), true; }
 

@@ -74,23 +74,47 @@ bool isTemporaryName(std::string_view name)
 // Called before each change to a file rewritten in place.
 using BeforeChange = std::function<void()>;
 
-// Writes the bytes over the open file from its start, a piece at a time, cuts
-// it to their length and syncs it.
-bool overwrite(int fd, std::string_view bytes, const BeforeChange& beforeChange = [] {})
+// Writes the content over the open file from its start, at most 4 MiB at a
+// time, cuts the file to its length and syncs it.
+bool overwrite(int fd, const FileContent& content, const BeforeChange& beforeChange = [] {})
 {
     constexpr std::size_t pieceSize = 4 * 1024 * 1024;
-    for (off_t at = 0; at < off_t(bytes.size());) {
-        beforeChange();
-        const ssize_t written =
-            ::pwrite(fd, bytes.data() + at, std::min(pieceSize, bytes.size() - std::size_t(at)), at);
-        if (written < 0) {
+    off_t at = 0;
+    const bool written = content.forEachSlice([&](std::string_view slice) {
+        while (!slice.empty()) {
+            beforeChange();
+            const ssize_t piece = ::pwrite(fd, slice.data(), std::min(pieceSize, slice.size()), at);
+            if (piece < 0) {
+                if (errno == EINTR) continue;
+                return false;
+            }
+            slice.remove_prefix(std::size_t(piece));
+            at += piece;
+        }
+        return true;
+    });
+    beforeChange();
+    return written && ::ftruncate(fd, at) == 0 && ::fsync(fd) == 0;
+}
+
+// The size of the pieces a file is copied in.
+constexpr std::size_t copyPieceSize = 1024 * 1024;
+
+// Hands put the open file's bytes from the offset to its end, a piece at a
+// time; false when a read fails or put does.
+bool forEachPieceFrom(int fd, off_t at, const FileContent::Put& put)
+{
+    const std::unique_ptr<char[]> piece(new char[copyPieceSize]);
+    for (;;) {
+        const ssize_t got = ::pread(fd, piece.get(), copyPieceSize, at);
+        if (got < 0) {
             if (errno == EINTR) continue;
             return false;
         }
-        at += written;
+        if (got == 0) return true;
+        if (!put(std::string_view(piece.get(), std::size_t(got)))) return false;
+        at += got;
     }
-    beforeChange();
-    return ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
 }
 
 // Gives the open file back the access and modification times it had.
@@ -126,13 +150,22 @@ bool syncFolder(const std::string& folder)
     return directory.get() >= 0 && ::fsync(directory.get()) == 0;
 }
 
-// Tells the bytes a finished rewrite left from any others (FNV-1a).
-std::uint64_t fingerprint(std::string_view bytes)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
-}
+// Tells the bytes a finished rewrite left from any others (FNV-1a), and
+// counts them, fed a slice at a time.
+class Fingerprint {
+public:
+    void add(std::string_view bytes)
+    {
+        for (const char c : bytes) m_hash = (m_hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        m_length += bytes.size();
+    }
+    std::uint64_t hash() const { return m_hash; }
+    std::uint64_t length() const { return m_length; }
+
+private:
+    std::uint64_t m_hash = 14695981039346656037ull;
+    std::uint64_t m_length = 0;
+};
 
 // A rewrite's copy is named "rewrite-" and mkstemp's six characters while it
 // is written, and gets this ending once it is whole and synced. It is locked
@@ -163,8 +196,9 @@ std::string timeField(const timespec& time)
 // The copy of a file's old bytes, kept while the file is rewritten in place.
 class RewriteCopy {
 public:
-    // Writes and syncs the copy; false when it cannot be kept whole.
-    bool keep(const std::string& path, const struct stat& file, std::string_view oldBytes, std::string_view newBytes)
+    // Copies the open file's bytes after the header and syncs the copy;
+    // false when it cannot be kept whole.
+    bool keep(const std::string& path, int fd, const struct stat& file, const Fingerprint& newBytes)
     {
         const std::string folder = rewriteCopyFolder();
         if (folder.empty() || !makeFolders(folder)) return false;
@@ -172,15 +206,17 @@ public:
         m_file = std::make_unique<FileDescriptor>(::mkostemp(partial.data(), O_CLOEXEC));
         if (m_file->get() < 0) return false;
         ::flock(m_file->get(), LOCK_EX);
-        std::string header = std::string(copyFormat) + path + '\0' + std::to_string(newBytes.size()) + '\0' +
-                             std::to_string(fingerprint(newBytes)) + '\0' + std::to_string(file.st_dev) + '\0' +
+        std::string header = std::string(copyFormat) + path + '\0' + std::to_string(newBytes.length()) + '\0' +
+                             std::to_string(newBytes.hash()) + '\0' + std::to_string(file.st_dev) + '\0' +
                              std::to_string(file.st_ino) + '\0' + std::to_string(file.st_size) + '\0' +
                              timeField(file.st_ctim) + timeField(file.st_atim) + timeField(file.st_mtim);
         m_leaseAt = off_t(header.size());
         m_lease = secondsNow() + leaseSeconds;
         header += leaseText(m_lease) + '\0';
+        m_oldAt = off_t(header.size());
         m_path = partial + copyEnding;
-        if (writeFully(m_file->get(), header) && writeFully(m_file->get(), oldBytes) && ::fsync(m_file->get()) == 0 &&
+        const auto copy = [this](std::string_view piece) { return writeFully(m_file->get(), piece); };
+        if (writeFully(m_file->get(), header) && forEachPieceFrom(fd, 0, copy) && ::fsync(m_file->get()) == 0 &&
             ::rename(partial.c_str(), m_path.c_str()) == 0 && syncFolder(folder))
             return true;
         ::unlink(partial.c_str());
@@ -200,6 +236,12 @@ public:
         }
     }
 
+    // The old bytes, read back from the copy.
+    FileContent oldBytes() const
+    {
+        return FileContent([this](const FileContent::Put& put) { return forEachPieceFrom(m_file->get(), m_oldAt, put); });
+    }
+
     // The rewrite is on disk or undone: the copy goes.
     void discard() { ::unlink(m_path.c_str()); }
 
@@ -213,42 +255,47 @@ private:
     std::unique_ptr<FileDescriptor> m_file; // holds the lock until the rewrite ends
     std::string m_path;
     off_t m_leaseAt = 0;
+    off_t m_oldAt = 0;
     std::int64_t m_lease = 0;
 };
 
 // Rewrites the file where it stands. Room for the new length is reserved
 // first, and the old bytes are copied outside the folder; a failure midway
 // puts them back, with the file's times.
-bool rewriteInPlace(const std::string& path, std::string_view bytes)
+bool rewriteInPlace(const std::string& path, const FileContent& content)
 {
     FileDescriptor file(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat before;
     if (file.get() < 0 || ::fstat(file.get(), &before) != 0 || !S_ISREG(before.st_mode)) return false;
+    Fingerprint newBytes;
+    content.forEachSlice([&newBytes](std::string_view slice) {
+        newBytes.add(slice);
+        return true;
+    });
     // The size is kept, so a failure further on leaves the file as it was;
     // a file system that cannot reserve is still written (the copy guards it).
-    if (::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) != 0 && errno != EOPNOTSUPP &&
+    if (::fallocate(file.get(), FALLOC_FL_KEEP_SIZE, 0, off_t(newBytes.length())) != 0 && errno != EOPNOTSUPP &&
         errno != ENOSYS) {
         restoreTimes(file.get(), before);
         return false;
     }
     // The copy keeps the change time after the reservation, and the times before it.
     struct stat state;
-    const std::optional<std::string> old = readDescriptor(file.get());
     const bool stated = ::fstat(file.get(), &state) == 0;
     state.st_atim = before.st_atim;
     state.st_mtim = before.st_mtim;
     RewriteCopy copy;
-    if (!old || !stated || !copy.keep(path, state, *old, bytes)) {
+    if (!stated || !copy.keep(path, file.get(), state, newBytes)) {
         restoreTimes(file.get(), before);
         return false;
     }
     const BeforeChange renew = [&copy] { copy.renewLease(); };
-    if (overwrite(file.get(), bytes, renew)) {
+    if (overwrite(file.get(), content, renew)) {
         copy.discard();
         return file.close();
     }
     // Undone here, or else by finishInterruptedRewrites at the next start.
-    if (overwrite(file.get(), *old, renew)) {
+    if (overwrite(file.get(), copy.oldBytes(), renew)) {
         copy.renewLease();
         restoreTimes(file.get(), before);
         copy.discard();
@@ -318,8 +365,10 @@ bool restoreFromCopy(InterruptedRewrite& rewrite, std::string_view copied)
         return false;
     }
     const std::optional<std::string> bytes = readDescriptor(file.get());
-    if (bytes && (*bytes == old || (std::to_string(bytes->size()) == field[1] &&
-                                    std::to_string(fingerprint(*bytes)) == field[2])))
+    Fingerprint found;
+    if (bytes) found.add(*bytes);
+    if (bytes && (*bytes == old || (std::to_string(found.length()) == field[1] &&
+                                    std::to_string(found.hash()) == field[2])))
         return true; // cut short before a byte changed, or after the last
     const std::int64_t newLength = number(field[1]), oldLength = number(field[5]);
     const bool asLeft = bytes && std::to_string(now.st_dev) == field[3] && std::to_string(now.st_ino) == field[4] &&
@@ -453,11 +502,11 @@ FileRead FileSystem::read(const std::string& path) const
     return {presence(path) == Presence::missing ? ReadOutcome::missing : ReadOutcome::unreadable, {}};
 }
 
-CheckedWrite FileSystem::writeIfUnchanged(const std::string& path, std::string_view bytes,
+CheckedWrite FileSystem::writeIfUnchanged(const std::string& path, const FileContent& content,
                                           const std::optional<FileIdentity>& expected)
 {
     if (identity(path) != expected) return {WriteOutcome::changed, {}};
-    if (!writeAll(path, bytes)) return {WriteOutcome::failed, {}};
+    if (!writeAll(path, content)) return {WriteOutcome::failed, {}};
     return {WriteOutcome::written, identity(path)};
 }
 
@@ -483,7 +532,7 @@ std::optional<std::string> DiskFileSystem::readAll(const std::string& path) cons
     return file.get() >= 0 ? readDescriptor(file.get()) : std::nullopt;
 }
 
-bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
+bool DiskFileSystem::writeAll(const std::string& path, const FileContent& content)
 {
     // Through a symbolic link its target is replaced; the link stays.
     const std::string target = followLinks(path);
@@ -495,14 +544,14 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
     // A file its owner may not write is read-only, whoever runs the program.
     if (targetExists && !(old.st_mode & S_IWUSR)) return false;
     // Every name of the file keeps the new bytes.
-    if (targetExists && old.st_nlink > 1) return rewriteInPlace(target, bytes);
+    if (targetExists && old.st_nlink > 1) return rewriteInPlace(target, content);
 
     std::string temporary = target + temporarySuffix + "XXXXXX";
     FileDescriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0) {
         // A folder that forbids new files may still hold files that can be
         // written: the file is then rewritten where it stands.
-        return targetExists && (errno == EACCES || errno == EPERM) && rewriteInPlace(target, bytes);
+        return targetExists && (errno == EACCES || errno == EPERM) && rewriteInPlace(target, content);
     }
     // Held until the rename: a file in use is not a leftover.
     ::flock(file.get(), LOCK_EX);
@@ -514,7 +563,7 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
     if (targetExists && (::fchown(file.get(), old.st_uid, old.st_gid) != 0 ||
                          ::fchmod(file.get(), old.st_mode & 07777) != 0 || !copyAttributes(target, file.get()))) {
         ::unlink(temporary.c_str());
-        return rewriteInPlace(target, bytes);
+        return rewriteInPlace(target, content);
     }
     if (!targetExists) {
         const mode_t mask = ::umask(0);
@@ -524,7 +573,8 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
             return false;
         }
     }
-    const bool written = writeFully(file.get(), bytes) && ::fsync(file.get()) == 0 &&
+    const bool written = content.forEachSlice([&file](std::string_view slice) { return writeFully(file.get(), slice); }) &&
+                         ::fsync(file.get()) == 0 &&
                          ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!written) {
         ::unlink(temporary.c_str());
@@ -535,11 +585,11 @@ bool DiskFileSystem::writeAll(const std::string& path, std::string_view bytes)
     return true;
 }
 
-CheckedWrite DiskFileSystem::writeIfUnchanged(const std::string& path, std::string_view bytes,
+CheckedWrite DiskFileSystem::writeIfUnchanged(const std::string& path, const FileContent& content,
                                               const std::optional<FileIdentity>& expected)
 {
     const WriteLock lock(path);
-    return FileSystem::writeIfUnchanged(path, bytes, expected);
+    return FileSystem::writeIfUnchanged(path, content, expected);
 }
 
 void DiskFileSystem::removeLeftovers(const std::string& folder)

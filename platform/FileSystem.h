@@ -59,6 +59,29 @@ struct CheckedWrite {
     std::optional<FileIdentity> identity; // when written
 };
 
+// The bytes a write puts in a file, handed to it a slice at a time so that
+// they need not be held whole: bytes held elsewhere (one slice), or a
+// producer that hands put each slice in order, stops as soon as put returns
+// false and then returns false. A producer gives the same bytes each time it
+// runs: a rewrite in place runs it twice (to learn their length, then to
+// write them).
+class FileContent {
+public:
+    using Put = std::function<bool(std::string_view)>;
+    using Producer = std::function<bool(const Put&)>;
+
+    FileContent(std::string_view bytes) : m_bytes(bytes) {}
+    FileContent(const std::string& bytes) : m_bytes(bytes) {}
+    FileContent(const char* bytes) : m_bytes(bytes) {}
+    explicit FileContent(Producer producer) : m_producer(std::move(producer)) {}
+
+    bool forEachSlice(const Put& put) const { return m_producer ? m_producer(put) : put(m_bytes); }
+
+private:
+    std::string_view m_bytes;
+    Producer m_producer;
+};
+
 // Whole-file access to the program's files. Paths are native byte strings.
 class FileSystem {
 public:
@@ -97,15 +120,15 @@ public:
     // in rewriteCopyFolder() until the rewrite is on disk, so a crash midway
     // can be undone at the next start (finishInterruptedRewrites). On failure
     // false is returned and the old file is untouched, its modification time
-    // included.
-    virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
+    // included. Beside the content's slices, a write holds a few MiB at most.
+    virtual bool writeAll(const std::string& path, const FileContent& content) = 0;
 
     // Writes as writeAll, only while the file is still as expected (nothing:
     // no file there); else nothing is written and changed is returned. On disk
     // the check and the write are one step for other processes that write
     // this way: they hold a lock on the file the path leads to from the check
     // to the rename or the rewrite's end.
-    virtual CheckedWrite writeIfUnchanged(const std::string& path, std::string_view bytes,
+    virtual CheckedWrite writeIfUnchanged(const std::string& path, const FileContent& content,
                                           const std::optional<FileIdentity>& expected);
 
     // Deletes the file; true when no file is left at the path.
@@ -119,8 +142,8 @@ public:
     std::optional<std::string> readAll(const std::string& path) const override;
     PieceRead readPieces(const std::string& path, const std::function<bool(std::string_view)>& take) const override;
     Presence presence(const std::string& path) const override;
-    bool writeAll(const std::string& path, std::string_view bytes) override;
-    CheckedWrite writeIfUnchanged(const std::string& path, std::string_view bytes,
+    bool writeAll(const std::string& path, const FileContent& content) override;
+    CheckedWrite writeIfUnchanged(const std::string& path, const FileContent& content,
                                   const std::optional<FileIdentity>& expected) override;
     bool remove(const std::string& path) override;
 

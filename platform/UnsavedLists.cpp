@@ -28,13 +28,13 @@ std::string timeStamp()
 
 } // namespace
 
-std::optional<std::string> UnsavedLists::keep(std::string_view bytes)
+std::optional<std::string> UnsavedLists::keep(const FileContent& content)
 {
     if (m_folder.empty() || !makeFolders(m_folder)) return std::nullopt;
     const std::string stem = m_folder + std::string(prefix) + timeStamp();
     std::string path = stem + std::string(ending);
     for (int serial = 2; m_files.exists(path); ++serial) path = stem + "-" + std::to_string(serial) + std::string(ending);
-    if (!m_files.writeAll(path, bytes)) return std::nullopt;
+    if (!m_files.writeAll(path, content)) return std::nullopt;
     return path;
 }
 

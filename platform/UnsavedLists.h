@@ -4,7 +4,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace verbalia {
@@ -19,9 +18,9 @@ public:
     UnsavedLists(FileSystem& files, std::string folder)
         : m_files(files), m_folder(std::move(folder)) {}
 
-    // Writes the bytes to a new file in the folder (made if need be); its
+    // Writes the content to a new file in the folder (made if need be); its
     // path, or nothing when it could not be written.
-    std::optional<std::string> keep(std::string_view bytes);
+    std::optional<std::string> keep(const FileContent& content);
 
     // The kept files no start has told of yet, oldest first, each then
     // remembered as told.

@@ -1,46 +1,11 @@
 #include "wordlist/KnownWordList.h"
 
 #include "platform/CodePage.h"
-#include "text/LineText.h"
 #include "wordlist/BuiltinWordList.h"
 
 #include <algorithm>
-#include <array>
 
 namespace verbalia {
-
-namespace {
-
-// The file's bytes as encodeFile(joinEntries(...)) gives them, made in slices
-// into text of the exact size: the list's one copy beside the store.
-std::string encodedEntries(const WordStore& list, LineEnd lineEnd, FileEncoding encoding)
-{
-    if (encoding == FileEncoding::Bytes || list.empty()) return joinEntries(list, lineEnd);
-    std::array<std::size_t, 256> widths; // of each byte in UTF-8
-    for (std::size_t c = 0; c < widths.size(); ++c) widths[c] = c < 0x80 ? 1 : codepage::toUtf8(std::string(1, char(c))).size();
-    const std::string_view end = lineEndText(lineEnd);
-    const std::string_view mark = encoding == FileEncoding::Utf8WithBom ? utf8ByteOrderMark : std::string_view();
-    std::size_t total = mark.size();
-    list.forEach(0, list.size(), [&](std::string_view word) {
-        total += end.size();
-        for (const char c : word) total += widths[static_cast<unsigned char>(c)];
-    });
-    std::string text;
-    text.reserve(total);
-    text += mark;
-    std::string slice;
-    list.forEach(0, list.size(), [&](std::string_view word) {
-        slice += word;
-        slice += end;
-        if (slice.size() < 64 * 1024) return;
-        text += codepage::toUtf8(slice);
-        slice.clear();
-    });
-    text += codepage::toUtf8(slice);
-    return text;
-}
-
-} // namespace
 
 KnownWordList::KnownWordList(FileSystem& files, std::string path)
     : m_files(files)
@@ -105,7 +70,7 @@ std::function<CheckedWrite()> KnownWordList::saveWrite()
 {
     const std::optional<FileIdentity> expected = m_found ? *m_found : m_seen;
     m_found.reset();
-    return [this, expected] { return m_files.writeIfUnchanged(m_path, fileBytes(), expected); };
+    return [this, expected] { return m_files.writeIfUnchanged(m_path, fileContent(), expected); };
 }
 
 KnownWordList::SaveOutcome KnownWordList::saveEnded(const CheckedWrite& write)
@@ -118,9 +83,9 @@ KnownWordList::SaveOutcome KnownWordList::saveEnded(const CheckedWrite& write)
     return SaveOutcome::saved;
 }
 
-std::string KnownWordList::fileBytes() const
+FileContent KnownWordList::fileContent() const
 {
-    return encodedEntries(m_words, m_format.lineEnd, m_format.encoding);
+    return wordListContent(m_words, m_format.lineEnd, m_format.encoding);
 }
 
 KnownWordList::FileChange KnownWordList::fileChangeSinceSeen()

@@ -68,8 +68,9 @@ public:
     std::function<CheckedWrite()> saveWrite();
     SaveOutcome saveEnded(const CheckedWrite& write);
 
-    // The bytes a save would write.
-    std::string fileBytes() const;
+    // The bytes a save would write, made as they are written; valid while
+    // the list is neither changed nor gone.
+    FileContent fileContent() const;
 
     // What another program did to the file since this list last read or wrote
     // it, told by its identity (which file, size, modification time). A list

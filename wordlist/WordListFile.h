@@ -48,6 +48,12 @@ PieceRead readWordListLines(const FileSystem& files, const std::string& path, bo
 // converting as it goes: the store is the only copy of the list held.
 PieceRead loadWordList(const FileSystem& files, const std::string& path, WordStore& words, WordListFormat& format);
 
+// The bytes of a word list file holding the words, one a line with the line
+// end, in the encoding (a byte order mark before a list that has words), made
+// from the store in slices of about 1 MiB as they are written; valid while
+// the store is neither changed nor gone.
+FileContent wordListContent(const WordStore& words, LineEnd lineEnd, FileEncoding encoding);
+
 namespace detail {
 
 inline constexpr std::size_t sliceSize = 32 * 1024;

@@ -169,18 +169,4 @@ void WordStore::rebuildStarts(std::size_t fromChunk)
         m_starts[i] = i == 0 ? 0 : m_starts[i - 1] + m_chunks[i - 1].size();
 }
 
-std::string joinEntries(const WordStore& list, LineEnd lineEnd)
-{
-    const std::string_view end = lineEndText(lineEnd);
-    std::size_t total = 0;
-    list.forEach(0, list.size(), [&](std::string_view word) { total += word.size() + end.size(); });
-    std::string text;
-    text.reserve(total);
-    list.forEach(0, list.size(), [&](std::string_view word) {
-        text += word;
-        text += end;
-    });
-    return text;
-}
-
 } // namespace verbalia

@@ -89,9 +89,6 @@ struct WordRemoval {
 // Takes every entry that equals one of the words as stored out of the list.
 WordRemoval removeWords(WordStore& list, const std::vector<std::string>& words);
 
-// The entries, each followed by the line end, as a word list file holds them.
-std::string joinEntries(const WordStore& list, LineEnd lineEnd);
-
 template <class Visit>
 void WordStore::forEach(std::size_t begin, std::size_t end, Visit&& visit) const
 {

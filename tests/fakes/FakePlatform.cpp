@@ -44,11 +44,11 @@ std::optional<std::string> FakeFileSystem::readAll(const std::string& path) cons
     return m_disk.readAll(path);
 }
 
-bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes)
+bool FakeFileSystem::writeAll(const std::string& path, const FileContent& content)
 {
     ++writes;
     if (isReadOnly(path)) return false;
-    return m_disk.writeAll(path, bytes);
+    return m_disk.writeAll(path, content);
 }
 
 bool FakeFileSystem::remove(const std::string& path)

@@ -68,7 +68,7 @@ public:
     bool exists(const std::string& path) const override;
     Presence presence(const std::string& path) const override { return m_disk.presence(path); }
     std::optional<std::string> readAll(const std::string& path) const override;
-    bool writeAll(const std::string& path, std::string_view bytes) override;
+    bool writeAll(const std::string& path, const FileContent& content) override;
     bool remove(const std::string& path) override;
 
     std::set<std::string> readOnlyFolders; // each ending with '/'

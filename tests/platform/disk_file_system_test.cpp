@@ -203,11 +203,19 @@ TEST_F(DiskFileSystemTest, ReadOnlyFolderRewritesWritableFilesInPlace)
 
 // A rewrite in place that cannot finish: a full disk (the size limit, met
 // after the copy is kept) fails the save with the file whole; a crash at the
-// same point (the limit's signal) is mended at the next start.
+// same point (the limit's signal) is mended at the next start. The new bytes
+// come in slices, and the old ones are copied and put back in pieces.
 TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
 {
     const std::string path = folder + "wordlist.dat";
-    const std::string old(3000, 'o'), longer(8000, 'n');
+    std::string old(1536 * 1024, 'o');
+    for (std::size_t at = 0; at < old.size(); at += 1000) old[at] = char('a' + at / 1000 % 26);
+    const std::string longer(3 * 1024 * 1024, 'n');
+    const FileContent inSlices([&longer](const FileContent::Put& put) {
+        for (std::size_t at = 0; at < longer.size(); at += 65536)
+            if (!put(std::string_view(longer).substr(at, 65536))) return false;
+        return true;
+    });
     struct Case {
         bool crash;
         std::optional<bool> saved; // nothing: the writing process died
@@ -224,9 +232,9 @@ TEST_F(DiskFileSystemTest, RewriteInPlaceNeverLeavesAMixedFile)
         ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
         const auto save = [&] {
             ::signal(SIGXFSZ, c.crash ? SIG_DFL : SIG_IGN);
-            return DiskFileSystem().writeAll(path, longer);
+            return DiskFileSystem().writeAll(path, inSlices);
         };
-        EXPECT_EQ(asOrdinaryUser(save, 5000), c.saved);
+        EXPECT_EQ(asOrdinaryUser(save, 2 * 1024 * 1024), c.saved);
         EXPECT_EQ(disk.readAll(path) == old, !c.crash);
         if (!c.crash) {
             EXPECT_EQ(statusOf(path).st_mtim.tv_sec, lastWeek[1].tv_sec);
