@@ -117,6 +117,31 @@ bool forEachPieceFrom(int fd, off_t at, const FileContent::Put& put)
     }
 }
 
+// The open file's bytes from the offset to its end, as content to write.
+FileContent bytesFrom(int fd, off_t at)
+{
+    return FileContent([fd, at](const FileContent::Put& put) { return forEachPieceFrom(fd, at, put); });
+}
+
+// Whether the open file holds exactly the other's bytes from the offset on.
+bool holdsBytesFrom(int fd, int other, off_t otherAt)
+{
+    struct stat mine, theirs;
+    if (::fstat(fd, &mine) != 0 || ::fstat(other, &theirs) != 0 || theirs.st_size - otherAt != mine.st_size)
+        return false;
+    const std::unique_ptr<char[]> piece(new char[copyPieceSize]);
+    return forEachPieceFrom(fd, 0, [&](std::string_view bytes) {
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t got = ::pread(other, piece.get(), bytes.size() - done, otherAt);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0 || std::memcmp(piece.get(), bytes.data() + done, std::size_t(got)) != 0) return false;
+            done += std::size_t(got);
+            otherAt += got;
+        }
+        return true;
+    });
+}
+
 // Gives the open file back the access and modification times it had.
 void restoreTimes(int fd, const struct stat& before)
 {
@@ -237,10 +262,7 @@ public:
     }
 
     // The old bytes, read back from the copy.
-    FileContent oldBytes() const
-    {
-        return FileContent([this](const FileContent::Put& put) { return forEachPieceFrom(m_file->get(), m_oldAt, put); });
-    }
+    FileContent oldBytes() const { return bytesFrom(m_file->get(), m_oldAt); }
 
     // The rewrite is on disk or undone: the copy goes.
     void discard() { ::unlink(m_path.c_str()); }
@@ -345,8 +367,15 @@ bool before(const timespec& a, const timespec& b)
 // Puts back the old bytes of an interrupted rewrite, unless the file already
 // holds them or the rewrite's new bytes whole, or is no longer the file the
 // crash left. True when the copy is no longer needed.
-bool restoreFromCopy(InterruptedRewrite& rewrite, std::string_view copied)
+bool restoreFromCopy(InterruptedRewrite& rewrite, int copy)
 {
+    // The header: the path and a dozen numbers.
+    std::string header(PATH_MAX + 512, '\0');
+    ssize_t got;
+    while ((got = ::pread(copy, header.data(), header.size(), 0)) < 0 && errno == EINTR) {}
+    if (got < 0) return false;
+    header.resize(std::size_t(got));
+    std::string_view copied = header;
     if (!copied.starts_with(copyFormat)) {
         // A copy of an earlier format tells too little to be applied safely.
         rewrite.path = std::string(copied.substr(0, copied.find('\0')));
@@ -356,7 +385,7 @@ bool restoreFromCopy(InterruptedRewrite& rewrite, std::string_view copied)
     const std::vector<std::string_view> field = fieldsOf(copied, 13);
     if (field.empty()) return false;
     rewrite.path = std::string(field[0]);
-    const std::string_view old = copied;
+    const off_t oldAt = off_t(header.size() - copied.size());
 
     FileDescriptor file(::open(rewrite.path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat now;
@@ -364,23 +393,25 @@ bool restoreFromCopy(InterruptedRewrite& rewrite, std::string_view copied)
         rewrite.changedSince = errno == ENOENT; // removed since
         return false;
     }
-    const std::optional<std::string> bytes = readDescriptor(file.get());
     Fingerprint found;
-    if (bytes) found.add(*bytes);
-    if (bytes && (*bytes == old || (std::to_string(found.length()) == field[1] &&
-                                    std::to_string(found.hash()) == field[2])))
+    const bool readable = S_ISREG(now.st_mode) && forEachPieceFrom(file.get(), 0, [&found](std::string_view piece) {
+        found.add(piece);
+        return true;
+    });
+    if (readable && (holdsBytesFrom(file.get(), copy, oldAt) ||
+                     (std::to_string(found.length()) == field[1] && std::to_string(found.hash()) == field[2])))
         return true; // cut short before a byte changed, or after the last
     const std::int64_t newLength = number(field[1]), oldLength = number(field[5]);
-    const bool asLeft = bytes && std::to_string(now.st_dev) == field[3] && std::to_string(now.st_ino) == field[4] &&
+    const bool asLeft = readable && std::to_string(now.st_dev) == field[3] && std::to_string(now.st_ino) == field[4] &&
                         now.st_size >= std::min(oldLength, newLength) &&
                         now.st_size <= std::max(oldLength, newLength) &&
                         !before(now.st_ctim, timeOf(field[6], field[7])) &&
                         now.st_ctim.tv_sec < number(field[12]);
     if (!asLeft) {
-        rewrite.changedSince = bytes.has_value();
+        rewrite.changedSince = readable;
         return false;
     }
-    rewrite.restored = overwrite(file.get(), old);
+    rewrite.restored = overwrite(file.get(), bytesFrom(copy, oldAt));
     if (rewrite.restored) {
         const timespec times[2] = {timeOf(field[8], field[9]), timeOf(field[10], field[11])};
         ::futimens(file.get(), times);
@@ -666,9 +697,8 @@ std::vector<InterruptedRewrite> finishInterruptedRewrites()
             ::unlink(copy.c_str()); // cut short before its file was touched
             continue;
         }
-        const std::optional<std::string> copied = readDescriptor(file.get());
         InterruptedRewrite rewrite;
-        const bool finished = copied && restoreFromCopy(rewrite, *copied);
+        const bool finished = restoreFromCopy(rewrite, file.get());
         if (finished)
             ::unlink(copy.c_str());
         else
