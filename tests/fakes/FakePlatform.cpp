@@ -48,7 +48,18 @@ bool FakeFileSystem::writeAll(const std::string& path, const FileContent& conten
 {
     ++writes;
     if (isReadOnly(path)) return false;
-    return m_disk.writeAll(path, content);
+    if (!writeFailsAfter) return m_disk.writeAll(path, content);
+    return m_disk.writeAll(path, FileContent([&](const FileContent::Put& put) {
+        std::size_t room = *writeFailsAfter;
+        return content.forEachSlice([&](std::string_view slice) {
+            if (slice.size() > room) {
+                put(slice.substr(0, room));
+                return false;
+            }
+            room -= slice.size();
+            return put(slice);
+        });
+    }));
 }
 
 bool FakeFileSystem::remove(const std::string& path)

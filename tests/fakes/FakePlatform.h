@@ -61,8 +61,9 @@ public:
 };
 
 // The real disk, except that writes into the folders named read-only fail as
-// they would for a user without the right to write there, and reads of the
-// files named unreadable fail.
+// they would for a user without the right to write there, writes fail after
+// writeFailsAfter bytes as on a full disk, and reads of the files named
+// unreadable fail.
 class FakeFileSystem final : public FileSystem {
 public:
     bool exists(const std::string& path) const override;
@@ -73,6 +74,7 @@ public:
 
     std::set<std::string> readOnlyFolders; // each ending with '/'
     std::set<std::string> unreadableFiles;
+    std::optional<std::size_t> writeFailsAfter;
     int writes = 0;
 
 private:

@@ -67,6 +67,19 @@ TEST_F(KnownWordListTest, FailuresKeepTheListAndItsChangedFlag)
     EXPECT_EQ(list.save(), KnownWordList::SaveOutcome::failed);
     EXPECT_TRUE(list.changed());
     EXPECT_EQ(fileBytes(), "one\r\n");
+
+    // A disk full midway through a list of several slices.
+    std::string large;
+    for (int i = 0; i < 200000; ++i) large += "word" + std::to_string(i) + "\r\n";
+    writeFile(large);
+    files.unreadableFiles.clear();
+    files.readOnlyFolders.clear();
+    ASSERT_EQ(list.load(), ReadOutcome::read);
+    list.remove({0});
+    files.writeFailsAfter = large.size() / 2;
+    EXPECT_EQ(list.save(), KnownWordList::SaveOutcome::failed);
+    EXPECT_TRUE(list.changed());
+    EXPECT_EQ(fileBytes(), large);
 }
 
 // A NUL byte ends what is read; the load says how many words came before it.
