@@ -60,11 +60,11 @@ struct CheckedWrite {
 };
 
 // The bytes a write puts in a file, handed to it a slice at a time so that
-// they need not be held whole: bytes held elsewhere (one slice), or a
-// producer that hands put each slice in order, stops as soon as put returns
-// false and then returns false. A producer gives the same bytes each time it
-// runs: a rewrite in place runs it twice (to learn their length, then to
-// write them).
+// they need not be held whole: bytes held elsewhere (one slice, viewed, not
+// copied: they must outlive the content), or a producer that hands put each
+// slice in order, stops as soon as put returns false and then returns false.
+// A producer gives the same bytes each time it runs: a rewrite in place runs
+// it twice (to learn their length, then to write them).
 class FileContent {
 public:
     using Put = std::function<bool(std::string_view)>;
