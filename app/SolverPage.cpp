@@ -211,6 +211,7 @@ void SolverPage::startUp()
             this,
             [this, levels] {
                 m_levels = levels;
+                if (!m_listHeld) gradeList(levels);
                 if (m_model->size() > 0) run();
             },
             Qt::QueuedConnection);
@@ -226,6 +227,7 @@ void SolverPage::holdList()
     ++m_buildSerial;
     m_listWork.waitForDone();
     m_index.reset();
+    m_levelsByIndex.reset();
 }
 
 void SolverPage::listChanged()
@@ -235,21 +237,49 @@ void SolverPage::listChanged()
     run();
 }
 
+// The index, then each word's level by its index when the levels are
+// there (else gradeList follows them), each taken as soon as it is made. A
+// run that scans is started again on the index.
 void SolverPage::buildIndex()
 {
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     m_buildCancel = cancel;
     const std::uint64_t serial = ++m_buildSerial;
-    m_listWork.start([this, cancel, serial, words = &m_list.words()] {
+    m_listWork.start([this, cancel, serial, words = &m_list.words(), levels = m_levels] {
         std::shared_ptr<const solver::SolverIndex> index = solver::SolverIndex::build(*words, *cancel);
         if (!index) return;
         QMetaObject::invokeMethod(
             this,
             [this, index, serial] {
-                if (serial == m_buildSerial) m_index = index;
+                if (serial != m_buildSerial) return;
+                m_index = index;
+                if (m_runCancel && m_runScans && !m_typing.isActive()) run();
+                emit indexBuilt();
             },
             Qt::QueuedConnection);
+        if (levels) gradeWords(*levels, *words, *cancel, serial);
     });
+}
+
+void SolverPage::gradeList(const std::shared_ptr<const CommonnessLevels>& levels)
+{
+    if (!m_buildCancel) m_buildCancel = std::make_shared<std::atomic<bool>>(false);
+    m_listWork.start([this, levels, words = &m_list.words(), cancel = m_buildCancel, serial = m_buildSerial] {
+        gradeWords(*levels, *words, *cancel, serial);
+    });
+}
+
+void SolverPage::gradeWords(const CommonnessLevels& levels, const WordStore& words, const std::atomic<bool>& cancel,
+                            std::uint64_t serial)
+{
+    std::optional<std::vector<Level>> byIndex = solver::levelsByIndex(words, levels, cancel);
+    if (!byIndex) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial, byIndex = std::make_shared<const std::vector<Level>>(std::move(*byIndex))] {
+            if (serial == m_buildSerial) m_levelsByIndex = byIndex;
+        },
+        Qt::QueuedConnection);
 }
 
 void SolverPage::scheduleRun() { m_typing.start(); }
@@ -296,10 +326,11 @@ void SolverPage::run()
     }
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     m_runCancel = cancel;
+    m_runScans = !m_index;
     const std::uint64_t serial = m_runSerial;
     m_listWork.start([this, request = std::move(request), cancel, serial, words = &m_list.words(), index = m_index,
-                      levels = m_levels, phrases = m_phraseList, meanings = m_meaningIndex] {
-        const solver::AnswerData data{*words, index.get(), levels.get(), phrases.get(), meanings.get()};
+                      levels = m_levels, phrases = m_phraseList, meanings = m_meaningIndex, byIndex = m_levelsByIndex] {
+        const solver::AnswerData data{*words, index.get(), levels.get(), phrases.get(), meanings.get(), byIndex.get()};
         std::optional<solver::Answer> answer = solver::answer(request, data, *cancel);
         if (!answer) return;
         QMetaObject::invokeMethod(

@@ -161,6 +161,8 @@ private:
         // Otherwise the index's count per length stands.
         m_lettersCounted = fold || m_request.upTo;
         const bool leveled = m_data.levels && (m_request.order == AnswerOrder::common || m_request.upTo);
+        if (m_hasQuery && !m_lettersCounted && (!leveled || m_data.levelsByIndex))
+            return takeIndices(indices, leveled ? m_data.levelsByIndex : nullptr);
         std::string buffer;
         std::array<std::string_view, 256> batch;
         std::array<Level, 256> levels;
@@ -169,8 +171,12 @@ private:
         std::vector<std::pair<std::size_t, std::size_t>> twins;
         bool cancelled = false;
         const auto flush = [&] {
-            if (leveled) m_data.levels->levelsAfter({batch.data(), batched}, levels.data(), next);
             const std::size_t first = m_candidates.size() - batched;
+            if (leveled && m_data.levelsByIndex) {
+                for (std::size_t i = 0; i < batched; ++i) levels[i] = (*m_data.levelsByIndex)[m_candidates[first + i].index];
+            } else if (leveled) {
+                m_data.levels->levelsAfter({batch.data(), batched}, levels.data(), next);
+            }
             std::size_t kept = first;
             std::vector<bool> shown(batched);
             for (std::size_t i = 0; i < batched; ++i) {
@@ -220,6 +226,18 @@ private:
         flush();
         for (std::size_t i = 0; i < m_phrases.size(); ++i)
             if (!m_duplicate[i]) m_candidates.push_back(m_phrases[i]);
+        return true;
+    }
+
+    // The same when no word needs to be read: neither folded (so no phrase
+    // answers), nor counted, nor looked up.
+    bool takeIndices(const std::vector<WordIndex>& indices, const std::vector<Level>* levels)
+    {
+        m_candidates.resize(indices.size());
+        for (std::size_t i = 0; i < indices.size(); ++i) {
+            if (i % step == 0 && m_cancel.load(std::memory_order_relaxed)) return false;
+            m_candidates[i] = {indices[i], 0, levels ? (*levels)[indices[i]] : Level::none, 0, false, 0};
+        }
         return true;
     }
 
@@ -329,6 +347,27 @@ std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& dat
                              const RowVisitor& visit)
 {
     return answerTo(request, data, cancel, &visit);
+}
+
+std::optional<std::vector<Level>> levelsByIndex(const WordStore& list, const CommonnessLevels& levels,
+                                                const std::atomic<bool>& cancel)
+{
+    std::vector<Level> byIndex(list.size());
+    std::array<std::string_view, 256> batch;
+    std::size_t batched = 0, first = 0, next = 0;
+    bool cancelled = false;
+    list.forEach(0, list.size(), [&](std::string_view word) {
+        if (cancelled) return;
+        batch[batched++] = word;
+        if (batched < batch.size()) return;
+        levels.levelsAfter(batch, byIndex.data() + first, next);
+        first += batched;
+        batched = 0;
+        cancelled = first % (16 * step) == 0 && cancel.load(std::memory_order_relaxed);
+    });
+    if (cancelled) return std::nullopt;
+    levels.levelsAfter({batch.data(), batched}, byIndex.data() + first, next);
+    return byIndex;
 }
 
 std::string answerLabel(const Answer& answer, const NumberFormat& numbers)
