@@ -91,8 +91,9 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     QLabel* meaningCaption = label(group, "Solver_Meaning_Label", 10, 78, 64, 17, "Meaning :");
     m_meaning = criteriaBox(group, "Solver_Meaning_ComboBox", 78, 75, 284, 25);
     hintLine(group, "Solver_Hint_Label", 104, 32,
-             "Pattern: '?' or '.' one letter, '*' any letters, [abc] [a-f] [!abc] one letter of a set, '@' a vowel, "
-             "'#' a consonant.  Anagram and Made From: '?' a blank.  Meaning: the words related to it.");
+             "Pattern: '?' or '.' a letter, '*' any letters, [abc] [a-f] [!abc] a letter of a set, '@' a vowel, "
+             "'#' a consonant.  Phrases: (5,2,4), or spaces between words ('b?g c?t').  Anagram, Made From: '?' a "
+             "blank.  Meaning: related words.");
     m_table = make<QTableView>(m_sheet, "Solver_Results_Table", 8, 148, 581, 186);
     m_status = make<QLabel>(m_sheet, "Solver_Status_Label", 8, 338, 300, 36);
     m_status->setWordWrap(true);
