@@ -100,8 +100,8 @@ public:
         if (m_hasQuery)
             solutions = m_data.index ? m_data.index->solve(m_query, m_cancel) : scanSolve(m_query, m_data.list, m_cancel);
         if (!solutions || !takeWords(solutions->indices)) return false;
-        order();
-        answer.count = m_candidates.size();
+        if (!m_ordered) order();
+        answer.count = m_count;
         if (m_lettersCounted) lengths(answer.lengths);
         else answer.lengths = std::move(solutions->lengths);
         if (visit) {
@@ -229,15 +229,30 @@ private:
         return true;
     }
 
-    // The same when no word needs to be read: neither folded (so no phrase
-    // answers), nor counted, nor looked up.
+    // The same, ordered, when no word needs to be read: neither folded (so
+    // no phrase answers), nor counted, nor looked up. Only the rows wanted
+    // are kept, placed by a counting sort over the levels.
     bool takeIndices(const std::vector<WordIndex>& indices, const std::vector<Level>* levels)
     {
-        m_candidates.resize(indices.size());
+        const auto rankOf = [levels](WordIndex index) {
+            return levels ? std::size_t((*levels)[index]) : 0; // none is the last level
+        };
+        std::array<std::size_t, levelCount> starts{};
         for (std::size_t i = 0; i < indices.size(); ++i) {
             if (i % step == 0 && m_cancel.load(std::memory_order_relaxed)) return false;
-            m_candidates[i] = {indices[i], 0, levels ? (*levels)[indices[i]] : Level::none, 0, false, 0};
+            ++starts[rankOf(indices[i])];
         }
+        std::size_t start = 0;
+        for (std::size_t& count : starts) start += std::exchange(count, start);
+        m_candidates.resize(std::min(indices.size(), m_request.rowLimit));
+        for (const WordIndex index : indices) {
+            const std::size_t rank = rankOf(index);
+            if (starts[rank] < m_candidates.size())
+                m_candidates[starts[rank]] = {index, 0, levels ? Level(rank) : Level::none, 0, false, 0};
+            ++starts[rank];
+        }
+        m_count = indices.size();
+        m_ordered = true;
         return true;
     }
 
@@ -259,6 +274,7 @@ private:
         std::vector<Candidate> ordered(m_candidates.size());
         for (const Candidate& candidate : m_candidates) ordered[starts[candidate.key]++] = candidate;
         m_candidates = std::move(ordered);
+        m_count = m_candidates.size();
     }
 
     void lengths(std::vector<LengthCount>& out) const
@@ -309,6 +325,8 @@ private:
     std::unordered_multimap<std::string, std::size_t, TextHash, std::equal_to<>> m_phraseLetters; // to their place in m_phrases
     std::vector<bool> m_duplicate;    // of m_phrases: a word shown has its letters
     std::vector<Candidate> m_candidates;
+    bool m_ordered = false; // by takeIndices, which keeps only the rows
+    std::size_t m_count = 0;
 };
 
 } // namespace
