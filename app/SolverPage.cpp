@@ -212,7 +212,7 @@ void SolverPage::startUp()
             this,
             [this, levels] {
                 m_levels = levels;
-                if (!m_listHeld) gradeList(levels);
+                if (m_index) gradeList(); // else the build under way or the next one does it
                 if (m_model->size() > 0) run();
             },
             Qt::QueuedConnection);
@@ -239,8 +239,8 @@ void SolverPage::listChanged()
 }
 
 // The index, then each word's level by its index when the levels are
-// there (else gradeList follows them), each taken as soon as it is made. A
-// run that scans is started again on the index.
+// there (else gradeList follows the index), each taken as soon as it is
+// made. A run that scans is started again on the index.
 void SolverPage::buildIndex()
 {
     auto cancel = std::make_shared<std::atomic<bool>>(false);
@@ -251,9 +251,10 @@ void SolverPage::buildIndex()
         if (!index) return;
         QMetaObject::invokeMethod(
             this,
-            [this, index, serial] {
+            [this, index, serial, graded = levels != nullptr] {
                 if (serial != m_buildSerial) return;
                 m_index = index;
+                if (!graded && m_levels) gradeList();
                 if (m_runCancel && m_runScans && !m_typing.isActive()) run();
                 emit indexBuilt();
             },
@@ -262,10 +263,9 @@ void SolverPage::buildIndex()
     });
 }
 
-void SolverPage::gradeList(const std::shared_ptr<const CommonnessLevels>& levels)
+void SolverPage::gradeList()
 {
-    if (!m_buildCancel) m_buildCancel = std::make_shared<std::atomic<bool>>(false);
-    m_listWork.start([this, levels, words = &m_list.words(), cancel = m_buildCancel, serial = m_buildSerial] {
+    m_listWork.start([this, levels = m_levels, words = &m_list.words(), cancel = m_buildCancel, serial = m_buildSerial] {
         gradeWords(*levels, *words, *cancel, serial);
     });
 }

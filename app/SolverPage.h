@@ -93,8 +93,9 @@ private:
     void scheduleRun();
     void cancelRun();
     void buildIndex();
-    // Each word's level by its index, made on a worker for the list as it is.
-    void gradeList(const std::shared_ptr<const CommonnessLevels>& levels);
+    // Each word's level by its index, made on a worker for the list as it
+    // is, once both the index and the levels are there.
+    void gradeList();
     void gradeWords(const CommonnessLevels& levels, const WordStore& words, const std::atomic<bool>& cancel,
                     std::uint64_t serial);
     void readWordNet(bool phrases, bool meanings);
