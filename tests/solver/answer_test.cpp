@@ -83,6 +83,7 @@ TEST_F(SolverAnswer, OrdersAndFiltersTheCandidates)
         {Pattern, "??????", false, "", "subtle|feline|turtle|teaser|bustee|jigsaw|hurtle"},
         {Pattern, "??????", true, "", "subtle|feline|turtle|teaser|bustee|big cat|jigsaw|hurtle"},
         {Pattern, "??????", true, "", "teaser|jigsaw|feline|turtle|bustee|hurtle|subtle|big cat", all, AnswerOrder::list},
+        {Pattern, "??????", false, "", "teaser|jigsaw|feline|turtle|bustee|hurtle|subtle", all, AnswerOrder::list},
         {Pattern, "??????", true, "", "subtle|feline|turtle|big cat", Level::size35},
         {Anagram, "TACgib", true, "", "big cat"},
         // A phrase the list holds by its letters is left out, unless only the phrase fits the breaks.
