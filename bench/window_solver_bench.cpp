@@ -79,8 +79,9 @@ KeyTimes timeKey(TMainForm1& window, SolverPage& page, const char* mode, const s
     QElapsedTimer clock;
     qint64 answeredAt = -1;
     const auto connection = QObject::connect(&page, &SolverPage::answerShown, [&] {
-        // After the key, an answer before the pause's end is one of the text before it.
-        if (clock.isValid() && clock.elapsed() < SolverPage::typingPause) return;
+        // After the key, an answer before the pause's end is one of the text
+        // before it (the timer may fire a little early).
+        if (clock.isValid() && clock.elapsed() < SolverPage::typingPause - 2) return;
         shown = true;
         answeredAt = clock.isValid() ? clock.nsecsElapsed() : -1;
     });
