@@ -91,8 +91,9 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     QLabel* meaningCaption = label(group, "Solver_Meaning_Label", 10, 78, 64, 17, "Meaning :");
     m_meaning = criteriaBox(group, "Solver_Meaning_ComboBox", 78, 75, 284, 25);
     hintLine(group, "Solver_Hint_Label", 104, 32,
-             "Pattern: '?' or '.' one letter, '*' any letters, [abc] [a-f] [!abc] one letter of a set, '@' a vowel, "
-             "'#' a consonant.  Anagram and Made From: '?' a blank.  Meaning: the words related to it.");
+             "Pattern: '?' or '.' a letter, '*' any letters, [abc] [a-f] [!abc] a letter of a set, '@' a vowel, "
+             "'#' a consonant.  Phrases: (5,2,4), or spaces between words ('b?g c?t').  Anagram, Made From: '?' a "
+             "blank.  Meaning: related words.");
     m_table = make<QTableView>(m_sheet, "Solver_Results_Table", 8, 148, 581, 186);
     m_status = make<QLabel>(m_sheet, "Solver_Status_Label", 8, 338, 300, 36);
     m_status->setWordWrap(true);
@@ -211,6 +212,7 @@ void SolverPage::startUp()
             this,
             [this, levels] {
                 m_levels = levels;
+                if (m_index) gradeList(); // else the build under way or the next one does it
                 if (m_model->size() > 0) run();
             },
             Qt::QueuedConnection);
@@ -226,6 +228,7 @@ void SolverPage::holdList()
     ++m_buildSerial;
     m_listWork.waitForDone();
     m_index.reset();
+    m_levelsByIndex.reset();
 }
 
 void SolverPage::listChanged()
@@ -235,21 +238,49 @@ void SolverPage::listChanged()
     run();
 }
 
+// The index, then each word's level by its index when the levels are
+// there (else gradeList follows the index), each taken as soon as it is
+// made. A run that scans is started again on the index.
 void SolverPage::buildIndex()
 {
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     m_buildCancel = cancel;
     const std::uint64_t serial = ++m_buildSerial;
-    m_listWork.start([this, cancel, serial, words = &m_list.words()] {
+    m_listWork.start([this, cancel, serial, words = &m_list.words(), levels = m_levels] {
         std::shared_ptr<const solver::SolverIndex> index = solver::SolverIndex::build(*words, *cancel);
         if (!index) return;
         QMetaObject::invokeMethod(
             this,
-            [this, index, serial] {
-                if (serial == m_buildSerial) m_index = index;
+            [this, index, serial, graded = levels != nullptr] {
+                if (serial != m_buildSerial) return;
+                m_index = index;
+                if (!graded && m_levels) gradeList();
+                if (m_runCancel && m_runScans && !m_typing.isActive()) run();
+                emit indexBuilt();
             },
             Qt::QueuedConnection);
+        if (levels) gradeWords(*levels, *words, *cancel, serial);
     });
+}
+
+void SolverPage::gradeList()
+{
+    m_listWork.start([this, levels = m_levels, words = &m_list.words(), cancel = m_buildCancel, serial = m_buildSerial] {
+        gradeWords(*levels, *words, *cancel, serial);
+    });
+}
+
+void SolverPage::gradeWords(const CommonnessLevels& levels, const WordStore& words, const std::atomic<bool>& cancel,
+                            std::uint64_t serial)
+{
+    std::optional<std::vector<Level>> byIndex = solver::levelsByIndex(words, levels, cancel);
+    if (!byIndex) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial, byIndex = std::make_shared<const std::vector<Level>>(std::move(*byIndex))] {
+            if (serial == m_buildSerial) m_levelsByIndex = byIndex;
+        },
+        Qt::QueuedConnection);
 }
 
 void SolverPage::scheduleRun() { m_typing.start(); }
@@ -296,10 +327,11 @@ void SolverPage::run()
     }
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     m_runCancel = cancel;
+    m_runScans = !m_index;
     const std::uint64_t serial = m_runSerial;
     m_listWork.start([this, request = std::move(request), cancel, serial, words = &m_list.words(), index = m_index,
-                      levels = m_levels, phrases = m_phraseList, meanings = m_meaningIndex] {
-        const solver::AnswerData data{*words, index.get(), levels.get(), phrases.get(), meanings.get()};
+                      levels = m_levels, phrases = m_phraseList, meanings = m_meaningIndex, byIndex = m_levelsByIndex] {
+        const solver::AnswerData data{*words, index.get(), levels.get(), phrases.get(), meanings.get(), byIndex.get()};
         std::optional<solver::Answer> answer = solver::answer(request, data, *cancel);
         if (!answer) return;
         QMetaObject::invokeMethod(

@@ -81,8 +81,9 @@ public slots:
 signals:
     // The word of a row, for its definition.
     void definitionRequested(const std::string& word);
-    // After each answer shown (or message), for tests and benchmarks.
+    // After each answer shown (or message), and when the index comes, for tests and benchmarks.
     void answerShown();
+    void indexBuilt();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +93,11 @@ private:
     void scheduleRun();
     void cancelRun();
     void buildIndex();
+    // Each word's level by its index, made on a worker for the list as it
+    // is, once both the index and the levels are there.
+    void gradeList();
+    void gradeWords(const CommonnessLevels& levels, const WordStore& words, const std::atomic<bool>& cancel,
+                    std::uint64_t serial);
     void readWordNet(bool phrases, bool meanings);
     void showAnswer(std::uint64_t serial, const std::shared_ptr<solver::Answer>& answer);
     void showStatus(const QString& text);
@@ -118,6 +124,7 @@ private:
 
     std::shared_ptr<const solver::SolverIndex> m_index; // of the list as it is, when built
     std::shared_ptr<const CommonnessLevels> m_levels;
+    std::shared_ptr<const std::vector<Level>> m_levelsByIndex; // of the list as it is, when made
     std::shared_ptr<const std::vector<Phrase>> m_phraseList;
     std::shared_ptr<const MeaningIndex> m_meaningIndex;
     bool m_phrasesAsked = false, m_meaningsAsked = false;
@@ -126,6 +133,7 @@ private:
     std::shared_ptr<std::atomic<bool>> m_runCancel, m_buildCancel;
     std::uint64_t m_runSerial = 0, m_buildSerial = 0;
     bool m_listHeld = false;
+    bool m_runScans = false; // the run going has no index
     std::atomic<bool> m_stopping = false; // ends the reading of WordNet
     // Declared last, so destroyed first: their work still reaches a whole page.
     QThreadPool m_listWork;    // the index build and the runs: they read the list

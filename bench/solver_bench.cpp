@@ -1,9 +1,10 @@
 // The solver's queries through its index (and a few through the plain scan
 // that answers until the index is ready), the index's build time, and its
 // memory beside the size of the list file; then whole answers as the page
-// asks them (the first 10,000 rows), with the levels beside the list, and
-// with WordNet's phrases and meaning index (/usr/share/wordnet/), whose build
-// time and memory it prints first.
+// asks them (the first 10,000 rows), with the levels this build ships read
+// by index (as the program reads them for any list: the time to give each
+// word its level is printed), and with WordNet's phrases and meaning index
+// (/usr/share/wordnet/), whose build time and memory it prints first.
 //
 // Usage: solver_bench [BENCHMARK-OPTIONS] [LIST...] (default: the wordlist.dat
 // this build ships; bench/make_large_list.sh makes the 5.3M list).
@@ -33,6 +34,7 @@ struct List {
     WordStore store;
     std::unique_ptr<const SolverIndex> index;
     std::optional<CommonnessLevels> levels;
+    std::optional<std::vector<Level>> levelsByIndex;
 };
 
 const std::atomic<bool> running = false;
@@ -81,6 +83,8 @@ const struct {
 } answers[] = {
     {SolveMode::Pattern, "?u?t?e", false, ""},
     {SolveMode::Pattern, "*", false, ""},
+    {SolveMode::Pattern, "*ing", false, ""},
+    {SolveMode::MadeFrom, "pots??", false, ""},
     {SolveMode::Pattern, "(5,2,4)", true, ""},
     {SolveMode::Pattern, "p???? ?? ????", true, ""},
     {SolveMode::Anagram, "cakeofpiece", true, ""},
@@ -100,8 +104,12 @@ void registerAnswers(List& list, const WordNetData& wordNet)
         benchmark::RegisterBenchmark(name.c_str(), [&list, &wordNet, query](benchmark::State& state) {
             AnswerRequest request{query.mode, query.text, std::nullopt, query.phrases, query.meaning};
             request.rowLimit = 10000;
-            const AnswerData data{list.store, list.index.get(), list.levels ? &*list.levels : nullptr, &wordNet.phrases,
-                                  wordNet.meanings ? &*wordNet.meanings : nullptr};
+            const AnswerData data{list.store,
+                                  list.index.get(),
+                                  list.levels ? &*list.levels : nullptr,
+                                  &wordNet.phrases,
+                                  wordNet.meanings ? &*wordNet.meanings : nullptr,
+                                  list.levelsByIndex ? &*list.levelsByIndex : nullptr};
             std::size_t found = 0;
             for (auto _ : state) found = answer(request, data, running)->count;
             state.counters["found"] = double(found);
@@ -168,8 +176,10 @@ int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     std::vector<std::string> paths(argv + 1, argv + argc);
-    if (paths.empty())
-        paths.push_back((std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "packaging/wordlist.dat").string());
+    const std::filesystem::path packaging = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "packaging";
+    if (paths.empty()) paths.push_back((packaging / "wordlist.dat").string());
+    const std::optional<CommonnessLevels> levels = CommonnessLevels::load(DiskFileSystem(), (packaging / levelsFileName).string()).levels;
+    std::printf("%s: %s\n", (packaging / levelsFileName).c_str(), levels ? "levels read" : "no levels");
     static const WordNetData wordNet = loadWordNet();
     static std::vector<std::unique_ptr<List>> lists;
     for (const std::string& path : paths) {
@@ -185,9 +195,12 @@ int main(int argc, char** argv)
         std::printf("%s: %zu words, file %.1f MB, index %.1f MB (%.2f times the file)\n", path.c_str(),
                     list->store.size(), fileBytes / 1e6, double(list->index->memoryBytes()) / 1e6,
                     double(list->index->memoryBytes()) / fileBytes);
-        const std::filesystem::path levels = std::filesystem::path(path).parent_path() / levelsFileName;
-        if (std::filesystem::exists(levels)) list->levels = CommonnessLevels::load(DiskFileSystem(), levels).levels;
-        std::printf("%s: %s\n", levels.c_str(), list->levels ? "levels read" : "no levels");
+        if (levels) {
+            list->levels = levels;
+            const Stopwatch byIndex;
+            list->levelsByIndex = levelsByIndex(list->store, *levels, running);
+            std::printf("%s: levels by index in %s\n", path.c_str(), byIndex.text().c_str());
+        }
         registerList(*list);
         registerAnswers(*list, wordNet);
         lists.push_back(std::move(list));

@@ -7,9 +7,15 @@
 
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace verbalia {
+
+// The invocation's levels file: --levels, else the one beside the program.
+std::string levelsFile(const Invocation& invocation);
+// Reads it: false, with the loader's message on err, when it cannot be loaded.
+bool loadLevels(const Invocation& invocation, std::optional<CommonnessLevels>& levels, std::ostream& err);
 
 // The order a search lists its matches in, and the words --common keeps: in
 // list order each match is listed as found; commonest first, they are

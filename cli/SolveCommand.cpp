@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "OutputBuffer.h"
+#include "ResultOrder.h"
 #include "WordListInput.h"
 
 #include "lexicon/CommonnessLevels.h"
@@ -16,22 +17,13 @@ namespace verbalia {
 
 namespace {
 
-// The levels for the order and --common: needed when either is asked for;
-// for the default order, a missing default file leaves the list's order.
-// False, with the message on err, when needed or present but not loaded.
-bool loadLevels(const Invocation& invocation, std::optional<CommonnessLevels>& levels, std::ostream& err)
+// The levels serve the order and --common: needed when either is asked for;
+// for the default order, used when the default file is there.
+bool levelsWanted(const Invocation& invocation)
 {
     const bool needed = invocation.commonFirst || invocation.common;
-    if (invocation.orderGiven && !needed) return true;
-    const std::string path = invocation.levelsPath.value_or(invocation.locations.sharedFolder + std::string(levelsFileName));
-    if (!needed && !invocation.levelsPath && !DiskFileSystem().exists(path)) return true;
-    LevelsLoad loaded = CommonnessLevels::load(DiskFileSystem(), path);
-    if (!loaded.levels) {
-        err << codepage::toUtf8(loaded.problem) << '\n';
-        return false;
-    }
-    levels = std::move(loaded.levels);
-    return true;
+    if (invocation.orderGiven && !needed) return false;
+    return needed || invocation.levelsPath || DiskFileSystem().exists(levelsFile(invocation));
 }
 
 // WordNet's phrases and meaning index, as the request needs them. False,
@@ -74,7 +66,7 @@ int solve(const Invocation& invocation, std::ostream& out, std::ostream& err)
     if (!list.open(invocation, err)) return noInput;
     if (refuseOutputIntoInput(invocation, list, {}, err)) return usageError;
     std::optional<CommonnessLevels> levels;
-    if (!loadLevels(invocation, levels, err)) return noInput;
+    if (levelsWanted(invocation) && !loadLevels(invocation, levels, err)) return noInput;
 
     const auto meaningOption = invocation.options.find("--meaning");
     const std::string meaning =

@@ -100,8 +100,8 @@ public:
         if (m_hasQuery)
             solutions = m_data.index ? m_data.index->solve(m_query, m_cancel) : scanSolve(m_query, m_data.list, m_cancel);
         if (!solutions || !takeWords(solutions->indices)) return false;
-        order();
-        answer.count = m_candidates.size();
+        if (!m_ordered) order();
+        answer.count = m_count;
         if (m_lettersCounted) lengths(answer.lengths);
         else answer.lengths = std::move(solutions->lengths);
         if (visit) {
@@ -161,6 +161,8 @@ private:
         // Otherwise the index's count per length stands.
         m_lettersCounted = fold || m_request.upTo;
         const bool leveled = m_data.levels && (m_request.order == AnswerOrder::common || m_request.upTo);
+        if (m_hasQuery && !m_lettersCounted && (!leveled || m_data.levelsByIndex))
+            return takeIndices(indices, leveled ? m_data.levelsByIndex : nullptr);
         std::string buffer;
         std::array<std::string_view, 256> batch;
         std::array<Level, 256> levels;
@@ -169,8 +171,12 @@ private:
         std::vector<std::pair<std::size_t, std::size_t>> twins;
         bool cancelled = false;
         const auto flush = [&] {
-            if (leveled) m_data.levels->levelsAfter({batch.data(), batched}, levels.data(), next);
             const std::size_t first = m_candidates.size() - batched;
+            if (leveled && m_data.levelsByIndex) {
+                for (std::size_t i = 0; i < batched; ++i) levels[i] = (*m_data.levelsByIndex)[m_candidates[first + i].index];
+            } else if (leveled) {
+                m_data.levels->levelsAfter({batch.data(), batched}, levels.data(), next);
+            }
             std::size_t kept = first;
             std::vector<bool> shown(batched);
             for (std::size_t i = 0; i < batched; ++i) {
@@ -223,6 +229,33 @@ private:
         return true;
     }
 
+    // The same, ordered, when no word needs to be read: neither folded (so
+    // no phrase answers), nor counted, nor looked up. Only the rows wanted
+    // are kept, placed by a counting sort over the levels.
+    bool takeIndices(const std::vector<WordIndex>& indices, const std::vector<Level>* levels)
+    {
+        const auto rankOf = [levels](WordIndex index) {
+            return levels ? std::size_t((*levels)[index]) : 0; // none is the last level
+        };
+        std::array<std::size_t, levelCount> starts{};
+        for (std::size_t i = 0; i < indices.size(); ++i) {
+            if (i % step == 0 && m_cancel.load(std::memory_order_relaxed)) return false;
+            ++starts[rankOf(indices[i])];
+        }
+        std::size_t start = 0;
+        for (std::size_t& count : starts) start += std::exchange(count, start);
+        m_candidates.resize(std::min(indices.size(), m_request.rowLimit));
+        for (const WordIndex index : indices) {
+            const std::size_t rank = rankOf(index);
+            if (starts[rank] < m_candidates.size())
+                m_candidates[starts[rank]] = {index, 0, levels ? Level(rank) : Level::none, 0, false, 0};
+            ++starts[rank];
+        }
+        m_count = indices.size();
+        m_ordered = true;
+        return true;
+    }
+
     // Stable, by a counting sort over the keys.
     void order()
     {
@@ -241,6 +274,7 @@ private:
         std::vector<Candidate> ordered(m_candidates.size());
         for (const Candidate& candidate : m_candidates) ordered[starts[candidate.key]++] = candidate;
         m_candidates = std::move(ordered);
+        m_count = m_candidates.size();
     }
 
     void lengths(std::vector<LengthCount>& out) const
@@ -291,6 +325,8 @@ private:
     std::unordered_multimap<std::string, std::size_t, TextHash, std::equal_to<>> m_phraseLetters; // to their place in m_phrases
     std::vector<bool> m_duplicate;    // of m_phrases: a word shown has its letters
     std::vector<Candidate> m_candidates;
+    bool m_ordered = false; // by takeIndices, which keeps only the rows
+    std::size_t m_count = 0;
 };
 
 } // namespace
@@ -329,6 +365,27 @@ std::optional<Answer> answer(const AnswerRequest& request, const AnswerData& dat
                              const RowVisitor& visit)
 {
     return answerTo(request, data, cancel, &visit);
+}
+
+std::optional<std::vector<Level>> levelsByIndex(const WordStore& list, const CommonnessLevels& levels,
+                                                const std::atomic<bool>& cancel)
+{
+    std::vector<Level> byIndex(list.size());
+    std::array<std::string_view, 256> batch;
+    std::size_t batched = 0, first = 0, next = 0;
+    bool cancelled = false;
+    list.forEach(0, list.size(), [&](std::string_view word) {
+        if (cancelled) return;
+        batch[batched++] = word;
+        if (batched < batch.size()) return;
+        levels.levelsAfter(batch, byIndex.data() + first, next);
+        first += batched;
+        batched = 0;
+        cancelled = first % (16 * step) == 0 && cancel.load(std::memory_order_relaxed);
+    });
+    if (cancelled) return std::nullopt;
+    levels.levelsAfter({batch.data(), batched}, byIndex.data() + first, next);
+    return byIndex;
 }
 
 std::string answerLabel(const Answer& answer, const NumberFormat& numbers)

@@ -46,7 +46,15 @@ struct AnswerData {
     const CommonnessLevels* levels = nullptr;   // null: no word has a level
     const std::vector<Phrase>* phrases = nullptr;
     const MeaningIndex* meanings = nullptr;     // needed for a meaning
+    // The levels' levelsByIndex for this list: read by index instead of looked up.
+    const std::vector<Level>* levelsByIndex = nullptr;
 };
+
+// Each word's level by its index in the list (a byte a word), worth making
+// once per version of the list where many answers follow; nothing when
+// `cancel` was set before it was done.
+std::optional<std::vector<Level>> levelsByIndex(const WordStore& list, const CommonnessLevels& levels,
+                                                const std::atomic<bool>& cancel);
 
 struct AnswerRow {
     std::string text;    // as the list holds it, or the phrase with its spaces ("piece of cake")

@@ -34,19 +34,24 @@ protected:
         m_phrases = readPhrases(DiskFileSystem(), excerpt, m_cancel).phrases;
         m_meanings = MeaningIndex::build(DiskFileSystem(), excerpt, m_cancel).index;
         m_index = SolverIndex::build(m_list, m_cancel);
+        m_levelsByIndex = levelsByIndex(m_list, *m_levels, m_cancel);
     }
 
-    // The answer's rows joined by '|', each the same with the index and with a scan.
+    // The answer's rows joined by '|', each the same with a scan, with the
+    // index, and with the levels read by index.
     std::string rowsOf(const AnswerRequest& request, Answer* kept = nullptr)
     {
         std::string scanned;
-        for (const SolverIndex* index : {static_cast<const SolverIndex*>(nullptr), m_index.get()}) {
-            const Answer got = *answer(request, {m_list, index, &*m_levels, &m_phrases, &*m_meanings}, m_cancel);
-            std::string text = got.message;
-            for (const AnswerRow& row : got.rows) text += (text.empty() ? "" : "|") + row.text;
-            if (!index) scanned = text;
-            EXPECT_EQ(text, scanned) << request.query;
-            if (kept) *kept = got;
+        for (const auto* byIndex : std::initializer_list<const std::vector<Level>*>{nullptr, &*m_levelsByIndex}) {
+            for (const SolverIndex* index : {static_cast<const SolverIndex*>(nullptr), m_index.get()}) {
+                const AnswerData data{m_list, index, &*m_levels, &m_phrases, &*m_meanings, byIndex};
+                const Answer got = *answer(request, data, m_cancel);
+                std::string text = got.message;
+                for (const AnswerRow& row : got.rows) text += (text.empty() ? "" : "|") + row.text;
+                if (!index && !byIndex) scanned = text;
+                EXPECT_EQ(text, scanned) << request.query;
+                if (kept) *kept = got;
+            }
         }
         return scanned;
     }
@@ -58,6 +63,7 @@ protected:
     std::vector<Phrase> m_phrases;
     std::optional<MeaningIndex> m_meanings;
     std::unique_ptr<const SolverIndex> m_index;
+    std::optional<std::vector<Level>> m_levelsByIndex;
 };
 
 TEST_F(SolverAnswer, OrdersAndFiltersTheCandidates)
@@ -77,6 +83,7 @@ TEST_F(SolverAnswer, OrdersAndFiltersTheCandidates)
         {Pattern, "??????", false, "", "subtle|feline|turtle|teaser|bustee|jigsaw|hurtle"},
         {Pattern, "??????", true, "", "subtle|feline|turtle|teaser|bustee|big cat|jigsaw|hurtle"},
         {Pattern, "??????", true, "", "teaser|jigsaw|feline|turtle|bustee|hurtle|subtle|big cat", all, AnswerOrder::list},
+        {Pattern, "??????", false, "", "teaser|jigsaw|feline|turtle|bustee|hurtle|subtle", all, AnswerOrder::list},
         {Pattern, "??????", true, "", "subtle|feline|turtle|big cat", Level::size35},
         {Anagram, "TACgib", true, "", "big cat"},
         // A phrase the list holds by its letters is left out, unless only the phrase fits the breaks.
