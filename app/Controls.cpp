@@ -115,6 +115,15 @@ QPushButton* pictureButton(QWidget* parent, const char* name, int left, int top,
     return button;
 }
 
+void buttonColumn(QWidget* parent, int left, std::initializer_list<ColumnButton> buttons)
+{
+    int top = 252;
+    for (const ColumnButton& column : buttons) {
+        column.button = pictureButton(parent, column.name, left, top, 200, 27, column.caption, column.picture);
+        top += 28;
+    }
+}
+
 // The small captionless button that empties the box beside it.
 QPushButton* resetButton(QWidget* parent, const char* name, int left, int top, const char* hint)
 {

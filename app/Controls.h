@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class QAbstractItemView;
@@ -51,6 +52,15 @@ QGroupBox* groupBox(QWidget* parent, const char* name, int left, int top, int wi
 // A picture button: a small picture beside its caption, 12 pt unless stated.
 QPushButton* pictureButton(QWidget* parent, const char* name, int left, int top, int width, int height,
                            const char* caption, QStyle::StandardPixmap picture, int points = 12);
+// The column of 200 x 27 picture buttons under a list of the maintenance
+// page, from the top down, each made into the pointer it names.
+struct ColumnButton {
+    QPushButton*& button;
+    const char* name;
+    const char* caption;
+    QStyle::StandardPixmap picture;
+};
+void buttonColumn(QWidget* parent, int left, std::initializer_list<ColumnButton> buttons);
 // The small captionless button that empties the box beside it.
 QPushButton* resetButton(QWidget* parent, const char* name, int left, int top, const char* hint);
 // A one-line box: of text pasted or dropped into it, only the first line stays.

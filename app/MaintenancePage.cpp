@@ -58,14 +58,11 @@ MaintenancePage::MaintenancePage(QTabWidget& pages, KnownWordList& list, const P
     m_countLabel->setAlignment(Qt::AlignCenter);
     m_view = lineView(listGroup, "Known_Words_MemoEx", 8, 40, 225, 209);
     m_changedMirror = hiddenCheckBox(listGroup, "Known_Word_List_Changed_CheckBox", 8, 40, 97, 17);
-    m_copy = pictureButton(listGroup, "Copy_Word_List_To_Clipboard_BitBtn", 18, 252, 200, 27, "Copy to Clipboard",
-                           QStyle::SP_DialogSaveButton);
-    m_reset = pictureButton(listGroup, "Reset_Word_List_BitBtn", 18, 280, 200, 27, "Reset Known Words",
-                            QStyle::SP_DialogResetButton);
-    m_save = pictureButton(listGroup, "Save_Word_List_BitBtn", 18, 308, 200, 27, "Save Word List",
-                           QStyle::SP_DriveHDIcon);
-    m_load = pictureButton(listGroup, "Load_Word_List_BitBtn", 18, 336, 200, 27, "Load Word List",
-                           QStyle::SP_DialogOpenButton);
+    buttonColumn(listGroup, 18,
+                 {{m_copy, "Copy_Word_List_To_Clipboard_BitBtn", "Copy to Clipboard", QStyle::SP_DialogSaveButton},
+                  {m_reset, "Reset_Word_List_BitBtn", "Reset Known Words", QStyle::SP_DialogResetButton},
+                  {m_save, "Save_Word_List_BitBtn", "Save Word List", QStyle::SP_DriveHDIcon},
+                  {m_load, "Load_Word_List_BitBtn", "Load Word List", QStyle::SP_DialogOpenButton}});
     m_workArea = new WorkArea(m_sheet, list, services, runs);
     m_view->setAccessibleName(QStringLiteral("Known Words List"));
 

@@ -44,14 +44,11 @@ WorkArea::WorkArea(QWidget* sheet, KnownWordList& list, const PlatformServices& 
         "- Type words, sentences, and \n  paragraphs in here, or,\n- Paste words, sentences, and \n"
         "  paragraphs from Clipboard\n  (see button below) , or,\n- Load words, sentences, and \n"
         "  paragraphs from file \n  (see button below) \nand you can add the words \nto the list of known words."));
-    m_reset = pictureButton(group, "Temp_Work_Area_Reset_BitBtn", 24, 252, 200, 27, "Reset Work Area",
-                            QStyle::SP_DialogResetButton);
-    m_paste = pictureButton(group, "Temp_Work_Area_Paste_BitBtn", 24, 280, 200, 27, "Paste from Clipboard",
-                            QStyle::SP_FileDialogDetailedView);
-    m_load = pictureButton(group, "Temp_Work_Area_Load_From_File_BitBtn", 24, 308, 200, 27, "Load from File",
-                           QStyle::SP_DialogOpenButton);
-    m_add = pictureButton(group, "Add_Unique_Words_BitBtn", 24, 336, 200, 27, "Add Words to Known List",
-                          QStyle::SP_ArrowLeft);
+    buttonColumn(group, 24,
+                 {{m_reset, "Temp_Work_Area_Reset_BitBtn", "Reset Work Area", QStyle::SP_DialogResetButton},
+                  {m_paste, "Temp_Work_Area_Paste_BitBtn", "Paste from Clipboard", QStyle::SP_FileDialogDetailedView},
+                  {m_load, "Temp_Work_Area_Load_From_File_BitBtn", "Load from File", QStyle::SP_DialogOpenButton},
+                  {m_add, "Add_Unique_Words_BitBtn", "Add Words to Known List", QStyle::SP_ArrowLeft}});
     m_edit->setAccessibleName(QStringLiteral("Temporary Work Area"));
 
     connect(m_reset, &QPushButton::clicked, this, &WorkArea::resetWorkArea);
