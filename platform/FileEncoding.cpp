@@ -78,6 +78,7 @@ bool walkUtf8(std::string_view text, std::optional<char> substitute, Copy&& copy
 bool Utf8PieceDecoder::feed(std::string_view piece)
 {
     m_converted.clear();
+    m_ascii = {};
     if (!m_utf8) return false;
     if (!m_pending.empty()) {
         const std::size_t missing = sequenceLength(static_cast<unsigned char>(m_pending[0])) - m_pending.size();
@@ -112,7 +113,8 @@ bool Utf8PieceDecoder::take(std::string_view text)
         }
     }
     if (codepage::isAscii(text)) {
-        if (m_convert) m_converted.append(text);
+        if (m_convert && m_converted.empty()) m_ascii = text;
+        else if (m_convert) m_converted.append(text);
         return true;
     }
     m_highByte = true;
