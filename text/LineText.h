@@ -7,8 +7,9 @@
 #endif
 // Where the processor has AVX2, the byte tests take 32 bytes at a time. The
 // C library's own record tells: asking the processor costs more than a scan
-// under a hypervisor.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && __has_include(<sys/platform/x86.h>)
+// under a hypervisor. GCC only: its header needs the C type _Bool, which
+// clang's C++ lacks (clang builds test the SSE2 path).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && __has_include(<sys/platform/x86.h>)
 #define VERBALIA_AVX2 1
 #define VERBALIA_TARGET_AVX2 __attribute__((target("avx2")))
 #include <immintrin.h>
