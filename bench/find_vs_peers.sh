@@ -25,6 +25,7 @@ export LC_ALL=C
 OUT=$(mktemp -d /tmp/find_vs_peers.XXXXXX)
 trap 'rm -rf "$OUT"' EXIT
 iconv -f UTF-8 -t WINDOWS-1252 "$DEBIAN_LIST" >"$OUT/list-1252.txt"
+: >"$OUT/empty"
 
 # Elapsed nanoseconds of one run that writes its words to the file $2. A file,
 # not /dev/null: GNU grep stops at the first match when writing there. The
@@ -105,8 +106,19 @@ peer_an() { "$AN" -d "$LIST" -l 1 stop; }
 peer_an_lower() { "$AN" -d "$LIST" -l 1 stop | grep -x '[a-z]*'; }
 floor() { wc -l "$LIST"; }
 
+# Mean CPU time (user + system, ms) of 31 runs of the function $1: unlike the
+# elapsed time, hardly moved by the machine's load.
+cpu_time() {
+    local TIMEFORMAT='%3U %3S'
+    { time for ((i = 0; i < 31; ++i)); do "$1" >"$OUT/cpu"; done; } 2>&1 | awk '{ printf "%.2f", ($1 + $2) * 1000 / 31 }'
+}
+ours_empty() { "$FIND" --list "$OUT/empty" wildcard 'a??i?'; }
+ours_unscanned() { vf wildcard 'aaaaa' 2>/dev/null || true; }
+
 # floor_ratio LIST: a search's whole process against wc -l, in 31 pairs of
-# runs (one of each, in turn); the median of the pairs' ratios.
+# runs (one of each, in turn); the median of the pairs' ratios. Then the CPU
+# time of each and the search's split: start-up (an empty list), reading and
+# converting (a pattern refused once the list is read), the scan (the rest).
 floor_ratio() {
     LIST=$1
     local ratios=() ours_times=() floor_times=() ours floor
@@ -125,6 +137,15 @@ floor_ratio() {
         verdict="target <= 1.5 MISSED"; missed=$((missed + 1)); fi
     printf "wildcard 'a??i?' / wc -l on %s: %s (medians %s ms / %s ms, 31 pairs); %s\n" "$LIST" "$ratio" \
         "$ours_median" "$floor_median" "$verdict"
+    local ours_cpu floor_cpu start_cpu read_cpu
+    ours_cpu=$(cpu_time ours_q)
+    floor_cpu=$(cpu_time floor)
+    start_cpu=$(cpu_time ours_empty)
+    read_cpu=$(cpu_time ours_unscanned)
+    printf "  CPU ms per run: search %s, wc -l %s (ratio %s); the search's start-up %s, read %s, scan %s\n" \
+        "$ours_cpu" "$floor_cpu" "$(awk -v a="$ours_cpu" -v b="$floor_cpu" 'BEGIN { printf "%.2f", a / b }')" \
+        "$start_cpu" "$(awk -v a="$read_cpu" -v b="$start_cpu" 'BEGIN { printf "%.2f", a - b }')" \
+        "$(awk -v a="$ours_cpu" -v b="$read_cpu" 'BEGIN { printf "%.2f", a - b }')"
 }
 echo "verbalia-find's whole process against wc -l"
 if [[ -r $SHIPPED_LIST ]]; then floor_ratio "$SHIPPED_LIST"; else

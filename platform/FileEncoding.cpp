@@ -78,6 +78,7 @@ bool walkUtf8(std::string_view text, std::optional<char> substitute, Copy&& copy
 bool Utf8PieceDecoder::feed(std::string_view piece)
 {
     m_converted.clear();
+    m_ascii = {};
     if (!m_utf8) return false;
     if (!m_pending.empty()) {
         const std::size_t missing = sequenceLength(static_cast<unsigned char>(m_pending[0])) - m_pending.size();
@@ -111,12 +112,17 @@ bool Utf8PieceDecoder::take(std::string_view text)
             text.remove_prefix(utf8ByteOrderMark.size());
         }
     }
-    if (codepage::isAscii(text)) {
-        if (m_convert) m_converted.append(text);
+    const char* const high = codepage::firstNonAscii(text.data(), text.data() + text.size());
+    const std::string_view ascii = text.substr(0, std::size_t(high - text.data()));
+    if (ascii.size() == text.size()) {
+        if (m_convert && m_converted.empty()) m_ascii = text;
+        else if (m_convert) m_converted.append(text);
         return true;
     }
     m_highByte = true;
+    text.remove_prefix(ascii.size());
     if (m_convert) {
+        m_converted.append(ascii);
         m_utf8 = walkUtf8(
             text, std::nullopt, [this](const char* from, const char* to) { m_converted.append(from, to); },
             [this](char byte) { m_converted.push_back(byte); });

@@ -29,8 +29,9 @@ public:
     bool feed(std::string_view piece);
 
     // When converting: the Windows-1252 text of the characters that the last
-    // piece completed, without the byte-order mark.
-    std::string_view converted() const { return m_converted; }
+    // piece completed, without the byte-order mark. ASCII is not copied: the
+    // text may lie in the piece itself.
+    std::string_view converted() const { return m_converted.empty() ? m_ascii : m_converted; }
 
     // At the end of the text: its encoding (Bytes when it ends inside a character).
     FileEncoding encoding() const;
@@ -44,6 +45,7 @@ private:
 
     const bool m_convert;
     std::string m_converted;
+    std::string_view m_ascii; // the last piece's ASCII, when nothing else was converted
     std::string m_pending; // the start of a character that the last piece cut short
     bool m_first = true;
     bool m_mark = false;

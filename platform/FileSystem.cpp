@@ -715,7 +715,7 @@ PieceRead readInPieces(const std::string& path, const std::function<bool(std::st
     struct stat before;
     if (file.get() < 0 || ::fstat(file.get(), &before) != 0 || S_ISDIR(before.st_mode)) return PieceRead::cannotOpen;
 
-    constexpr std::size_t blockSize = 256 * 1024;
+    constexpr std::size_t blockSize = 32 * 1024;
     const std::unique_ptr<char[]> block(new char[blockSize]);
     off_t total = 0;
     bool reachedEnd = false;

@@ -55,6 +55,7 @@ Prepared<WildcardMatcher> prepareWildcardSearch(const SearchInput& input)
     matcher.m_first = pattern[0];
     if (matcher.m_hasFirst) matcher.m_edges.first = pattern.front();
     if (pattern.back() != '?' && pattern.back() != '*') matcher.m_edges.last = pattern.back();
+    if (!hasAsterisk) matcher.m_edges.length = pattern.size();
     matcher.m_pattern = std::move(pattern);
     matcher.m_exclusion.add(exclusion);
     matcher.m_range = input.range;

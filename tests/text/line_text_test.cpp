@@ -94,7 +94,8 @@ TEST(LineText, EdgesPassTheLinesThatFitThem)
     // Runs of complete lines longer than a block, edge bytes and line ends
     // on every position of one, each edge set against the lines one by one.
     std::mt19937 random(11);
-    const LineEdges edgeSets[] = {{"a", ""}, {"", "b"}, {"ab", "cd"}, {"", "dcba"}, {"c", "c"}, {"", ""}};
+    const LineEdges edgeSets[] = {{"a", ""},      {"", "b"},     {"ab", "cd"},   {"", "dcba"}, {"c", "c"},
+                                  {"", ""},       {"a", "", 3},  {"", "b", 20},  {"", "", 1}};
     for (int round = 0; round < 300; ++round) {
         // Short lines, and lines longer than 16 bytes.
         std::string text(random() % 200, 'x');
@@ -106,6 +107,7 @@ TEST(LineText, EdgesPassTheLinesThatFitThem)
             };
             Lines expected;
             for (const std::string& line : linesByteByByte(text)) {
+                if (edges.length != 0 && line.size() != edges.length) continue;
                 if (edges.first.empty() && edges.last.empty())
                     expected.push_back(line);
                 else if (!line.empty() && fits(edges.first, line.front()) && fits(edges.last, line.back()))
@@ -113,7 +115,8 @@ TEST(LineText, EdgesPassTheLinesThatFitThem)
             }
             Lines found;
             forEachLineWithEdges(text, edges, [&](std::string_view line) { found.emplace_back(line); });
-            EXPECT_EQ(found, expected) << testing::PrintToString(text) << " " << edges.first << "/" << edges.last;
+            EXPECT_EQ(found, expected) << testing::PrintToString(text) << " " << edges.first << "/" << edges.last
+                                       << "/" << edges.length;
         }
     }
 }
