@@ -20,6 +20,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <iostream>
+
 namespace verbalia {
 namespace {
 
@@ -165,7 +167,7 @@ void TMainForm1::PageControl1Change()
 // failed or refused save keeps it open, the list and its changed flag intact.
 bool TMainForm1::FormCloseQuery()
 {
-    Save_Settings();
+    Save_Settings(m_services.messages);
     return offerToSave([this] { close(); });
 }
 
@@ -190,9 +192,11 @@ void TMainForm1::closeUnasked()
     m_closing = true;
     m_runs.abandon();
     m_maintenance->settleAbandonedSave();
-    // The words first: saving the settings may stop at a message.
     keepUnsavedList();
-    Save_Settings();
+    // No one may be there to answer a message box, which would hold the
+    // process for ever: what fails goes to standard error.
+    UnattendedMessages unattended(std::cerr);
+    Save_Settings(unattended);
     close();
 }
 
@@ -243,7 +247,7 @@ void TMainForm1::readSettings()
     selectPage(values.page);
 }
 
-void TMainForm1::Save_Settings()
+void TMainForm1::Save_Settings(MessageBoxes& messages)
 {
     SettingsValues values{};
     const QRect bounds = m_placement.outerBounds();
@@ -260,7 +264,7 @@ void TMainForm1::Save_Settings()
     m_filters->collectSettings(values);
     m_maintenance->collectSettings(values);
     m_solver->collectSettings(values);
-    m_settingsFiles.save(values, keptHistories());
+    m_settingsFiles.save(values, keptHistories(), messages);
 }
 
 // The File and Help menu commands that talk to the desktop.
@@ -306,7 +310,7 @@ void TMainForm1::Restore_Factory_Defaults()
     // start-up reads again: this session's searches are written first, and a
     // changed list is offered for saving as at close: a failed or refused
     // save, or Cancel, restores nothing, since the start-up would load the file.
-    m_settingsFiles.saveHistories(keptHistories());
+    m_settingsFiles.saveHistories(keptHistories(), m_services.messages);
     const auto restore = [this] {
         m_desktop.Delete_File_Safely(m_settingsFiles.settingsPath());
         showNormal();

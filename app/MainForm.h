@@ -77,7 +77,7 @@ private:
     void createMenu();
     void setUpKeyboardAccess();
     void readSettings();
-    void Save_Settings();
+    void Save_Settings(MessageBoxes& messages);
     void Toggle_Always_On_Top();
     void Toggle_Commonest_Words_First();
     // Without levels the View menu's choice is out of use; its tooltip says why.

@@ -33,31 +33,31 @@ void SettingsFiles::loadHistories(std::span<const KeptHistory> histories)
     }
 }
 
-void SettingsFiles::save(const SettingsValues& values, std::span<const KeptHistory> histories)
+void SettingsFiles::save(const SettingsValues& values, std::span<const KeptHistory> histories, MessageBoxes& messages)
 {
     IniFile settings(m_services.files, settingsPath());
     // Unreadable now, or gone (nothing left to lose); a file read now but not
     // at start-up still holds keys the window never saw.
     if (settings.readOutcome() != ReadOutcome::read) m_unreadableFiles.note(settings.path(), settings.readOutcome());
-    bool writing = !m_unreadableFiles.keepsUnread(settings.path(), m_services.messages);
+    bool writing = !m_unreadableFiles.keepsUnread(settings.path(), messages);
     const auto writeGroups = [&](std::initializer_list<SettingGroup> groups) {
         if (!writing || writeSettingsValues(settings, groups, values)) return;
-        m_services.messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
+        messages.show(MessageKind::Error, "Unable to write to " + codepage::fromUtf8(settings.path()));
         writing = false;
     };
     writeGroups({SettingGroup::Window, SettingGroup::Menu});
-    saveHistories(histories);
+    saveHistories(histories, messages);
     writeGroups({SettingGroup::Controls});
 }
 
 // Save_History for each box.
-void SettingsFiles::saveHistories(std::span<const KeptHistory> histories)
+void SettingsFiles::saveHistories(std::span<const KeptHistory> histories, MessageBoxes& messages)
 {
     for (const KeptHistory& history : histories) {
         const std::string path = m_services.locations.stateFolder + history.file;
-        if (m_unreadableFiles.keepsUnread(path, m_services.messages)) continue;
+        if (m_unreadableFiles.keepsUnread(path, messages)) continue;
         if (!m_services.files.writeAll(path, serializeHistory(historyOf(history.box))))
-            m_services.messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
+            messages.show(MessageKind::Error, "Cannot create file " + codepage::fromUtf8(path));
     }
 }
 

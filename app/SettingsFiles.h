@@ -9,6 +9,7 @@
 namespace verbalia {
 
 struct KeptHistory;
+class MessageBoxes;
 class UnreadableFiles;
 
 // The settings file and the box histories in the program folder: read at
@@ -24,9 +25,10 @@ public:
     SettingsValues read();
     void loadHistories(std::span<const KeptHistory> histories);
     // The settings in the order of the table, with the histories
-    // between the menu's check marks and the controls.
-    void save(const SettingsValues& values, std::span<const KeptHistory> histories);
-    void saveHistories(std::span<const KeptHistory> histories);
+    // between the menu's check marks and the controls; what fails is told
+    // through the messages given.
+    void save(const SettingsValues& values, std::span<const KeptHistory> histories, MessageBoxes& messages);
+    void saveHistories(std::span<const KeptHistory> histories, MessageBoxes& messages);
 
 private:
     const PlatformServices& m_services;

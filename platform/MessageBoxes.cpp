@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "CodePage.h"
+
 namespace verbalia {
 
 const char* messageTitle(MessageKind kind)
@@ -11,6 +13,11 @@ const char* messageTitle(MessageKind kind)
     case MessageKind::Confirm: return "Confirm";
     }
     return "";
+}
+
+void UnattendedMessages::show(MessageKind kind, const std::string& text)
+{
+    m_out << "verbalia: " << messageTitle(kind) << ": " << codepage::toUtf8(text) << std::endl;
 }
 
 } // namespace verbalia

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 namespace verbalia {
@@ -24,6 +25,20 @@ public:
     // A box with the buttons "&Yes", "&No" and "Cancel", Yes the default;
     // Escape answers Cancel.
     virtual Answer askOrCancel(MessageKind kind, const std::string& text) = 0;
+};
+
+// The messages of a close no one waits on (a signal, the end of the
+// session): each goes to the stream given, in UTF-8; no question is put to
+// anyone, so each takes the answer that changes nothing (No, or Cancel).
+class UnattendedMessages final : public MessageBoxes {
+public:
+    explicit UnattendedMessages(std::ostream& out) : m_out(out) {}
+    void show(MessageKind kind, const std::string& text) override;
+    Answer ask(MessageKind, const std::string&, Answer) override { return Answer::No; }
+    Answer askOrCancel(MessageKind, const std::string&) override { return Answer::Cancel; }
+
+private:
+    std::ostream& m_out;
 };
 
 const char* messageTitle(MessageKind kind);

@@ -414,6 +414,14 @@ private slots:
                                                   "Would you like to save the list before exiting ?"}));
         QVERIFY(!fixture.fileExists("verbalia.ini"));
         QCOMPARE(fixture.readFile("verbalia.wcs"), std::string("kept\r\n"));
+
+        // A close no one waits on (a signal) shows no box that would hold it.
+        fixture.window.reset();
+        fixture.start();
+        fixture.messages.shown.clear();
+        fixture.window->closeUnasked();
+        QVERIFY(!fixture.window->isVisible());
+        QVERIFY(fixture.messages.shown.empty());
     }
 
     void anUnwritableHistoryCostsOnlyItself()
