@@ -6,13 +6,13 @@
 #include "SearchPage.h"
 #include "SharedFilters.h"
 #include "SolverPage.h"
+#include "WindowMenu.h"
 #include "WindowScaling.h"
 #include "about/AboutBox.h"
 #include "platform/CodePage.h"
 #include "platform/qt/QtText.h"
 #include "text/ProgramTitle.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -39,7 +39,7 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm1"));
     createControls();
-    createMenu();
+    m_menu = std::make_unique<WindowMenu>(*this, m_services.windowManager, m_desktop, m_levels);
     centralWidget()->installEventFilter(this); // FormResize
     setUpKeyboardAccess();
 
@@ -54,26 +54,31 @@ TMainForm1::TMainForm1(PlatformServices services, QWidget* parent)
             PageControl1Change();
         }
     });
-    for (SearchPage* page : m_searchPages) {
+    for (SearchPage* page : m_pages.search) {
         connect(page, &SearchPage::definitionRequested, this, &TMainForm1::showDefinition);
-        connect(page, &SearchPage::exclusionInUseChanged, m_filters, &SharedFilters::setExclusionInUse);
+        connect(page, &SearchPage::exclusionInUseChanged, m_pages.filters, &SharedFilters::setExclusionInUse);
     }
-    connect(m_maintenance, &MaintenancePage::definitionRequested, this, &TMainForm1::showDefinition);
-    connect(m_maintenance, &MaintenancePage::listAboutToChange, m_solver, &SolverPage::holdList);
-    connect(m_maintenance, &MaintenancePage::listChanged, m_solver, &SolverPage::listChanged);
-    connect(m_solver, &SolverPage::definitionRequested, this, &TMainForm1::showDefinition);
-    connect(m_maintenance, &MaintenancePage::countShown, this, [this](const QString& count) {
+    connect(m_pages.maintenance, &MaintenancePage::definitionRequested, this, &TMainForm1::showDefinition);
+    connect(m_pages.maintenance, &MaintenancePage::listAboutToChange, m_pages.solver, &SolverPage::holdList);
+    connect(m_pages.maintenance, &MaintenancePage::listChanged, m_pages.solver, &SolverPage::listChanged);
+    connect(m_pages.solver, &SolverPage::definitionRequested, this, &TMainForm1::showDefinition);
+    connect(m_pages.maintenance, &MaintenancePage::countShown, this, [this](const QString& count) {
         setWindowTitle(QString::fromLatin1(programTitle) + QStringLiteral(" - ") + count);
     });
 
     m_runs.lockControlsOf(*this, *PageControl1);
 
-    connect(&m_levels, &WordLevels::unavailable, this, &TMainForm1::levelsUnavailable);
-    if (const std::string problem = m_levels.startLoading(); !problem.empty()) levelsUnavailable(toQString(problem));
+    connect(m_menu.get(), &WindowMenu::restoreFactoryDefaultsRequested, this, &TMainForm1::Restore_Factory_Defaults);
+    // The about box is modal; what it returns is of no interest.
+    connect(m_menu.get(), &WindowMenu::aboutRequested, this, [this] {
+        if (m_aboutBox) m_aboutBox->show();
+    });
+    if (const std::string problem = m_levels.startLoading(); !problem.empty())
+        m_menu->levelsUnavailable(toQString(problem));
 }
 
 // The solver's workers read the list, which goes before the pages.
-TMainForm1::~TMainForm1() { m_solver->stopWork(); }
+TMainForm1::~TMainForm1() { m_pages.solver->stopWork(); }
 
 void TMainForm1::showEvent(QShowEvent* event)
 {
@@ -129,16 +134,12 @@ void TMainForm1::FormShow()
     case ShowState::Maximized: showMaximized(); break;
     }
     if (m_openMaximized) showMaximized();
-    // The check mark read is inverted and then toggled back, which applies it
-    // to the window; the autostart list, not the settings, decides Auto-Run.
-    Always_On_Top_Option->setChecked(!Always_On_Top_Option->isChecked());
-    Toggle_Always_On_Top();
-    Auto_Run_at_Windows_Startup_Option->setChecked(m_desktop.Check_Auto_Run());
+    m_menu->applyCheckMarks();
     PageControl1Change();
     m_knownWords.setChanged(false);
-    for (SearchPage* page : m_searchPages) page->startUp();
-    m_solver->startUp();
-    m_maintenance->loadList();
+    for (SearchPage* page : m_pages.search) page->startUp();
+    m_pages.solver->startUp();
+    m_pages.maintenance->loadList();
     for (const std::string& path : m_services.unsavedLists.takeUntold())
         m_services.messages.show(MessageKind::Warning, "Words that were not saved when Verbalia last closed are in " +
                                                            codepage::fromUtf8(path) + ".");
@@ -150,15 +151,15 @@ void TMainForm1::FormResize()
 {
     // Scale_To_Window
     if (!m_scaling->scale()) return;
-    for (SearchPage* page : m_searchPages) page->takeStatusPlace();
+    for (SearchPage* page : m_pages.search) page->takeStatusPlace();
 }
 
 void TMainForm1::PageControl1Change()
 {
     const int page = activePageIndex();
-    m_filters->setExclusionInUse(true);
-    for (std::size_t i = 0; i < searchPageCount; ++i) m_searchPages[i]->pageChanged(page == int(i));
-    m_filters->setVisible(page != maintenancePage && page != solverPage);
+    m_pages.filters->setExclusionInUse(true);
+    for (std::size_t i = 0; i < searchPageCount; ++i) m_pages.search[i]->pageChanged(page == int(i));
+    m_pages.filters->setVisible(page != maintenancePage && page != solverPage);
     const std::vector<QWidget*> order = tabOrder(page);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -177,7 +178,7 @@ bool TMainForm1::offerToSave(std::function<void()> saved)
     switch (m_services.messages.askOrCancel(MessageKind::Confirm, closeQuestion)) {
     case Answer::No: return true;
     case Answer::Yes:
-        m_maintenance->saveListThen([saved = std::move(saved)](bool ok) {
+        m_pages.maintenance->saveListThen([saved = std::move(saved)](bool ok) {
             if (ok) saved();
         });
         return false;
@@ -191,7 +192,7 @@ void TMainForm1::closeUnasked()
     if (m_closing) return;
     m_closing = true;
     m_runs.abandon();
-    m_maintenance->settleAbandonedSave();
+    m_pages.maintenance->settleAbandonedSave();
     keepUnsavedList();
     // No one may be there to answer a message box, which would hold the
     // process for ever: what fails goes to standard error.
@@ -213,14 +214,6 @@ void TMainForm1::keepUnsavedList()
     if (m_knownWords.changed()) m_services.unsavedLists.keep(m_knownWords.fileContent());
 }
 
-std::vector<KeptHistory> TMainForm1::keptHistories() const
-{
-    std::vector<KeptHistory> histories;
-    for (const SearchPage* page : m_searchPages) histories.push_back(page->keptHistory());
-    for (const KeptHistory& history : m_solver->keptHistories()) histories.push_back(history);
-    return histories;
-}
-
 void TMainForm1::showDefinition(const std::string& word)
 {
     if (!m_definitionWindow)
@@ -235,15 +228,9 @@ void TMainForm1::readSettings()
     const SettingsValues values = m_settingsFiles.read();
     m_openMaximized = values.maximized;
     m_placement.place(QRect(values.left, values.top, values.width, values.height));
-    Always_On_Top_Option->setChecked(values.alwaysOnTop);
-    Auto_Run_at_Windows_Startup_Option->setChecked(values.autoRun);
-    Commonest_Words_First_Option->setChecked(values.commonestFirst);
-    m_levels.setCommonestFirst(values.commonestFirst);
-    m_settingsFiles.loadHistories(keptHistories());
-    for (SearchPage* page : m_searchPages) page->applySettings(values);
-    m_filters->applySettings(values);
-    m_maintenance->applySettings(values);
-    m_solver->applySettings(values);
+    m_menu->applySettings(values);
+    m_settingsFiles.loadHistories(m_pages.keptHistories());
+    m_pages.applySettings(values);
     selectPage(values.page);
 }
 
@@ -256,49 +243,10 @@ void TMainForm1::Save_Settings(MessageBoxes& messages)
     values.left = bounds.left();
     values.width = bounds.width();
     values.height = bounds.height();
-    values.alwaysOnTop = Always_On_Top_Option->isChecked();
-    values.autoRun = Auto_Run_at_Windows_Startup_Option->isChecked();
+    m_menu->collectSettings(values);
     values.page = activePageIndex();
-    values.commonestFirst = Commonest_Words_First_Option->isChecked();
-    for (const SearchPage* page : m_searchPages) page->collectSettings(values);
-    m_filters->collectSettings(values);
-    m_maintenance->collectSettings(values);
-    m_solver->collectSettings(values);
-    m_settingsFiles.save(values, keptHistories(), messages);
-}
-
-// The File and Help menu commands that talk to the desktop.
-
-// The window keeps its place, size and activation.
-void TMainForm1::Toggle_Always_On_Top()
-{
-    const bool above = !Always_On_Top_Option->isChecked();
-    Always_On_Top_Option->setChecked(above);
-    m_services.windowManager.setKeepAbove(above);
-}
-
-// Each search page lists its next results commonest first, or in list order.
-void TMainForm1::Toggle_Commonest_Words_First()
-{
-    const bool first = !Commonest_Words_First_Option->isChecked();
-    Commonest_Words_First_Option->setChecked(first);
-    m_levels.setCommonestFirst(first);
-}
-
-void TMainForm1::levelsUnavailable(const QString& problem)
-{
-    Commonest_Words_First_Option->setEnabled(false);
-    Commonest_Words_First_Option->setToolTip(problem);
-}
-
-void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()
-{
-    QAction* entry = Auto_Run_at_Windows_Startup_Option;
-    if (entry->isChecked()) {
-        if (m_desktop.Disable_Auto_Run()) entry->setChecked(false);
-    } else if (m_desktop.Enable_Auto_Run()) {
-        entry->setChecked(true);
-    }
+    m_pages.collectSettings(values);
+    m_settingsFiles.save(values, m_pages.keptHistories(), messages);
 }
 
 // Only No stops. A settings file that another program holds stays, and the
@@ -310,7 +258,7 @@ void TMainForm1::Restore_Factory_Defaults()
     // start-up reads again: this session's searches are written first, and a
     // changed list is offered for saving as at close: a failed or refused
     // save, or Cancel, restores nothing, since the start-up would load the file.
-    m_settingsFiles.saveHistories(keptHistories(), m_services.messages);
+    m_settingsFiles.saveHistories(m_pages.keptHistories(), m_services.messages);
     const auto restore = [this] {
         m_desktop.Delete_File_Safely(m_settingsFiles.settingsPath());
         showNormal();

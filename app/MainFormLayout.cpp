@@ -1,5 +1,5 @@
 // The window's own controls at their design bounds (96 dpi, client 615 x 455),
-// its pages in tab order, the menu, and keyboard and screen-reader use: the
+// its pages in tab order, and keyboard and screen-reader use: the
 // Tab order of each page, the keys that switch pages and Return on a focused
 // button.
 
@@ -11,13 +11,9 @@
 #include "SharedFilters.h"
 #include "SolverPage.h"
 #include "WindowScaling.h"
-#include "about/AboutBox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabBar>
@@ -40,11 +36,11 @@ void TMainForm1::createControls()
     const SearchPageServices services{m_services.clipboard, m_services.messages, m_services.numbers,
                                       m_knownWords.words(), m_runs, m_levels};
     for (std::size_t i = 0; i < searchPageCount; ++i)
-        m_searchPages[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, services);
-    m_maintenance = new MaintenancePage(*PageControl1, m_knownWords, m_services, m_unreadableFiles, m_runs);
-    m_solver = new SolverPage(*PageControl1, m_knownWords, m_services);
-    m_filters = new SharedFilters(client, m_searchPages[letterPage]->exclusionCaption());
-    for (SearchPage* page : m_searchPages) page->setFilters(*m_filters);
+        m_pages.search[i] = new SearchPage(searchPageDescriptions()[i], *PageControl1, services);
+    m_pages.maintenance = new MaintenancePage(*PageControl1, m_knownWords, m_services, m_unreadableFiles, m_runs);
+    m_pages.solver = new SolverPage(*PageControl1, m_knownWords, m_services);
+    m_pages.filters = new SharedFilters(client, m_pages.search[letterPage]->exclusionCaption());
+    for (SearchPage* page : m_pages.search) page->setFilters(*m_pages.filters);
 
     auto* ProgressBar1 = progressBar(client, "ProgressBar1", 88, 244, 209, 33, Qt::Horizontal);
     Halt_Processing_BitBtn = pictureButton(client, "Halt_Processing_BitBtn", 136, 416, 150, 35, "Halt / Abort",
@@ -56,56 +52,6 @@ void TMainForm1::createControls()
     Scaling_ListBox->hide();
     m_runs.attach(*Halt_Processing_BitBtn, *Halt_Search_CheckBox, *ProgressBar1);
     m_scaling = std::make_unique<WindowScaling>(*this, *Scaling_ListBox);
-}
-
-// The menu's entries, each connected to its command. A checkable entry has
-// already changed its check mark when it reports the choice; its command
-// sets the mark itself (and keeps it when the command fails), so it is put
-// back first.
-void TMainForm1::createMenu()
-{
-    auto action = [this](QMenu* menu, const char* name, const char* caption, auto command, bool checkable = false) {
-        QAction* entry = menu->addAction(QString::fromLatin1(caption));
-        entry->setObjectName(QString::fromLatin1(name));
-        entry->setCheckable(checkable);
-        connect(entry, &QAction::triggered, this, [entry, command](bool checked) {
-            if (entry->isCheckable()) entry->setChecked(!checked);
-            command();
-        });
-        return entry;
-    };
-    auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-
-    QMenuBar* MainMenu1 = menuBar();
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* FileMenu = MainMenu1->addMenu(QStringLiteral("&File"));
-    FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    Always_On_Top_Option = action(FileMenu, "Always_On_Top_Option", "Always &On Top",
-                                  [this] { Toggle_Always_On_Top(); }, true);
-    Auto_Run_at_Windows_Startup_Option =
-        action(FileMenu, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup",
-               [this] { Auto_Run_at_Windows_Startup_OptionClick(); }, true);
-    action(FileMenu, "Restore_Factory_Defaults_Option", "&Restore Factory Defaults",
-           [this] { Restore_Factory_Defaults(); });
-    separator(FileMenu, "N2");
-    action(FileMenu, "ExitOption", "E&xit", [this] { close(); });
-
-    QMenu* ViewMenu = MainMenu1->addMenu(QStringLiteral("&View"));
-    ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
-    ViewMenu->setToolTipsVisible(true);
-    Commonest_Words_First_Option = action(ViewMenu, "Commonest_Words_First_Option", "&Commonest Words First",
-                                          [this] { Toggle_Commonest_Words_First(); }, true);
-
-    QMenu* HelpMenu = MainMenu1->addMenu(QStringLiteral("&Help"));
-    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    action(HelpMenu, "View_Readme_file_Option", "&View Readme file", [this] { m_desktop.View_Readme(); })
-        ->setShortcut(QKeySequence(Qt::Key_F1));
-    action(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog", [this] { m_desktop.View_Catalog(); });
-    separator(HelpMenu, "N1");
-    // The about box is modal; what it returns is of no interest.
-    action(HelpMenu, "AboutOption", "&About", [this] {
-        if (m_aboutBox) m_aboutBox->show();
-    });
 }
 
 void TMainForm1::setUpKeyboardAccess()
@@ -156,27 +102,9 @@ void TMainForm1::switchPage(int step)
     if (focusInPage) tabOrder(next)[1]->setFocus();
 }
 
-// The page's controls as they stand on screen, top to bottom and left to
-// right, with the shared ones in their places. Controls of the other pages
-// are hidden and drop out of the chain by themselves.
 std::vector<QWidget*> TMainForm1::tabOrder(int page) const
 {
-    std::vector<QWidget*> order{PageControl1->tabBar()};
-    const auto append = [&order](const std::vector<QWidget*>& controls) {
-        order.insert(order.end(), controls.begin(), controls.end());
-    };
-    if (page == int(searchPageCount)) {
-        append(m_maintenance->tabOrder());
-    } else if (page == int(searchPageCount) + 1) {
-        append(m_solver->tabOrder());
-    } else {
-        const SearchPage* search = page >= 0 ? m_searchPages[std::size_t(page)] : nullptr;
-        if (search) append(search->tabOrderBeforeFilters());
-        append(m_filters->tabOrder());
-        if (search) append(search->tabOrderAfterFilters());
-    }
-    append({Halt_Processing_BitBtn, Exit_BitBtn});
-    return order;
+    return m_pages.tabOrder(page, PageControl1->tabBar(), {Halt_Processing_BitBtn, Exit_BitBtn});
 }
 
 } // namespace verbalia
