@@ -4,7 +4,7 @@
 #include "solver/Fold.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <numeric>
 
 namespace verbalia {
 
@@ -13,28 +13,41 @@ SolutionsModel::SolutionsModel(QObject* parent)
 {
 }
 
-void SolutionsModel::setRows(std::vector<solver::AnswerRow> rows)
+void SolutionsModel::setRows(std::vector<solver::AnswerRow> rows, Source source)
 {
     beginResetModel();
     ++m_generation;
     m_meaningsWanted.clear();
-    m_rows.clear();
-    m_rows.reserve(rows.size());
-    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
-        const unsigned long letters = std::strtoul(rows[rank].letters.c_str(), nullptr, 10);
-        m_rows.push_back({std::move(rows[rank]), rank, letters, {}, false});
-    }
+    m_rows = std::move(rows);
+    m_source = std::move(source);
+    m_keptTexts.clear();
+    m_meanings.clear();
+    m_meaningAsked.assign(m_rows.size(), false);
     if (m_sortColumn == meaningColumn) m_sortColumn = -1;
     sortRows(m_sortColumn, m_sortOrder);
     endResetModel();
 }
 
+void SolutionsModel::keepTexts()
+{
+    if (!m_source.list) return;
+    m_keptTexts.reserve(m_rows.size());
+    for (std::size_t rank = 0; rank < m_rows.size(); ++rank) m_keptTexts.emplace_back(textOf(rank));
+    m_source.list = nullptr;
+}
+
+std::string_view SolutionsModel::textOf(std::size_t rank) const
+{
+    if (!m_source.list) return m_keptTexts[rank];
+    return solver::rowText(m_rows[rank], *m_source.list, m_source.phrases.get());
+}
+
 std::string SolutionsModel::words(std::string_view separator) const
 {
     std::string text;
-    for (const Row& row : m_rows) {
-        if (&row != m_rows.data()) text += separator;
-        text += row.solution.text;
+    for (std::size_t row = 0; row < m_shown.size(); ++row) {
+        if (row > 0) text += separator;
+        text += textOf(m_shown[row]);
     }
     return text;
 }
@@ -48,7 +61,7 @@ std::string SolutionsModel::words(const QModelIndexList& indices, std::string_vi
     std::string text;
     for (const int row : rows) {
         if (row != rows.front()) text += separator;
-        text += m_rows[std::size_t(row)].solution.text;
+        text += textOf(m_shown[std::size_t(row)]);
     }
     return text;
 }
@@ -58,22 +71,22 @@ std::vector<SolutionsModel::RankedText> SolutionsModel::takeMeaningsWanted() { r
 std::vector<SolutionsModel::RankedText> SolutionsModel::rowsWithoutMeaning() const
 {
     std::vector<RankedText> rows;
-    for (const Row& row : m_rows)
-        if (!row.meaning) rows.emplace_back(row.rank, row.solution.text);
+    for (std::size_t rank = 0; rank < m_rows.size(); ++rank)
+        if (!hasMeaning(rank)) rows.emplace_back(rank, textOf(rank));
     return rows;
 }
 
 void SolutionsModel::setMeanings(std::size_t generation, const std::vector<RankedText>& meanings)
 {
     if (generation != m_generation || meanings.empty()) return;
+    m_meanings.resize(m_rows.size());
     std::vector<std::size_t> rowOfRank(m_rows.size());
-    for (std::size_t row = 0; row < m_rows.size(); ++row) rowOfRank[m_rows[row].rank] = row;
+    for (std::size_t row = 0; row < m_shown.size(); ++row) rowOfRank[m_shown[row]] = row;
     std::size_t first = m_rows.size(), last = 0;
     for (const auto& [rank, meaning] : meanings) {
-        const std::size_t row = rowOfRank[rank];
-        m_rows[row].meaning = meaning;
-        first = std::min(first, row);
-        last = std::max(last, row);
+        m_meanings[rank] = meaning;
+        first = std::min(first, rowOfRank[rank]);
+        last = std::max(last, rowOfRank[rank]);
     }
     emit dataChanged(index(int(first), meaningColumn), index(int(last), meaningColumn), {Qt::DisplayRole});
 }
@@ -85,17 +98,19 @@ int SolutionsModel::columnCount(const QModelIndex& parent) const { return parent
 QVariant SolutionsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) return {};
-    const Row& row = m_rows[std::size_t(index.row())];
+    const std::size_t rank = m_shown[std::size_t(index.row())];
+    const solver::AnswerRow& row = m_rows[rank];
     if (role == Qt::ToolTipRole && index.column() == wordColumn)
-        return row.solution.phrase ? QStringLiteral("a phrase from WordNet") : toQString(levelText(row.solution.level));
+        return row.phrase ? QStringLiteral("a phrase from WordNet") : toQString(levelText(row.level));
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case wordColumn: return toQString(row.solution.text);
-    case lettersColumn: return toQString(row.solution.letters);
+    case wordColumn: return toQString(textOf(rank));
+    case lettersColumn: return toQString(solver::rowLetters(row, textOf(rank), m_source.phrases.get()));
     case meaningColumn:
-        if (row.meaning) return toQString(*row.meaning);
-        if (!std::exchange(row.meaningAsked, true)) {
-            m_meaningsWanted.emplace_back(row.rank, row.solution.text);
+        if (hasMeaning(rank)) return toQString(*m_meanings[rank]);
+        if (!m_meaningAsked[rank]) {
+            m_meaningAsked[rank] = true;
+            m_meaningsWanted.emplace_back(rank, textOf(rank));
             if (m_meaningsWanted.size() == 1 && meaningsWanted) meaningsWanted();
         }
         return QString();
@@ -112,18 +127,20 @@ QVariant SolutionsModel::headerData(int section, Qt::Orientation orientation, in
 
 void SolutionsModel::sort(int column, Qt::SortOrder order)
 {
-    if (column == meaningColumn && sortWantsMeanings &&
-        std::any_of(m_rows.begin(), m_rows.end(), [](const Row& row) { return !row.meaning; })) {
-        sortWantsMeanings(order);
-        return;
+    if (column == meaningColumn && sortWantsMeanings) {
+        for (std::size_t rank = 0; rank < m_rows.size(); ++rank)
+            if (!hasMeaning(rank)) {
+                sortWantsMeanings(order);
+                return;
+            }
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    std::vector<std::size_t> ranks;
-    for (const QModelIndex& index : before) ranks.push_back(m_rows[std::size_t(index.row())].rank);
+    std::vector<std::uint32_t> ranks;
+    for (const QModelIndex& index : before) ranks.push_back(m_shown[std::size_t(index.row())]);
     sortRows(column, order);
     std::vector<int> rowOfRank(m_rows.size());
-    for (std::size_t row = 0; row < m_rows.size(); ++row) rowOfRank[m_rows[row].rank] = int(row);
+    for (std::size_t row = 0; row < m_shown.size(); ++row) rowOfRank[m_shown[row]] = int(row);
     QModelIndexList after;
     for (std::size_t i = 0; i < ranks.size(); ++i)
         after.push_back(index(rowOfRank[ranks[i]], before[qsizetype(i)].column()));
@@ -137,31 +154,35 @@ void SolutionsModel::sortRows(int column, Qt::SortOrder order)
 {
     m_sortColumn = column;
     m_sortOrder = order;
+    m_shown.resize(m_rows.size());
+    std::iota(m_shown.begin(), m_shown.end(), std::uint32_t(0));
     const bool descending = order == Qt::DescendingOrder;
-    const auto byRank = [](const Row& a, const Row& b) { return a.rank < b.rank; };
+    const auto byKeys = [this, descending](const auto& keys) {
+        std::stable_sort(m_shown.begin(), m_shown.end(), [&keys, descending](std::uint32_t a, std::uint32_t b) {
+            return descending ? keys[b] < keys[a] : keys[a] < keys[b];
+        });
+    };
     switch (column) {
     case wordColumn: {
         std::vector<std::string> keys(m_rows.size());
-        for (const Row& row : m_rows) keys[row.rank] = solver::folded(row.solution.text);
-        std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row& a, const Row& b) {
-            const std::string &x = keys[a.rank], &y = keys[b.rank];
-            return descending ? y < x : x < y;
-        });
+        for (std::size_t rank = 0; rank < m_rows.size(); ++rank) keys[rank] = solver::folded(textOf(rank));
+        byKeys(keys);
         break;
     }
-    case lettersColumn:
-        std::stable_sort(m_rows.begin(), m_rows.end(), [descending](const Row& a, const Row& b) {
-            return descending ? b.letterCount < a.letterCount : a.letterCount < b.letterCount;
-        });
+    case lettersColumn: {
+        std::vector<std::size_t> keys(m_rows.size());
+        for (std::size_t rank = 0; rank < m_rows.size(); ++rank) keys[rank] = solver::foldedLength(textOf(rank));
+        byKeys(keys);
         break;
+    }
     case meaningColumn:
-        std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row& a, const Row& b) {
-            const std::string_view x = a.meaning ? *a.meaning : "", y = b.meaning ? *b.meaning : "";
+        std::stable_sort(m_shown.begin(), m_shown.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const std::string_view x = hasMeaning(a) ? *m_meanings[a] : "", y = hasMeaning(b) ? *m_meanings[b] : "";
             if (x.empty() || y.empty()) return !x.empty() && y.empty();
             return descending ? y < x : x < y;
         });
         break;
-    default: std::sort(m_rows.begin(), m_rows.end(), byRank);
+    default: break;
     }
 }
 

@@ -153,7 +153,9 @@ SolverPage::SolverPage(QTabWidget& pages, const KnownWordList& list, const Platf
     m_typing.setSingleShot(true);
     m_typing.setTimerType(Qt::PreciseTimer);
     m_typing.setInterval(typingPause);
-    connect(&m_typing, &QTimer::timeout, this, &SolverPage::run);
+    connect(&m_typing, &QTimer::timeout, this, [this] {
+        if (m_pendingShow) std::exchange(m_pendingShow, {})();
+    });
     for (QComboBox* box : {m_find, m_meaning}) {
         connect(box, &QComboBox::editTextChanged, this, &SolverPage::scheduleRun);
         connect(box->lineEdit(), &QLineEdit::returnPressed, this, [this, box] {
@@ -213,7 +215,7 @@ void SolverPage::startUp()
             [this, levels] {
                 m_levels = levels;
                 if (m_index) gradeList(); // else the build under way or the next one does it
-                if (m_model->size() > 0) run();
+                startRun(); // ordered by level
             },
             Qt::QueuedConnection);
     });
@@ -222,6 +224,7 @@ void SolverPage::startUp()
 void SolverPage::holdList()
 {
     m_listHeld = true;
+    m_model->keepTexts();
     m_typing.stop();
     cancelRun();
     if (m_buildCancel) m_buildCancel->store(true);
@@ -235,7 +238,7 @@ void SolverPage::listChanged()
 {
     m_listHeld = false;
     buildIndex();
-    run();
+    startRun();
 }
 
 // The index, then each word's level by its index when the levels are
@@ -255,7 +258,7 @@ void SolverPage::buildIndex()
                 if (serial != m_buildSerial) return;
                 m_index = index;
                 if (!graded && m_levels) gradeList();
-                if (m_runCancel && m_runScans && !m_typing.isActive()) run();
+                if (m_runCancel && m_runScans) startRun();
                 emit indexBuilt();
             },
             Qt::QueuedConnection);
@@ -283,25 +286,47 @@ void SolverPage::gradeWords(const CommonnessLevels& levels, const WordStore& wor
         Qt::QueuedConnection);
 }
 
-void SolverPage::scheduleRun() { m_typing.start(); }
+// The answer is made during the pause and shown at its end.
+void SolverPage::scheduleRun()
+{
+    m_typing.start();
+    startRun();
+}
+
+void SolverPage::present(std::function<void()> show)
+{
+    auto shown = [this, show = std::move(show)] {
+        show();
+        emit answerShown();
+    };
+    if (m_typing.isActive()) m_pendingShow = std::move(shown);
+    else shown();
+}
 
 void SolverPage::cancelRun()
 {
     if (m_runCancel) m_runCancel->store(true);
     m_runCancel.reset();
+    m_pendingShow = {};
     ++m_runSerial;
 }
 
 void SolverPage::run()
 {
     m_typing.stop();
+    startRun();
+}
+
+void SolverPage::startRun()
+{
     cancelRun();
     if (m_listHeld) return; // listChanged runs it
     const QString typed = m_find->currentText();
     if (const qsizetype foreign = firstForeignCharacter(typed)) {
-        m_model->setRows({});
-        showStatus(QStringLiteral("Not understood: '%1' at %2.").arg(typed[foreign - 1]).arg(foreign));
-        emit answerShown();
+        present([this, message = QStringLiteral("Not understood: '%1' at %2.").arg(typed[foreign - 1]).arg(foreign)] {
+            m_model->clearRows();
+            showStatus(message);
+        });
         return;
     }
     solver::AnswerRequest request;
@@ -314,9 +339,10 @@ void SolverPage::run()
     request.meaning = std::string(trimControls(fromQString(m_meaning->currentText())));
     request.rowLimit = rowLimit;
     if (request.query.empty() && request.meaning.empty()) {
-        m_model->setRows({});
-        showStatus(QString());
-        emit answerShown();
+        present([this] {
+            m_model->clearRows();
+            showStatus(QString());
+        });
         return;
     }
     // Phrases and meanings come from WordNet, read once when first wanted.
@@ -336,7 +362,9 @@ void SolverPage::run()
         if (!answer) return;
         QMetaObject::invokeMethod(
             this,
-            [this, serial, answer = std::make_shared<solver::Answer>(std::move(*answer))] { showAnswer(serial, answer); },
+            [this, serial, answer = std::make_shared<solver::Answer>(std::move(*answer)), phrases] {
+                showAnswer(serial, answer, phrases);
+            },
             Qt::QueuedConnection);
     });
 }
@@ -347,9 +375,11 @@ void SolverPage::readWordNet(bool phrases, bool meanings)
 {
     const std::optional<Definitions>& database = definitions();
     if (!database || !m_wordNetProblem.empty()) {
-        m_model->setRows({});
-        showStatus(toQString(database ? m_wordNetProblem : definitionsMissingText(m_services.locations.definitionFolders)));
-        emit answerShown();
+        present([this, message = toQString(database ? m_wordNetProblem
+                                                     : definitionsMissingText(m_services.locations.definitionFolders))] {
+            m_model->clearRows();
+            showStatus(message);
+        });
         return;
     }
     showStatus(QStringLiteral(" Reading WordNet ... "));
@@ -363,7 +393,7 @@ void SolverPage::readWordNet(bool phrases, bool meanings)
                         m_wordNetProblem = "The file " + codepage::fromUtf8(loaded->unreadable) + " could not be read.";
                     else
                         keep(std::move(*loaded));
-                    run();
+                    startRun();
                 },
                 Qt::QueuedConnection);
         });
@@ -378,15 +408,18 @@ void SolverPage::readWordNet(bool phrases, bool meanings)
         });
 }
 
-void SolverPage::showAnswer(std::uint64_t serial, const std::shared_ptr<solver::Answer>& answer)
+void SolverPage::showAnswer(std::uint64_t serial, const std::shared_ptr<solver::Answer>& answer,
+                            const std::shared_ptr<const std::vector<Phrase>>& phrases)
 {
     if (serial != m_runSerial) return;
     m_runCancel.reset();
-    showStatus(toQString(solver::answerLabel(*answer, m_services.numbers)));
-    m_model->setRows(std::move(answer->rows));
-    QHeaderView* header = m_table->horizontalHeader();
-    if (header->sortIndicatorSection() == SolutionsModel::meaningColumn) header->setSortIndicator(-1, Qt::AscendingOrder);
-    emit answerShown();
+    present([this, answer, phrases] {
+        showStatus(toQString(solver::answerLabel(*answer, m_services.numbers)));
+        m_model->setRows(std::move(answer->rows), {&m_list.words(), phrases});
+        QHeaderView* header = m_table->horizontalHeader();
+        if (header->sortIndicatorSection() == SolutionsModel::meaningColumn)
+            header->setSortIndicator(-1, Qt::AscendingOrder);
+    });
 }
 
 void SolverPage::showStatus(const QString& text) { m_status->setText(text); }
@@ -444,7 +477,7 @@ void SolverPage::saveResults()
 void SolverPage::defineCurrentRow()
 {
     const QModelIndex row = rowActedOn(m_table);
-    if (row.isValid()) emit definitionRequested(m_model->row(row.row()).text);
+    if (row.isValid()) emit definitionRequested(m_model->text(row.row()));
 }
 
 std::vector<KeptHistory> SolverPage::keptHistories() const

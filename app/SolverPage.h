@@ -17,6 +17,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,9 +38,9 @@ class KnownWordList;
 class WordStore;
 
 // The crossword solver page: a pattern, an anagram or the letters to make
-// words from, answered as it is typed (150 ms after the last key, at once on
-// Enter) on a worker, a run still going cancelled by the next; the window is
-// never locked for it. The list's words are folded into an index on a
+// words from, answered as it is typed (shown 150 ms after the last key, at
+// once on Enter) on a worker, a run still going cancelled by the next; the
+// answer is made while the pause lasts. The window is never locked for it. The list's words are folded into an index on a
 // worker after every change of the list; until it is ready, runs scan.
 class SolverPage final : public QObject {
     Q_OBJECT
@@ -62,7 +63,7 @@ public:
     // Whether runs use the index of the list as it is (else they scan).
     bool indexReady() const { return m_index != nullptr; }
 
-    // Milliseconds from the last key to the run.
+    // Milliseconds from the last key to the answer shown.
     static constexpr int typingPause = 150;
     // The most rows the table holds.
     static constexpr std::size_t rowLimit = 10000;
@@ -91,7 +92,11 @@ protected:
 private:
     void fitTableToFont();
     void scheduleRun();
+    // Answers the box's query on a worker; what it shows waits for the end of the typing pause.
+    void startRun();
     void cancelRun();
+    // Shows at once, or at the end of the typing pause while it lasts.
+    void present(std::function<void()> show);
     void buildIndex();
     // Each word's level by its index, made on a worker for the list as it
     // is, once both the index and the levels are there.
@@ -99,7 +104,9 @@ private:
     void gradeWords(const CommonnessLevels& levels, const WordStore& words, const std::atomic<bool>& cancel,
                     std::uint64_t serial);
     void readWordNet(bool phrases, bool meanings);
-    void showAnswer(std::uint64_t serial, const std::shared_ptr<solver::Answer>& answer);
+    // The rows' words are read from the list and `phrases`, those it was answered from.
+    void showAnswer(std::uint64_t serial, const std::shared_ptr<solver::Answer>& answer,
+                    const std::shared_ptr<const std::vector<Phrase>>& phrases);
     void showStatus(const QString& text);
     void copySelection();
     void defineCurrentRow();
@@ -121,6 +128,7 @@ private:
     QPushButton* m_copy;
     QPushButton* m_save;
     QTimer m_typing;
+    std::function<void()> m_pendingShow; // the answer made during the typing pause
 
     std::shared_ptr<const solver::SolverIndex> m_index; // of the list as it is, when built
     std::shared_ptr<const CommonnessLevels> m_levels;

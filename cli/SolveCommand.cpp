@@ -98,7 +98,7 @@ int solve(const Invocation& invocation, std::ostream& out, std::ostream& err)
     // Nothing is written before the order is known, so a refusal comes alone.
     const Answer answered = *answer(request,
                                     {store, nullptr, levels ? &*levels : nullptr, &phrases, meanings ? &*meanings : nullptr},
-                                    cancel, [&output](const AnswerRow& row) { output.add(row.text, "\n"); });
+                                    cancel, [&](const AnswerRow& row) { output.add(rowText(row, store, &phrases), "\n"); });
     if (!answered.message.empty()) {
         err << (list.utf8() ? codepage::toUtf8(answered.message) : answered.message) << '\n';
         return refused;

@@ -295,17 +295,9 @@ private:
         AnswerRow row;
         for (std::size_t i = 0; i < count; ++i) {
             const Candidate& candidate = m_candidates[i];
-            if (candidate.phrase) {
-                const Phrase& phrase = (*m_data.phrases)[candidate.index];
-                row.text = phrase.text;
-                row.letters = phrase.enumeration;
-            } else {
-                row.text = m_data.list.at(candidate.index);
-                row.letters = std::to_string(m_lettersCounted ? candidate.letters : foldedLength(row.text));
-            }
+            row.index = candidate.index;
             row.level = candidate.level;
             row.phrase = candidate.phrase;
-            row.index = candidate.index;
             row.relation = candidate.relation != 0 ? std::optional(Relation(candidate.relation)) : std::nullopt;
             visit(row);
         }
@@ -318,7 +310,7 @@ private:
     const std::atomic<bool>& m_cancel;
     const bool m_meaning;
     const bool m_breaksNeeded; // only words with a break can answer
-    bool m_lettersCounted = true; // each candidate's letters, else only the rows' 
+    bool m_lettersCounted = true; // each candidate's letters, else the index's counts per length stand
     ByLetters<Relation> m_related;
     std::bitset<shapes> m_relatedShapes; // the shapes of m_related's letters, which most words lack
     std::vector<Candidate> m_phrases; // those that answer, alphabetically
@@ -386,6 +378,16 @@ std::optional<std::vector<Level>> levelsByIndex(const WordStore& list, const Com
     if (cancelled) return std::nullopt;
     levels.levelsAfter({batch.data(), batched}, byIndex.data() + first, next);
     return byIndex;
+}
+
+std::string_view rowText(const AnswerRow& row, const WordStore& list, const std::vector<Phrase>* phrases)
+{
+    return row.phrase ? std::string_view((*phrases)[row.index].text) : list.at(row.index);
+}
+
+std::string rowLetters(const AnswerRow& row, std::string_view text, const std::vector<Phrase>* phrases)
+{
+    return row.phrase ? (*phrases)[row.index].enumeration : std::to_string(foldedLength(text));
 }
 
 std::string answerLabel(const Answer& answer, const NumberFormat& numbers)

@@ -56,14 +56,20 @@ struct AnswerData {
 std::optional<std::vector<Level>> levelsByIndex(const WordStore& list, const CommonnessLevels& levels,
                                                 const std::atomic<bool>& cancel);
 
+// A row of an answer; its text is read when wanted (rowText), which spares
+// an answer of many rows a read of each word.
 struct AnswerRow {
-    std::string text;    // as the list holds it, or the phrase with its spaces ("piece of cake")
-    std::string letters; // "5" for a word, "11 (5,2,4)" for a phrase
+    std::size_t index = 0;     // in the list, or in the phrases
     Level level = Level::none; // none also for a phrase
     bool phrase = false;
-    std::size_t index = 0;     // in the list, or in the phrases
     std::optional<Relation> relation; // to the meaning, when there is one
 };
+
+// A row's text: the word as the list holds it, or the phrase with its
+// spaces ("piece of cake"); `list` and `phrases` are those it was answered from.
+std::string_view rowText(const AnswerRow& row, const WordStore& list, const std::vector<Phrase>* phrases);
+// Its letters: "5" for a word, "11 (5,2,4)" for a phrase.
+std::string rowLetters(const AnswerRow& row, std::string_view text, const std::vector<Phrase>* phrases);
 
 struct Answer {
     // Why there is no answer: the query is not understood, or a meaning is

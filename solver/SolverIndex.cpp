@@ -579,16 +579,28 @@ std::size_t SolverIndex::memoryBytes() const
     return sizeof(SolverIndex) + m_groups.capacity() * sizeof(Group) + (m_block ? m_block->size() : 0);
 }
 
-SolverIndex::Block::Block(std::size_t bytes)
-    : m_size(bytes)
-{
-    void* data = ::mmap(nullptr, std::max<std::size_t>(bytes, 1), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (data == MAP_FAILED) throw std::bad_alloc();
-    // Large pages spare a fault for each 4 KiB written; the kernel may refuse.
-    ::madvise(data, bytes, MADV_HUGEPAGE);
-    m_data = static_cast<std::byte*>(data);
+namespace {
+constexpr std::size_t largePage = std::size_t(2) << 20;
 }
 
-SolverIndex::Block::~Block() { ::munmap(m_data, std::max<std::size_t>(m_size, 1)); }
+// Mapped with a large page's worth to spare, so that the block can start on
+// a large page's boundary and end on one: the kernel then backs all of it
+// with large pages, and a query after a pause does not wait on a fault for
+// each 4 KiB of the index it reads.
+SolverIndex::Block::Block(std::size_t bytes)
+    : m_size((std::max<std::size_t>(bytes, 1) + largePage - 1) / largePage * largePage)
+{
+    void* mapped = ::mmap(nullptr, m_size + largePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) throw std::bad_alloc();
+    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::size_t before = (largePage - start % largePage) % largePage;
+    if (before > 0) ::munmap(mapped, before);
+    ::munmap(static_cast<std::byte*>(mapped) + before + m_size, largePage - before);
+    m_data = static_cast<std::byte*>(mapped) + before;
+    // The kernel may refuse.
+    ::madvise(m_data, m_size, MADV_HUGEPAGE);
+}
+
+SolverIndex::Block::~Block() { ::munmap(m_data, m_size); }
 
 } // namespace verbalia::solver

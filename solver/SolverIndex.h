@@ -56,7 +56,7 @@ public:
         std::size_t size() const { return words; }
     };
 
-    // The block, mapped at once rather than paged in 4 KiB at a time.
+    // The block, in large pages where the kernel allows.
     class Block {
     public:
         explicit Block(std::size_t bytes);

@@ -1,11 +1,12 @@
 # Sourced by the smoke tests with the program as $1: a fresh program folder
 # holding a copy of the program, an X server of its own on DISPLAY, and a
 # configuration folder of its own (so no autostart entry of the user's asks a
-# question). The folder goes, and every process listed in started_pids is
-# ended, when the test ends.
+# question). When the test ends, every process listed in started_pids is
+# ended and waited for (the program writes its settings as it closes), then
+# the folder goes.
 folder=$(mktemp -d)
 started_pids=()
-trap 'kill "${started_pids[@]}" 2>/dev/null || true; rm -rf "$folder"' EXIT
+trap 'kill "${started_pids[@]}" 2>/dev/null || true; wait "${started_pids[@]}" 2>/dev/null || true; rm -rf "$folder"' EXIT
 cp "$1" "$folder/verbalia"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev/null &

@@ -47,7 +47,7 @@ protected:
                 const AnswerData data{m_list, index, &*m_levels, &m_phrases, &*m_meanings, byIndex};
                 const Answer got = *answer(request, data, m_cancel);
                 std::string text = got.message;
-                for (const AnswerRow& row : got.rows) text += (text.empty() ? "" : "|") + row.text;
+                for (const AnswerRow& row : got.rows) text += (text.empty() ? "" : "|") + std::string(textOf(row));
                 if (!index && !byIndex) scanned = text;
                 EXPECT_EQ(text, scanned) << request.query;
                 if (kept) *kept = got;
@@ -55,6 +55,9 @@ protected:
         }
         return scanned;
     }
+
+    std::string_view textOf(const AnswerRow& row) const { return rowText(row, m_list, &m_phrases); }
+    std::string lettersOf(const AnswerRow& row) const { return rowLetters(row, textOf(row), &m_phrases); }
 
     const std::atomic<bool> m_cancel = false;
     TemporaryFolder m_folder;
@@ -115,13 +118,13 @@ TEST_F(SolverAnswer, GivesTheRowsAndTheCount)
     Answer got;
     rowsOf({SolveMode::Pattern, "(5,2,4)", {}, true, "", AnswerOrder::common}, &got);
     ASSERT_EQ(got.rows.size(), 1u);
-    EXPECT_EQ(got.rows[0].letters, "11 (5,2,4)");
+    EXPECT_EQ(lettersOf(got.rows[0]), "11 (5,2,4)");
     EXPECT_TRUE(got.rows[0].phrase);
     EXPECT_EQ(m_phrases[got.rows[0].index].text, "piece of cake");
 
     rowsOf({SolveMode::Pattern, "", {}, false, "puzzle", AnswerOrder::common}, &got);
-    EXPECT_EQ(got.rows[3].text, "crossword");
-    EXPECT_EQ(got.rows[3].letters, "9");
+    EXPECT_EQ(textOf(got.rows[3]), "crossword");
+    EXPECT_EQ(lettersOf(got.rows[3]), "9");
     EXPECT_EQ(got.rows[3].level, Level::size35);
     EXPECT_EQ(got.rows[3].index, 1u);
     EXPECT_EQ(got.rows[3].relation, Relation::kind);
