@@ -35,21 +35,29 @@ namespace {
 
 using namespace verbalia;
 
+// Watches the table's paints while it lives.
 struct PaintWatch : QObject {
-    QElapsedTimer* clock = nullptr;
-    QAbstractItemModel* model = nullptr;
-    const bool* answered = nullptr; // the key's answer is in the table
-    qint64 firstRowsPaint = -1;     // when that paint ended: the meanings shown were looked up
+    PaintWatch(QTableView& table, const QElapsedTimer& clock, const bool& answered)
+        : table(table), clock(clock), answered(answered)
+    {
+        table.viewport()->installEventFilter(this);
+    }
+    ~PaintWatch() override { table.viewport()->removeEventFilter(this); }
+
+    QTableView& table;
+    const QElapsedTimer& clock;
+    const bool& answered;       // the key's answer is in the table
+    qint64 firstRowsPaint = -1; // when that paint ended: the meanings shown were looked up
     bool painting = false;
     bool eventFilter(QObject* viewport, QEvent* event) override
     {
-        if (event->type() != QEvent::Paint || painting || firstRowsPaint >= 0 || !*answered ||
-            model->rowCount() == 0)
+        if (event->type() != QEvent::Paint || painting || firstRowsPaint >= 0 || !answered ||
+            table.model()->rowCount() == 0)
             return false;
         painting = true;
         QCoreApplication::sendEvent(viewport, event);
         painting = false;
-        firstRowsPaint = clock->nsecsElapsed();
+        firstRowsPaint = clock.nsecsElapsed();
         return true;
     }
 };
@@ -101,11 +109,7 @@ KeyTimes timeKey(TMainForm1& window, SolverPage& page, const char* mode, const s
     runUntil([&] { return shown; });
     if (beforeKey) beforeKey();
     shown = false;
-    PaintWatch watch;
-    watch.clock = &clock;
-    watch.model = table->model();
-    watch.answered = &shown;
-    table->viewport()->installEventFilter(&watch);
+    PaintWatch watch(*table, clock, shown);
     clock.start();
     const QString key(QChar::fromLatin1(text.back()));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
@@ -117,7 +121,6 @@ KeyTimes timeKey(TMainForm1& window, SolverPage& page, const char* mode, const s
     QElapsedTimer wait;
     wait.start();
     runUntil([&] { return watch.firstRowsPaint >= 0 || wait.elapsed() > 200; });
-    table->viewport()->removeEventFilter(&watch);
     QObject::disconnect(connection);
     return {double(answeredAt) / 1e6 - SolverPage::typingPause,
             double(watch.firstRowsPaint) / 1e6 - SolverPage::typingPause};
@@ -134,16 +137,11 @@ double repaintAfterPause(TMainForm1& window)
     for (int i = 0; i < 7; ++i) {
         idle(idleBeforeKey + SolverPage::typingPause);
         QElapsedTimer clock;
-        bool answered = true;
-        PaintWatch watch;
-        watch.clock = &clock;
-        watch.model = table->model();
-        watch.answered = &answered;
-        table->viewport()->installEventFilter(&watch);
+        const bool answered = true;
+        PaintWatch watch(*table, clock, answered);
         clock.start();
         table->viewport()->update();
         runUntil([&] { return watch.firstRowsPaint >= 0; });
-        table->viewport()->removeEventFilter(&watch);
         times.push_back(double(watch.firstRowsPaint) / 1e6);
     }
     std::sort(times.begin(), times.end());
