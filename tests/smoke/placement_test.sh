@@ -57,8 +57,13 @@ outer_bounds() {
         END { printf "%d,%d %dx%d\n", x - l, y - t, w + l + r, h + t + b }'
 }
 maximised() { xprop -id "$window" _NET_WM_STATE | grep -q MAXIMIZED_VERT; }
-wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
-for _ in $(seq 50); do maximised && break; sleep 0.1; done
+# Asked again each second: a program still starting (as under the sanitizers)
+# may place its window after the first request.
+for attempt in $(seq 50); do
+    maximised && break
+    [ $((attempt % 10)) = 1 ] && wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+    sleep 0.1
+done
 maximised || { echo "the window was not maximised"; exit 1; }
 asked=$(choose_entry_opening alt+f r Warning) || true
 [ -n "$asked" ] || { echo "Restore Factory Defaults did not ask"; exit 1; }
